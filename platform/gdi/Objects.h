@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "platform/gdi/windows.h"
+
+// The objects behind the handles. A handle is the address of its object; every call looks it up
+// among the live objects first, so a stale or foreign handle fails as it does on Windows instead
+// of touching freed memory.
+namespace gdi {
+
+struct DeviceContext;
+
+// A 32-bit surface: one 0x00RRGGBB word per pixel (bytes blue, green, red, 0 in memory).
+struct Bitmap {
+    int width = 0;
+    int height = 0;
+    std::unique_ptr<std::uint32_t[]> pixels;
+    // The top row and the distance in words from one row to the next below it: negative for a
+    // bottom-up DIB section, whose top row is the last one in memory.
+    std::uint32_t* top = nullptr;
+    std::ptrdiff_t stride = 0;
+    // A bitmap is selected into at most one device context at a time; the stock bitmap into any.
+    DeviceContext* selectedIn = nullptr;
+    bool stock = false;
+
+    std::uint32_t* row(int y) const { return top + stride * y; }
+};
+
+// A memory device context. It always holds a bitmap: the stock 1 x 1 bitmap until another is
+// selected.
+struct DeviceContext {
+    Bitmap* selected = nullptr;
+};
+
+// Every call holds this lock: Pelmar and Tessio share the one handle space.
+std::mutex& lock();
+
+Bitmap* newBitmap(int width, int height);
+// The 1 x 1 bitmap that a new device context holds; never deleted.
+Bitmap* stockBitmap();
+DeviceContext* newDeviceContext();
+void destroy(Bitmap* bitmap);
+void destroy(DeviceContext* dc);
+
+// The live object behind a handle, or null when the handle is not one of that kind.
+Bitmap* findBitmap(const void* handle);
+DeviceContext* findDeviceContext(const void* handle);
+
+inline HBITMAP toHandle(Bitmap* b) {
+    return reinterpret_cast<HBITMAP>(b);
+}
+inline HDC toHandle(DeviceContext* dc) {
+    return reinterpret_cast<HDC>(dc);
+}
+
+}  // namespace gdi
