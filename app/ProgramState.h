@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "app/AppSettings.h"
+#include "app/link/LoopContext.h"
+
+namespace pelmar {
+
+// Everything the program keeps for the whole run, owned by the main window and passed by
+// reference to whoever works on it.
+struct ProgramState {
+    QString programFolder;
+    QString iniPath;      // program folder + PELMAR.INI
+    QString nameIniPath;  // program folder + NAME.INI
+    AppSettings settings;
+    // The folder the settings and merge dialogs propose; the save folder at start.
+    QString workFolder;
+    LoopContext loop;
+};
+
+}  // namespace pelmar

@@ -1,0 +1,41 @@
+#include "app/imaging/TessioLibrary.h"
+
+#include <dlfcn.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace pelmar {
+
+TessioLibrary::TessioLibrary(QString programFolder) : programFolder_(std::move(programFolder)) {}
+
+TessioLibrary::~TessioLibrary() {
+    if (handle_) dlclose(handle_);
+}
+
+QString TessioLibrary::fileName() {
+    return QStringLiteral("libtessio.so");
+}
+
+void* TessioLibrary::symbol(const char* name) {
+    if (!handle_) {
+        const QString path = QDir(programFolder_).filePath(fileName());
+        handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle_) {
+            error_ = QString::fromLocal8Bit(dlerror());
+            return nullptr;
+        }
+    }
+    void* entry = dlsym(handle_, name);
+    if (!entry) error_ = QString::fromLocal8Bit(dlerror());
+    return entry;
+}
+
+std::optional<int> TessioLibrary::DDSopen_sys() {
+    using OpenSys = int (*)();
+    auto* open = reinterpret_cast<OpenSys>(symbol("DDSopen_sys"));
+    if (!open) return std::nullopt;
+    return open();
+}
+
+}  // namespace pelmar

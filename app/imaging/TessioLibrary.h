@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace pelmar {
+
+// Tessio, loaded by file name from the program folder on the first call and bound by name, as
+// the display library has always been used. Never linked.
+class TessioLibrary {
+public:
+    explicit TessioLibrary(QString programFolder);
+    ~TessioLibrary();
+    TessioLibrary(const TessioLibrary&) = delete;
+    TessioLibrary& operator=(const TessioLibrary&) = delete;
+
+    static QString fileName();
+
+    // DDSopen_sys: prepares Tessio's display state (and opens board 0 if there is one). Nothing
+    // when the library or the entry point cannot be found; error() then says why.
+    std::optional<int> DDSopen_sys();
+
+    QString error() const { return error_; }
+
+private:
+    void* symbol(const char* name);
+
+    QString programFolder_;
+    void* handle_ = nullptr;
+    QString error_;
+};
+
+}  // namespace pelmar

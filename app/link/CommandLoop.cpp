@@ -1,0 +1,131 @@
+#include "app/link/CommandLoop.h"
+
+#include <exception>
+
+namespace pelmar {
+namespace {
+
+const QString kReplyOk = QStringLiteral("0,\r");
+const QString kReplyCancelled = QStringLiteral("1,\r");
+
+}  // namespace
+
+CommandLoop::CommandLoop(Transport& transport, Screen& screen, LoopContext& context)
+    : transport_(transport), screen_(screen), context_(context) {
+    addHandler(QStringLiteral("OPEN"), [this] { status(QStringLiteral("OPEN受信")); });
+    addHandler(QStringLiteral("NONE"), [this] {
+        transport_.SendText(kReplyOk, 0);
+        status(QStringLiteral("NONE受信"));
+    });
+    addHandler(QStringLiteral("CLOSE"), [this] {
+        status(QStringLiteral("CLOSE受信"));
+        state_ = LinkState::Disconnect;
+    });
+}
+
+void CommandLoop::addHandler(const QString& command, Handler handler) {
+    handlers_[command] = std::move(handler);
+}
+
+void CommandLoop::status(const QString& text) { appendStatus(screen_, text); }
+
+void CommandLoop::start() {
+    int leave = 0;
+    screen_.DispMsg(QStringLiteral("起動"), leave);
+    state_ = LinkState::Connect;
+    turnCounter_ = 0;
+}
+
+void CommandLoop::turn() {
+    EventPump& pump = transport_.pump();
+    pump.processEvents();
+    pump.sleepMs(1);
+    pump.processEvents();
+
+    Socket& socket = transport_.socket();
+    switch (state_) {
+        case LinkState::Connect:
+            status(QStringLiteral("接続開始"));
+            transport_.LANconnect(screen_.dmAddressText(), screen_.dmPortText());
+            state_ = LinkState::WaitConnected;
+            turnCounter_ = 0;
+            break;
+        case LinkState::WaitConnected: {
+            const int socketState = socket.state();
+            if (socketState == Socket::kConnected) {
+                state_ = LinkState::Online;
+                turnCounter_ = 0;
+                break;
+            }
+            turnCounter_ += socketState == Socket::kConnecting ? 1 : 2;
+            if (turnCounter_ > kTurnLimit) {
+                status(QStringLiteral("接続タイムアウト"));
+                turnCounter_ = 0;
+                state_ = LinkState::Connect;
+            }
+            break;
+        }
+        case LinkState::Online:
+            online();
+            break;
+        case LinkState::Disconnect:
+            status(QStringLiteral("切断"));
+            transport_.LANclose();
+            state_ = LinkState::Pause;
+            turnCounter_ = 0;
+            break;
+        case LinkState::Pause:
+            if (++turnCounter_ > kTurnLimit) {
+                turnCounter_ = 0;
+                state_ = LinkState::Connect;
+            }
+            break;
+    }
+}
+
+void CommandLoop::online() {
+    if (transport_.socket().state() != Socket::kConnected) {
+        state_ = LinkState::Disconnect;
+        return;
+    }
+    turnCounter_ += kOnlineStep;
+    if (turnCounter_ > kTurnLimit) {
+        status(QStringLiteral("データタイムアウト"));
+        turnCounter_ = 0;
+        state_ = LinkState::Connect;
+        return;
+    }
+    context_.lineBuffer = QString(256, u' ');
+    if (transport_.ReceiveLine(4, context_.lineBuffer, 1000, kEndAtCr) == -1) return;
+    turnCounter_ = 0;
+    context_.readPos = 0;
+    dispatch();
+}
+
+void CommandLoop::dispatch() {
+    // A line whose first field is empty carries no command: it is ignored rather than taken as
+    // a repeat of the previous one.
+    context_.command.clear();
+    ReadField(context_.lineBuffer, context_.readPos, context_.command, context_.readPos);
+    const auto handler = handlers_.find(context_.command);
+    if (handler == handlers_.end()) {
+        transport_.pump().processEvents();
+        return;
+    }
+    try {
+        handler->second();
+    } catch (const DialogCancelled&) {
+        transport_.SendText(kReplyCancelled, 0);
+    }
+}
+
+void CommandLoop::run() {
+    try {
+        for (;;) turn();
+    } catch (const std::exception& error) {
+        // The link stops here for the rest of the run; the inspector must see why.
+        status(QStringLiteral("通信停止（エラー: %1）").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+}  // namespace pelmar

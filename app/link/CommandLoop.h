@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+
+#include "app/link/LoopContext.h"
+#include "app/link/Screen.h"
+#include "app/link/Transport.h"
+
+namespace pelmar {
+
+enum class LinkState { Connect = 0, WaitConnected = 1, Online = 2, Disconnect = 3, Pause = 4 };
+
+// The heart of the program: keeps the link to the DM alive and serves its command lines one at a
+// time. Runs on the window thread; every turn and every wait processes window events.
+class CommandLoop {
+public:
+    // A command handler: entered with lineBuffer holding the line and readPos after the command.
+    using Handler = std::function<void()>;
+
+    // The time limits of the states, in loop turns.
+    static constexpr int kTurnLimit = 1000;
+    static constexpr int kOnlineStep = 50;
+
+    CommandLoop(Transport& transport, Screen& screen, LoopContext& context);
+
+    // Joins the dispatch table; the command word is compared exactly.
+    void addHandler(const QString& command, Handler handler);
+
+    // Writes "起動" (a new status page) and enters Connect.
+    void start();
+    // One turn of the loop. Throws on an unexpected error.
+    void turn();
+    // Turns until an unexpected error ends the loop; that error is shown as a status line.
+    void run();
+
+    LinkState state() const { return state_; }
+    int turnCounter() const { return turnCounter_; }
+
+private:
+    void status(const QString& text);
+    void online();
+    void dispatch();
+
+    Transport& transport_;
+    Screen& screen_;
+    LoopContext& context_;
+    std::map<QString, Handler> handlers_;
+    LinkState state_ = LinkState::Connect;
+    int turnCounter_ = 0;
+};
+
+}  // namespace pelmar

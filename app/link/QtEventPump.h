@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/link/EventPump.h"
+
+namespace pelmar {
+
+// The real pump: the application's event queue, a thread sleep and the steady clock.
+class QtEventPump : public EventPump {
+public:
+    void processEvents() override;
+    void sleepMs(int ms) override;
+    std::int64_t nowMs() override;
+};
+
+}  // namespace pelmar

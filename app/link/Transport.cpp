@@ -1,0 +1,173 @@
+#include "app/link/Transport.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+
+#include "app/text/Numbers.h"
+
+namespace pelmar {
+namespace {
+
+constexpr char kCr = 13;
+constexpr char kLf = 10;
+
+// Socket errors while receiving never reach the caller: a broken link shows as silence.
+qint64 waitingBytes(Socket& socket) {
+    try {
+        return socket.bytesWaiting();
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+int Transport::LANconnect(const QString& address, const QString& portText) {
+    socket_.close();
+    socket_.setRemoteHost(address);
+    socket_.setRemotePort(text::leadingInt32(portText));
+    socket_.setLocalPort(0);
+    socket_.connect();
+    return 0;
+}
+
+int Transport::LANclose() {
+    socket_.close();
+    return 0;
+}
+
+// One idle step of a receive: nothing is waiting, so let the windows run and sleep a moment.
+// Returns true when the receive is over (complete, or failed when the time limit passed).
+bool Transport::waitTurn(int minLen, qint64 count, std::int64_t start, int timeoutMs,
+                         bool& failed) {
+    pump_.processEvents();
+    pump_.sleepMs(1);
+    if (minLen <= 0 || count >= minLen) return true;
+    if (timeoutMs > 0 && pump_.nowMs() - start > timeoutMs) {
+        failed = true;
+        return true;
+    }
+    return false;
+}
+
+int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs, int mode) {
+    // A line longer than the buffer is outside the protocol: its first kLineCapacity bytes are
+    // kept and the rest is read and dropped up to its terminator, so the next line starts where
+    // the DM meant it to.
+    std::array<char, kLineCapacity> buffer;
+    int count = 0;
+    const std::int64_t start = timeoutMs > 0 ? pump_.nowMs() : 0;
+    bool failed = false;
+    for (;;) {
+        if (waitingBytes(socket_) > 0) {
+            char byte = 0;
+            try {
+                byte = socket_.readByte();
+            } catch (const std::exception&) {
+                continue;
+            }
+            if (count < kLineCapacity) buffer[static_cast<std::size_t>(count++)] = byte;
+            if ((mode == kEndAtCr && byte == kCr) || (mode == kEndAtLf && byte == kLf)) break;
+            if (mode == kEndAtCrDropNext && byte == kCr) {
+                if (waitingBytes(socket_) > 0) {
+                    try {
+                        socket_.readByte();
+                    } catch (const std::exception&) {
+                    }
+                }
+                break;
+            }
+            continue;
+        }
+        if (waitTurn(minLen, count, start, timeoutMs, failed)) break;
+    }
+    if (count > 0) {
+        QString kept;
+        kept.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            const auto b = static_cast<unsigned char>(buffer[static_cast<std::size_t>(i)]);
+            if (b >= 32 && b <= 126) kept.append(QChar(b));
+        }
+        line = kept;
+    }
+    return failed ? -1 : static_cast<int>(count > 0 ? line.size() : 0);
+}
+
+int Transport::ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeoutMs) {
+    qint64 received = 0;
+    const auto capacity = static_cast<qint64>(block.size());
+    const std::int64_t start = timeoutMs > 0 ? pump_.nowMs() : 0;
+    bool failed = false;
+    while (received < capacity) {
+        const qint64 waiting = waitingBytes(socket_);
+        if (waiting > 0) {
+            QByteArray bytes;
+            try {
+                bytes = socket_.read(std::min(waiting, capacity - received));
+            } catch (const std::exception&) {
+                continue;
+            }
+            std::copy(bytes.cbegin(), bytes.cend(), block.begin() + received);
+            received += bytes.size();
+            continue;
+        }
+        if (waitTurn(minLen, received, start, timeoutMs, failed)) break;
+    }
+    return failed ? -1 : static_cast<int>(received);
+}
+
+void Transport::SendText(const QString& text, int keepInput) {
+    if (keepInput == 0) socket_.readAll();
+    socket_.sendText(text);
+    pump_.processEvents();
+}
+
+void Transport::SendBytes(QByteArrayView bytes, int keepInput) {
+    if (keepInput == 0) socket_.readAll();
+    if (bytes.size() <= kSingleSendLimit) {
+        socket_.sendBytes(bytes);
+        return;
+    }
+    // Large blocks go in paced pieces so the DM's receive buffer is never flooded.
+    for (qsizetype at = 0; at < bytes.size(); at += kPieceSize) {
+        socket_.sendBytes(bytes.sliced(at, std::min(kPieceSize, bytes.size() - at)));
+        pump_.processEvents();
+        pump_.sleepMs(kPiecePauseMs);
+        pump_.processEvents();
+    }
+}
+
+namespace {
+
+// The field after pos: its text, and the position of the comma that ends it (or length + 1).
+bool fieldAt(const QString& line, int pos, QString& field, int& separator) {
+    const int start = pos + 1;  // 1-based
+    const qsizetype comma = start - 1 < line.size() ? line.indexOf(u',', std::max(0, start - 1)) : -1;
+    separator = comma >= 0 ? static_cast<int>(comma) + 1 : static_cast<int>(line.size()) + 1;
+    if (start >= separator) return false;
+    field = line.mid(start - 1, separator - start);
+    return true;
+}
+
+}  // namespace
+
+bool ReadField(const QString& line, int pos, QString& out, int& nextPos) {
+    QString field;
+    int separator = 0;
+    if (!fieldAt(line, pos, field, separator)) return false;
+    out = field;
+    nextPos = separator;
+    return true;
+}
+
+bool ReadField(const QString& line, int pos, std::int32_t& out, int& nextPos) {
+    QString field;
+    int separator = 0;
+    if (!fieldAt(line, pos, field, separator)) return false;
+    out = text::leadingInt32(field);
+    nextPos = separator;
+    return true;
+}
+
+}  // namespace pelmar

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <cstdint>
+#include <span>
+
+#include "app/link/EventPump.h"
+#include "app/link/Socket.h"
+
+namespace pelmar {
+
+// How ReceiveLine knows that a line is complete.
+enum TerminatorMode : int {
+    kEndAtCr = 0,
+    kEndAtLf = 1,
+    kEndAtCrDropNext = 2,  // CR, and the byte after it if it is already waiting
+    // any other value: no terminator
+};
+
+// The DM link's primitives over one socket. Every wait processes window events, so the windows
+// stay alive during a receive or a send.
+class Transport {
+public:
+    // Most a received line can hold, its terminator included.
+    static constexpr int kLineCapacity = 8192;
+    // SendBytes sends up to this many bytes at once, larger arrays in paced pieces.
+    static constexpr qsizetype kSingleSendLimit = 76800;
+    static constexpr qsizetype kPieceSize = 1460;
+    static constexpr int kPiecePauseMs = 10;
+
+    Transport(Socket& socket, EventPump& pump) : socket_(socket), pump_(pump) {}
+
+    Socket& socket() { return socket_; }
+    EventPump& pump() { return pump_; }
+
+    // Closes the socket and starts an attempt to the address and the port text's leading number
+    // (local port 0). Does not wait. Socket errors are thrown.
+    int LANconnect(const QString& address, const QString& portText);
+    int LANclose();
+
+    // Receives a line; returns the number of characters kept (bytes 32..126 only), or -1 when
+    // timeoutMs (if above 0) passed first. line is replaced by what arrived unless nothing did.
+    int ReceiveLine(int minLen, QString& line, int timeoutMs, int mode);
+
+    // Receives up to block.size() bytes into block; returns the count stored, or -1 on time-out.
+    int ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeoutMs);
+
+    // keepInput 0 discards whatever the DM sent and was not read yet, before sending.
+    void SendText(const QString& text, int keepInput);
+    void SendBytes(QByteArrayView bytes, int keepInput);
+
+private:
+    bool waitTurn(int minLen, qint64 count, std::int64_t start, int timeoutMs, bool& failed);
+
+    Socket& socket_;
+    EventPump& pump_;
+};
+
+// Reads the comma-separated field that starts after character pos (pos 0 = start of the line).
+// Returns false, leaving out and nextPos alone, when the field is empty or pos is at the end;
+// otherwise sets nextPos to the position of the comma that ends it (or length + 1).
+bool ReadField(const QString& line, int pos, QString& out, int& nextPos);
+// The field's leading number, rounded halves to even.
+bool ReadField(const QString& line, int pos, std::int32_t& out, int& nextPos);
+
+}  // namespace pelmar
