@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include "app/imaging/JpegFile.h"
+
+namespace imaging {
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+// A 32-bit image like the picture box's: gray levels 16 to 240 with detail the quality shows in.
+QImage pictureBoxImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int v = 16 + ((x * 13 + y * 7 + (x * y) % 31) % 225);
+            image.setPixel(x, y, qRgb(v, v, v));
+        }
+    }
+    return image;
+}
+
+class JpegFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QByteArray written(int quality) {
+        const QString p = path(QStringLiteral("q%1.jpg").arg(quality));
+        EXPECT_EQ(writeJpeg(&image, p, quality), JpegOk) << quality;
+        return fileBytes(p);
+    }
+
+    QTemporaryDir dir;
+    QImage image = pictureBoxImage(640, 480);
+};
+
+TEST_F(JpegFileTest, WritesABaselineJpegOfTheImageSize) {
+    ASSERT_EQ(writeJpeg(&image, path(QStringLiteral("A001.jpg")), 80), JpegOk);
+    const QByteArray b = fileBytes(path(QStringLiteral("A001.jpg")));
+    ASSERT_TRUE(b.startsWith("\xFF\xD8"));
+    EXPECT_TRUE(b.contains("\xFF\xC0"));   // baseline frame
+    EXPECT_FALSE(b.contains("\xFF\xC2"));  // no progressive frame
+
+    QImageReader reader(path(QStringLiteral("A001.jpg")));
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage decoded = reader.read();
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded.size(), QSize(640, 480));
+    EXPECT_NEAR(qGray(decoded.pixel(100, 100)), qGray(image.pixel(100, 100)), 24);
+}
+
+TEST_F(JpegFileTest, QualityAboveHundredIsHundredAndOthersPassOn) {
+    const QByteArray q100 = written(100);
+    EXPECT_EQ(written(150), q100);
+    EXPECT_EQ(written(1000), q100);
+    const QByteArray q80 = written(80);
+    EXPECT_NE(q80, q100);
+    EXPECT_LT(q80.size(), q100.size());
+    EXPECT_LT(written(0).size(), q80.size());
+    // The encoder gives negative values its default quality.
+    EXPECT_EQ(written(-5), written(75));
+}
+
+TEST_F(JpegFileTest, NoImageGivesThirteenAndWritesNothing) {
+    EXPECT_EQ(writeJpeg(nullptr, path(QStringLiteral("none.jpg")), 80), JpegNoImage);
+    const QImage empty;
+    EXPECT_EQ(writeJpeg(&empty, path(QStringLiteral("empty.jpg")), 80), JpegNoImage);
+    EXPECT_EQ(JpegNoImage, 13);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("none.jpg"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("empty.jpg"))));
+}
+
+TEST_F(JpegFileTest, FailedWriteIsReportedAndReplacingIsWhole) {
+    EXPECT_EQ(writeJpeg(&image, path(QStringLiteral("missing/A001.jpg")), 80), JpegWriteFailed);
+    EXPECT_EQ(writeJpeg(&image, QString(), 80), JpegWriteFailed);
+
+    // A smaller image over a larger file leaves exactly the new file.
+    const QString p = path(QStringLiteral("A002.jpg"));
+    ASSERT_EQ(writeJpeg(&image, p, 100), JpegOk);
+    const QImage small = pictureBoxImage(16, 8);
+    ASSERT_EQ(writeJpeg(&small, p, 100), JpegOk);
+    const QByteArray b = fileBytes(p);
+    EXPECT_TRUE(b.endsWith("\xFF\xD9"));
+    EXPECT_EQ(QImage(p).size(), QSize(16, 8));
+}
+
+}  // namespace
+}  // namespace imaging
