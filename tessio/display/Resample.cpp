@@ -1,0 +1,49 @@
+#include "tessio/display/Resample.h"
+
+#include <vector>
+
+namespace tessio::display {
+namespace {
+
+struct Tap {
+    std::int64_t index;  // first neighbour
+    std::int64_t next;   // second neighbour: the next one, or the same at the edge
+    std::uint32_t fraction;
+};
+
+std::vector<Tap> taps(std::int64_t sourceSize, int outSize) {
+    const std::int64_t step = sourceSize * 256 / outSize;
+    std::vector<Tap> result(static_cast<std::size_t>(outSize));
+    for (int k = 0; k < outSize; ++k) {
+        const std::int64_t position = k * step;
+        const std::int64_t index = position / 256;
+        result[static_cast<std::size_t>(k)] = {index, index + 1 < sourceSize ? index + 1 : index,
+                                               static_cast<std::uint32_t>(position % 256)};
+    }
+    return result;
+}
+
+}  // namespace
+
+void resample(const std::uint8_t* source, int sourceWidth, int sourceHeight, std::uint8_t* out,
+              int width, int height, std::ptrdiff_t pixelStep, std::ptrdiff_t rowStride) {
+    const std::vector<Tap> columns = taps(sourceWidth, width);
+    const std::vector<Tap> rows = taps(sourceHeight, height);
+    for (int j = 0; j < height; ++j) {
+        const Tap& row = rows[static_cast<std::size_t>(j)];
+        const std::uint8_t* upper = source + row.index * sourceWidth;
+        const std::uint8_t* lower = source + row.next * sourceWidth;
+        const std::uint32_t fy = row.fraction;
+        std::uint8_t* o = out + j * rowStride;
+        for (const Tap& column : columns) {
+            const std::uint32_t a = upper[column.index], c = upper[column.next];
+            const std::uint32_t b = lower[column.index], d = lower[column.next];
+            const std::uint32_t fx = column.fraction;
+            *o = static_cast<std::uint8_t>(
+                ((a * (256 - fy) + b * fy) * (256 - fx) + (d * fy + c * (256 - fy)) * fx) >> 16);
+            o += pixelStep;
+        }
+    }
+}
+
+}  // namespace tessio::display
