@@ -33,7 +33,7 @@ DDShalf_disp(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height,
 extern "C" int32_t TESSIO_CALL DDShalf_disp(HDC dc, int32_t x, int32_t y, int32_t width,
                                             int32_t height, const uint8_t* buffer) {
     if (width < 0 || height < 0) return 0;
-    // Rows padded to whole words (black padding), so that the DIB rows line up for any width.
+    // Rows padded to whole words, so that the DIB rows line up for any width.
     const std::int64_t stride = alignedRow(width);
     auto half = workBuffer(stride * height);
     if (!half) return 0;
@@ -55,7 +55,7 @@ extern "C" TESSIO_API int32_t TESSIO_CALL DDSrect_disp(HDC dc, int32_t x, int32_
     auto window = workBuffer(static_cast<std::int64_t>(windowWidth) * windowHeight);
     if (!window) return 0;
     const std::int64_t w = windowWidth / 4 * 4;
-    // Only the part of the window that lies on the source is copied; the rest stays black.
+    // Only the part of the window that lies on the source is copied; the rest stays level 0.
     const std::int64_t top = std::max(windowTop, 0);
     const std::int64_t bottom =
         std::min<std::int64_t>(std::int64_t{windowTop} + windowHeight, sourceHeight);

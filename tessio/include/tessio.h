@@ -39,7 +39,7 @@ extern "C" {
  * Sizes are in pixels; (x, y) is the top-left corner in dc. */
 
 /* Draws the width x height 8-bit image buffer at (x, y). A width that is not a multiple of 4 is
- * drawn rounded up to one, the added columns black. Result: 0. */
+ * drawn rounded up to one, the added columns level 0 (the darkest level shown). Result: 0. */
 TESSIO_API int32_t TESSIO_CALL DDSdisplay(HDC dc, int32_t x, int32_t y, int32_t width,
                                           int32_t height, const uint8_t* buffer);
 
@@ -57,7 +57,7 @@ typedef int32_t(TESSIO_CALL* DDShalf_disp_function)(HDC dc, int32_t x, int32_t y
 
 /* Draws the window (windowLeft, windowTop, windowWidth x windowHeight) of the sourceWidth x
  * sourceHeight 8-bit source at (x, y), windowWidth rounded down to a multiple of 4. Where the
- * window leaves the source it shows black. Result: 0 when the work buffer cannot be had,
+ * window leaves the source it shows level 0. Result: 0 when the work buffer cannot be had,
  * nonzero otherwise. */
 TESSIO_API int32_t TESSIO_CALL DDSrect_disp(HDC dc, int32_t x, int32_t y, int32_t windowWidth,
                                             int32_t windowHeight, int32_t windowLeft,
