@@ -195,7 +195,7 @@ bool readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height, Ima
     if (!pixelBytes) return false;
     const std::int64_t tableBytes = fileBytesPerPixel == 1 ? kPaletteSize : 0;
     if (kHeadersSize + tableBytes + *pixelBytes > available) return false;
-    if (tableBytes > 0 && !device.skip(tableBytes)) return false;
+    if (tableBytes > 0 && device.skip(tableBytes) != tableBytes) return false;
 
     std::vector<std::uint8_t> filePixels(static_cast<std::size_t>(*pixelBytes));
     if (device.read(reinterpret_cast<char*>(filePixels.data()), *pixelBytes) != *pixelBytes) {

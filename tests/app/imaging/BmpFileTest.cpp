@@ -5,29 +5,18 @@
 #include <QTemporaryDir>
 
 #include "app/imaging/BmpFile.h"
+#include "tests/app/imaging/FileBytes.h"
 
 namespace imaging {
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
+using namespace imaging::testing;
 
-std::uint32_t le32(const QByteArray& b, int at) {
-    const auto* p = reinterpret_cast<const unsigned char*>(b.constData() + at);
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-           std::uint32_t{p[3]} << 24;
-}
-
-std::uint16_t le16(const QByteArray& b, int at) {
-    const auto* p = reinterpret_cast<const unsigned char*>(b.constData() + at);
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-std::uint8_t byteAt(const QByteArray& b, int at) {
-    return static_cast<std::uint8_t>(b[at]);
+// Entry i of the colour table after the headers is blue = green = red = i, reserved 0.
+void expectGrayRamp(const QByteArray& file) {
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        EXPECT_EQ(le32(file, 54 + 4 * static_cast<int>(i)), 0x010101u * i) << "entry " << i;
+    }
 }
 
 // A plane whose every pixel is distinct enough to show a swapped row or column.
@@ -70,13 +59,7 @@ TEST_F(BmpFileTest, GrayImageHasHeadersRampAndBottomRowFirst) {
     EXPECT_EQ(le32(b, 30), 0u);
     EXPECT_EQ(le32(b, 34), 307200u);  // biSizeImage
     for (int field = 38; field < 54; field += 4) EXPECT_EQ(le32(b, field), 0u) << field;
-    for (int i = 0; i < 256; ++i) {
-        const int at = 54 + 4 * i;
-        EXPECT_EQ(byteAt(b, at), i);
-        EXPECT_EQ(byteAt(b, at + 1), i);
-        EXPECT_EQ(byteAt(b, at + 2), i);
-        EXPECT_EQ(byteAt(b, at + 3), 0);
-    }
+    expectGrayRamp(b);
     const std::size_t bottomLeft = 479 * 640;
     EXPECT_EQ(byteAt(b, 1078), images.plane1[bottomLeft]);
     EXPECT_EQ(byteAt(b, 1079), images.plane1[bottomLeft + 1]);
@@ -185,52 +168,25 @@ TEST_F(BmpFileTest, WritingOverALargerFileLeavesNoOldTail) {
 
 TEST_F(BmpFileTest, ReadingAForeignFileDoesNotChangeLaterFiles) {
     // An 8-bit file from elsewhere: inverted colour table, resolution and colour counts set.
-    QByteArray foreign(1078 + 4, '\0');
-    auto set32 = [&](int at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) foreign[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    foreign[0] = 'B';
-    foreign[1] = 'M';
-    set32(2, 1082);
-    set32(6, 0x12345678);  // reserved words
-    set32(10, 1078);
-    set32(14, 40);
-    set32(18, 2);
-    set32(22, 2);
-    foreign[26] = 1;
-    foreign[28] = 8;
-    set32(34, 4);
-    set32(38, 3780);
-    set32(42, 3780);
-    set32(46, 256);
-    set32(50, 17);
-    for (int i = 0; i < 256; ++i) {
-        foreign[54 + 4 * i] = static_cast<char>(255 - i);
-        foreign[55 + 4 * i] = static_cast<char>(i);
-        foreign[56 + 4 * i] = static_cast<char>(255 - i);
-        foreign[57 + 4 * i] = 9;
-    }
-    {
-        QFile f(path("foreign.bmp"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(foreign);
-    }
+    QByteArray foreign = bmpHeaders(2, 2, 8) + QByteArray(1024 + 4, '\x40');
+    setLe32(foreign, 6, 0x12345678);  // reserved words
+    for (int field = 38; field < 54; field += 4) setLe32(foreign, field, 3780);
+    for (int i = 0; i < 256; ++i) setLe32(foreign, 54 + 4 * i, 0x09FF00FFu - 0x00010001u * i);
+    writeFile(path("foreign.bmp"), foreign);
 
     BmpHeader bmpHeader;
     int type = 0, width = 0, height = 0;
     ASSERT_TRUE(readBmp(path("foreign.bmp"), type, width, height, images, bmpHeader));
     EXPECT_EQ(bmpHeader.bfReserved1, 0x5678);
     EXPECT_EQ(bmpHeader.biXPelsPerMeter, 3780);
-    EXPECT_EQ(bmpHeader.biClrImportant, 17u);
+    EXPECT_EQ(bmpHeader.biClrImportant, 3780u);
 
     ASSERT_TRUE(writeBmp(path("later.bmp"), 1, 2, 2, images, palette));
     const QByteArray b = fileBytes(path("later.bmp"));
     ASSERT_EQ(b.size(), 1082);
     EXPECT_EQ(le32(b, 6), 0u);
     for (int field = 38; field < 54; field += 4) EXPECT_EQ(le32(b, field), 0u) << field;
-    for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(le32(b, 54 + 4 * i), 0x010101u * static_cast<std::uint32_t>(i)) << i;
-    }
+    expectGrayRamp(b);
 }
 
 }  // namespace

@@ -4,26 +4,12 @@
 #include <QTemporaryDir>
 
 #include "app/imaging/BmpFile.h"
+#include "tests/app/imaging/FileBytes.h"
 
 namespace imaging {
 namespace {
 
-// The 54 header bytes of a file claiming the given size and depth; everything else zero.
-QByteArray headers(std::int32_t width, std::int32_t height, std::uint16_t bitCount) {
-    QByteArray b(54, '\0');
-    auto set32 = [&](int at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    set32(14, 40);
-    set32(18, static_cast<std::uint32_t>(width));
-    set32(22, static_cast<std::uint32_t>(height));
-    b[26] = 1;
-    b[28] = static_cast<char>(bitCount & 0xFF);
-    b[29] = static_cast<char>(bitCount >> 8);
-    return b;
-}
+using namespace imaging::testing;
 
 class BmpReaderHostileTest : public ::testing::Test {
 protected:
@@ -40,10 +26,7 @@ protected:
     // Reads `content` as a file and checks that a failure left the caller's state untouched.
     bool read(const QByteArray& content) {
         const QString path = dir.filePath(QStringLiteral("in.bmp"));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-        f.close();
+        writeFile(path, content);
         type = -5;
         width = -6;
         height = -7;
@@ -70,8 +53,8 @@ protected:
 
 TEST_F(BmpReaderHostileTest, ShortOrMissingFilesFail) {
     EXPECT_FALSE(read(QByteArray()));
-    EXPECT_FALSE(read(headers(2, 2, 8).left(53)));
-    EXPECT_FALSE(read(headers(2, 2, 8)));  // no palette, no pixels
+    EXPECT_FALSE(read(bmpHeaders(2, 2, 8).left(53)));
+    EXPECT_FALSE(read(bmpHeaders(2, 2, 8)));  // no palette, no pixels
     EXPECT_FALSE(
         readBmp(dir.filePath(QStringLiteral("nothing.bmp")), type, width, height, images, header));
     EXPECT_FALSE(readBmp(dir.path(), type, width, height, images, header));  // a folder
@@ -79,34 +62,34 @@ TEST_F(BmpReaderHostileTest, ShortOrMissingFilesFail) {
 
 TEST_F(BmpReaderHostileTest, OnlyEightAndTwentyFourBitsAreRead) {
     for (std::uint16_t bits : {0, 1, 4, 16, 32, 0x0108, 0xFFFF}) {
-        EXPECT_FALSE(read(headers(2, 2, bits) + QByteArray(1024 + 64, '\x7F'))) << bits;
+        EXPECT_FALSE(read(bmpHeaders(2, 2, bits) + QByteArray(1024 + 64, '\x7F'))) << bits;
     }
 }
 
 TEST_F(BmpReaderHostileTest, SizesThatAreNotPositiveFail) {
     const QByteArray plenty(1024 + 4096, '\x7F');
-    EXPECT_FALSE(read(headers(0, 4, 8) + plenty));
-    EXPECT_FALSE(read(headers(4, 0, 24) + plenty));
-    EXPECT_FALSE(read(headers(-4, 4, 8) + plenty));
-    EXPECT_FALSE(read(headers(4, -4, 8) + plenty));  // top-down files are not Pelmar's layout
-    EXPECT_FALSE(read(headers(-4, -4, 24) + plenty));
-    EXPECT_FALSE(read(headers(INT32_MIN, INT32_MIN, 8) + plenty));
+    EXPECT_FALSE(read(bmpHeaders(0, 4, 8) + plenty));
+    EXPECT_FALSE(read(bmpHeaders(4, 0, 24) + plenty));
+    EXPECT_FALSE(read(bmpHeaders(-4, 4, 8) + plenty));
+    EXPECT_FALSE(read(bmpHeaders(4, -4, 8) + plenty));  // top-down files are not Pelmar's layout
+    EXPECT_FALSE(read(bmpHeaders(-4, -4, 24) + plenty));
+    EXPECT_FALSE(read(bmpHeaders(INT32_MIN, INT32_MIN, 8) + plenty));
 }
 
 TEST_F(BmpReaderHostileTest, HugeSizesFailWithoutAllocating) {
     const QByteArray some(1024 + 64, '\x7F');
-    EXPECT_FALSE(read(headers(INT32_MAX, INT32_MAX, 24) + some));
-    EXPECT_FALSE(read(headers(65536, 65536, 8) + some));         // 2^32 pixels
-    EXPECT_FALSE(read(headers(0x40000000, 2, 24) + some));       // 3 × 2^31 bytes
-    EXPECT_FALSE(read(headers(30000, 30000, 8) + some));         // fits 32 bits, not the file
-    EXPECT_FALSE(read(headers(1, INT32_MAX - 1077, 8) + some));  // pixels + headers overflow
+    EXPECT_FALSE(read(bmpHeaders(INT32_MAX, INT32_MAX, 24) + some));
+    EXPECT_FALSE(read(bmpHeaders(65536, 65536, 8) + some));         // 2^32 pixels
+    EXPECT_FALSE(read(bmpHeaders(0x40000000, 2, 24) + some));       // 3 × 2^31 bytes
+    EXPECT_FALSE(read(bmpHeaders(30000, 30000, 8) + some));         // fits 32 bits, not the file
+    EXPECT_FALSE(read(bmpHeaders(1, INT32_MAX - 1077, 8) + some));  // pixels + headers overflow
 }
 
 TEST_F(BmpReaderHostileTest, TruncatedDataFails) {
-    EXPECT_FALSE(read(headers(4, 4, 8) + QByteArray(1000, '\x01')));       // palette cut
-    EXPECT_FALSE(read(headers(4, 4, 8) + QByteArray(1024 + 15, '\x01')));  // pixels cut
-    EXPECT_FALSE(read(headers(4, 4, 24) + QByteArray(47, '\x01')));
-    EXPECT_TRUE(read(headers(4, 4, 24) + QByteArray(48, '\x01')));
+    EXPECT_FALSE(read(bmpHeaders(4, 4, 8) + QByteArray(1000, '\x01')));       // palette cut
+    EXPECT_FALSE(read(bmpHeaders(4, 4, 8) + QByteArray(1024 + 15, '\x01')));  // pixels cut
+    EXPECT_FALSE(read(bmpHeaders(4, 4, 24) + QByteArray(47, '\x01')));
+    EXPECT_TRUE(read(bmpHeaders(4, 4, 24) + QByteArray(48, '\x01')));
     EXPECT_EQ(type, 3);
     EXPECT_EQ(images.plane3, std::vector<std::uint8_t>(16, 1));
 }
@@ -114,7 +97,7 @@ TEST_F(BmpReaderHostileTest, TruncatedDataFails) {
 TEST_F(BmpReaderHostileTest, LayoutIsReadAsItStandsWhateverTheOtherFields) {
     // Wrong signature, compression and offset are not consulted; extra bytes at the end (such as
     // row padding of a foreign file) are left unread.
-    QByteArray file = headers(2, 2, 24);
+    QByteArray file = bmpHeaders(2, 2, 24);
     file[0] = 'X';
     file[10] = 99;
     file[30] = 1;

@@ -6,15 +6,12 @@
 #include <QTemporaryDir>
 
 #include "app/imaging/JpegFile.h"
+#include "tests/app/imaging/FileBytes.h"
 
 namespace imaging {
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
+using namespace imaging::testing;
 
 // A 32-bit image like the picture box's: gray levels 16 to 240 with detail the quality shows in.
 QImage pictureBoxImage(int width, int height) {
