@@ -17,16 +17,18 @@ public:
 
     // Finds the device at index n of the board's device class and opens it for reading and
     // writing. Prints the "**Error: ..." discovery lines on standard output where a step fails
-    // and returns kInvalidDevice.
+    // and returns kInvalidDevice (also when the device is found but cannot be opened).
     virtual DeviceHandle openDevice(int n) = 0;
+    // Ignores kInvalidDevice.
     virtual void closeDevice(DeviceHandle device) = 0;
 
     // One synchronous control call: the input bytes go in, up to outSize bytes come back in out.
-    // The caller does not examine its success (the board library never did).
+    // out is left as it was where the call fails; the board library does not examine the result.
     virtual bool control(DeviceHandle device, std::uint32_t code, const void* in,
                          std::uint32_t inSize, void* out, std::uint32_t outSize) = 0;
 
-    // Bulk data. Each returns false when the call failed; moved receives the bytes moved.
+    // Bulk data, one call per block. Each returns false when the call failed; moved receives the
+    // bytes moved.
     virtual bool bulkRead(DeviceHandle device, void* buffer, std::uint32_t length,
                           std::uint32_t* moved) = 0;
     virtual bool bulkWrite(DeviceHandle device, const void* buffer, std::uint32_t length,

@@ -95,9 +95,179 @@ TESSIO_API int32_t TESSIO_CALL DDSstretch_color_disp(HDC dc, int32_t destX, int3
 
 /* ---- Board discovery, open and version ---- */
 
+/* Board results besides counts: -1 (bad board number, no work buffer, unsupported unit size),
+ * TESSIO_UNEXPECTED_REPLY (the board answered a transfer request with another word) and
+ * TESSIO_NOT_TAKEN (the board did not take the previous command within its timeout, or the bulk
+ * transfer failed or moved fewer bytes than asked). */
+#define TESSIO_UNEXPECTED_REPLY ((int32_t)0xFFFF0000)
+#define TESSIO_NOT_TAKEN ((int32_t)0x30000000)
+
+/* Finds and opens the board's device; on the first call for a board not yet open it also prepares
+ * the display routines, whether or not a board is found. 0 opened, 1 already open, -1 bad board
+ * number or no device (a "**Error: ..." line on standard output says why). */
+TESSIO_API int32_t TESSIO_CALL DDMopen_sys(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSopen_sys(void);
+
+/* The library version, 120; -1 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMgetver(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSgetver(void);
+
+
 /* ---- Registers, mailbox, handshakes and block transfers ---- */
 
+/* The board model from the identity page: 7100, 7110, or 0 for an unknown model. */
+TESSIO_API int32_t TESSIO_CALL DDMgetid(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSgetid(void);
+
+/* Start handshake: waits 1000 ms, posts the start word and waits for the board to echo it.
+ * timeout: seconds (low 16 bits), 0 waits without limit. 0 echoed, -1 otherwise. */
+TESSIO_API int32_t TESSIO_CALL DDMopen(int32_t board, int32_t timeout);
+TESSIO_API int32_t TESSIO_CALL DDSopen(int32_t timeout);
+
+/* End handshake: posts the end word once the board has taken any earlier command (within timeout
+ * seconds, 0 without limit) and closes the device. 0 closed, -1 otherwise. */
+TESSIO_API int32_t TESSIO_CALL DDMclose(int32_t board, int32_t timeout);
+TESSIO_API int32_t TESSIO_CALL DDSclose(int32_t timeout);
+
+/* Resets the board's processor (mode 4 selects the variant with reset data 4) and waits 1000 ms.
+ * 0, or -1 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMreset(int32_t board, int32_t mode);
+TESSIO_API int32_t TESSIO_CALL DDSreset(int32_t mode);
+
+/* Word access to board memory, registers (by register address; the driver gets the offset
+ * address - 0x1800000), PCI configuration registers and the processor's DMA address. Each returns
+ * 0 after the device call, -1 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMread_mem(int32_t board, uint32_t address, uint32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDSread_mem(uint32_t address, uint32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_mem(int32_t board, uint32_t address, uint32_t value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_mem(uint32_t address, uint32_t value);
+TESSIO_API int32_t TESSIO_CALL DDMread_reg(int32_t board, uint32_t address, uint32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDSread_reg(uint32_t address, uint32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_reg(int32_t board, uint32_t address, uint32_t value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_reg(uint32_t address, uint32_t value);
+TESSIO_API int32_t TESSIO_CALL DDMread_pci_reg(int32_t board, uint32_t offset, uint32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDSread_pci_reg(uint32_t offset, uint32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_pci_reg(int32_t board, uint32_t offset, uint32_t value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_pci_reg(uint32_t offset, uint32_t value);
+TESSIO_API int32_t TESSIO_CALL DDMdspdmaadr(int32_t board, uint32_t address);
+TESSIO_API int32_t TESSIO_CALL DDSdspdmaadr(uint32_t address);
+
+/* Block transfers of count units of 1, 2 or 4 bytes; buffer holds exactly unit x count bytes.
+ * Units 1 and 2 travel in the board's 32-bit words, first unit most significant; the device
+ * length is the byte count rounded up to whole words, and the padding sent is zero. They return
+ * the device length, or -1 (bad board, unsupported unit, negative or oversized count, no work
+ * buffer), TESSIO_UNEXPECTED_REPLY or TESSIO_NOT_TAKEN. */
+TESSIO_API int32_t TESSIO_CALL DDMread(int32_t board, void* buffer, int32_t unit, int32_t count);
+TESSIO_API int32_t TESSIO_CALL DDSread(void* buffer, int32_t unit, int32_t count);
+TESSIO_API int32_t TESSIO_CALL DDMwrite(int32_t board, const void* buffer, int32_t unit,
+                                        int32_t count);
+TESSIO_API int32_t TESSIO_CALL DDSwrite(const void* buffer, int32_t unit, int32_t count);
+
+/* Image transfers of width x height pixels (sizes read as signed 16-bit) of 8 or 16 bits. The
+ * buffer holds the device length: width x height (x 2 for 16 bits) rounded up to a multiple of 4
+ * bytes; reads fill all of it. Before the request they wait for the board to take any earlier
+ * command within the board's timeout (DDMset_timeout), else TESSIO_NOT_TAKEN. Results as for
+ * DDMread. */
+TESSIO_API int32_t TESSIO_CALL DDMread_image(int32_t board, int32_t width, int32_t height,
+                                             uint8_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSread_image(int32_t width, int32_t height, uint8_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDMread_image16(int32_t board, int32_t width, int32_t height,
+                                               uint16_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSread_image16(int32_t width, int32_t height, uint16_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_image(int32_t board, int32_t width, int32_t height,
+                                              const uint8_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_image(int32_t width, int32_t height,
+                                              const uint8_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_image16(int32_t board, int32_t width, int32_t height,
+                                                const uint16_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_image16(int32_t width, int32_t height,
+                                                const uint16_t* buffer);
+
+/* Reads a 1024-byte block of text and copies it up to and including its first zero byte into
+ * buffer (at least 1024 bytes). The number of bytes copied, 0 on a failed transfer, -1 for a bad
+ * board number. */
+TESSIO_API int32_t TESSIO_CALL DDMgets2(int32_t board, char* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSgets2(char* buffer);
+
+/* Writes text up to its end or a carriage return (at most 1024 bytes), ended by a zero byte, as
+ * one block. 0, or -1 for a bad board number or a failed transfer. */
+TESSIO_API int32_t TESSIO_CALL DDMputs2(int32_t board, const char* text);
+TESSIO_API int32_t TESSIO_CALL DDSputs2(const char* text);
+
+
 /* ---- Messages, typed values and timers ---- */
+
+/* Posts a command word to the board's processor without waiting. 0, -1 for a bad board. */
+TESSIO_API int32_t TESSIO_CALL DDMset_msg(int32_t board, uint32_t word);
+TESSIO_API int32_t TESSIO_CALL DDSset_msg(uint32_t word);
+
+/* Waits for the next nonzero reply word and returns it; TESSIO_UNEXPECTED_REPLY for a bad
+ * board number. */
+TESSIO_API int32_t TESSIO_CALL DDMread_msg(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSread_msg(void);
+
+/* Without waiting: 0 if no reply word is waiting, else takes it and returns it with its low 16
+ * bits cleared. 0 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMchk_msg(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSchk_msg(void);
+
+/* 1 if a reply word or a data word from the board is waiting, else 0 (also for a bad board). */
+TESSIO_API int32_t TESSIO_CALL DDMstat(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSstat(void);
+
+/* Typed values to the board, one data word each (a double as two: upper 32 bits first), each
+ * waiting until the board has taken it. 0; TESSIO_UNEXPECTED_REPLY for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMwrite_int(int32_t board, int32_t value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_int(int32_t value);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_byte(int32_t board, int32_t value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_byte(int32_t value);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_long(int32_t board, int32_t value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_long(int32_t value);
+TESSIO_API int32_t TESSIO_CALL DDMwrite_double(int32_t board, const double* value);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_double(const double* value);
+
+/* A character, or a text four bytes per word (first byte most significant) ended by a zero byte
+ * (after a carriage return, which also ends it). 0, or -1 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMputc(int32_t board, int32_t character);
+TESSIO_API int32_t TESSIO_CALL DDSputc(int32_t character);
+TESSIO_API int32_t TESSIO_CALL DDMputs(int32_t board, const char* text);
+TESSIO_API int32_t TESSIO_CALL DDSputs(const char* text);
+
+/* Typed values from the board, waiting without limit for each data word:
+ * DDMread_int (also DDMgetc) the low 16 bits, DDMread_byte the low 8 bits; DDMread_long stores
+ * the word, DDMread_intm its low 16 bits, DDMread_double the first word in the lower and the
+ * second in the upper 32 bits; those return 0. TESSIO_UNEXPECTED_REPLY for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMread_int(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSread_int(void);
+TESSIO_API int32_t TESSIO_CALL DDMgetc(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSgetc(void);
+TESSIO_API int32_t TESSIO_CALL DDMread_byte(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSread_byte(void);
+TESSIO_API int32_t TESSIO_CALL DDMread_long(int32_t board, int32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDSread_long(int32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDMread_intm(int32_t board, int32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDSread_intm(int32_t* value);
+TESSIO_API int32_t TESSIO_CALL DDMread_double(int32_t board, double* value);
+TESSIO_API int32_t TESSIO_CALL DDSread_double(double* value);
+
+/* Receives a text four bytes per word into buffer, which must hold all of it, up to and
+ * including its zero byte. The number of bytes stored; 0 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMgets(int32_t board, char* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSgets(char* buffer);
+
+/* Per-board stopwatch in milliseconds: DDMreset_timer starts it (0), DDMlaptime gives the time
+ * since (wrapping at 32 bits). -1 for a bad board number. */
+TESSIO_API int32_t TESSIO_CALL DDMreset_timer(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSreset_timer(void);
+TESSIO_API int32_t TESSIO_CALL DDMlaptime(int32_t board);
+TESSIO_API int32_t TESSIO_CALL DDSlaptime(void);
+
+/* Sets the board's timeout for image transfers (1 to 100 seconds) and hands it to the driver;
+ * returns the driver's answer. Other values change nothing and return the current timeout (3
+ * after load). -1 for a bad board number, which touches no board. */
+TESSIO_API int32_t TESSIO_CALL DDMset_timeout(int32_t board, int32_t seconds);
+TESSIO_API int32_t TESSIO_CALL DDSset_timeout(int32_t seconds);
+
 
 #ifdef __cplusplus
 }

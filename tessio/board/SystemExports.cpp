@@ -1,0 +1,33 @@
+// Board discovery, open and version.
+#include "tessio.h"
+#include "tessio/board/BoardTable.h"
+#include "tessio/display/DisplayState.h"
+
+using namespace tessio::board;
+
+namespace {
+constexpr std::int32_t kVersion = 120;
+}
+
+extern "C" {
+
+TESSIO_API int32_t TESSIO_CALL DDMopen_sys(int32_t number) {
+    return onBoard(number, -1, [number](Board& board) {
+        if (board.device != tessio::kInvalidDevice) return 1;
+        tessio::display::prepare();
+        board.device = tessio::backend().openDevice(static_cast<std::int16_t>(number));
+        return board.device != tessio::kInvalidDevice ? 0 : -1;
+    });
+}
+TESSIO_API int32_t TESSIO_CALL DDSopen_sys(void) {
+    return DDMopen_sys(0);
+}
+
+TESSIO_API int32_t TESSIO_CALL DDMgetver(int32_t number) {
+    return onBoard(number, -1, [](Board&) { return kVersion; });
+}
+TESSIO_API int32_t TESSIO_CALL DDSgetver(void) {
+    return DDMgetver(0);
+}
+
+}  // extern "C"

@@ -1,0 +1,47 @@
+// The shared library as applications load it: every board export by its plain name, nothing else.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char* const kBoardExports[] = {
+    "getver",    "getid",       "open",       "close",        "reset",         "read_mem",
+    "write_mem", "read_reg",    "write_reg",  "read_pci_reg", "write_pci_reg", "dspdmaadr",
+    "read",      "write",       "read_image", "read_image16", "write_image",   "write_image16",
+    "gets2",     "puts2",       "set_msg",    "read_msg",     "chk_msg",       "stat",
+    "write_int", "write_byte",  "write_long", "write_double", "putc",          "puts",
+    "read_int",  "getc",        "read_byte",  "read_long",    "read_intm",     "read_double",
+    "gets",      "reset_timer", "laptime",    "set_timeout",  "open_sys",
+};
+
+TEST(TessioExports, EveryBoardExportHasItsDdmAndDdsName) {
+    void* library = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    for (const char* name : kBoardExports)
+        for (const char* prefix : {"DDM", "DDS"}) {
+            const std::string symbol = std::string(prefix) + name;
+            EXPECT_NE(dlsym(library, symbol.c_str()), nullptr) << symbol;
+        }
+    // The library's inner workings stay hidden.
+    EXPECT_EQ(dlsym(library, "_ZN6tessio7backendEv"), nullptr);
+    EXPECT_EQ(dlsym(library, "_ZN6tessio5board10boardTableEv"), nullptr);
+    dlclose(library);
+}
+
+TEST(TessioExports, VersionAndBadBoardNumbersThroughTheLoadedLibrary) {
+    void* library = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    using Query = int32_t (*)(int32_t);
+    const auto getver = reinterpret_cast<Query>(dlsym(library, "DDMgetver"));
+    const auto readInt = reinterpret_cast<Query>(dlsym(library, "DDMread_int"));
+    ASSERT_NE(getver, nullptr);
+    ASSERT_NE(readInt, nullptr);
+    EXPECT_EQ(getver(7), 120);
+    EXPECT_EQ(getver(8), -1);
+    EXPECT_EQ(readInt(-1), static_cast<int32_t>(0xFFFF0000u));
+    dlclose(library);
+}
+
+}  // namespace
