@@ -64,7 +64,7 @@ void serve(Session& session, int& shot) {
                 session.transcript().note("< (unasked) " + Transcript::readable(read.bytes));
             continue;
         }
-        if (Clock::now() >= nextShot) {
+        if (nextShot <= nextKeepAlive) {
             measure(session, ++shot);
             nextShot = Clock::now() + kShotEvery;
         } else {

@@ -79,9 +79,10 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         quit(error.what());
     }
+    // The file first: whoever reads the announcement may look for the file at once.
+    if (parser.isSet(portFileOption)) writePortFile(parser.value(portFileOption), listening);
     std::printf("dmsim listening on 127.0.0.1:%u\n", unsigned(listening));
     std::fflush(stdout);
-    if (parser.isSet(portFileOption)) writePortFile(parser.value(portFileOption), listening);
 
     dmsim::Transcript transcript;
     if (demo) dmsim::runDemo(peer, transcript);

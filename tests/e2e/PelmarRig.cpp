@@ -1,0 +1,98 @@
+#include "PelmarRig.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+
+#include "app/text/TextFile.h"
+
+namespace {
+
+const QString kBinDir = QStringLiteral(PELMAR_BIN_DIR);
+
+void stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning) return;
+    process.kill();
+    process.waitForFinished(10000);
+}
+
+}  // namespace
+
+PelmarRig::PelmarRig() : started_(QDate::currentDate()) {
+    // Only the programs and libraries: a demo folder beside them is no part of the program.
+    const QDir bin(kBinDir);
+    for (const QFileInfo& file : bin.entryInfoList(QDir::Files)) {
+        EXPECT_TRUE(QFile::copy(file.filePath(), dir_.filePath(file.fileName())))
+            << file.filePath().toStdString();
+    }
+}
+
+PelmarRig::~PelmarRig() {
+    stop(pelmar_);
+    stop(dmsim_);
+}
+
+PelmarRig::Outcome PelmarRig::run(const QByteArray& script, int saveMethod, int limitMs) {
+    Outcome outcome;
+    const QString scriptPath = dir_.filePath("script.dms");
+    QFile scriptFile(scriptPath);
+    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script) != script.size()) {
+        ADD_FAILURE() << "cannot write " << scriptPath.toStdString();
+        return outcome;
+    }
+    scriptFile.close();
+
+    dmsim_.setProcessChannelMode(QProcess::MergedChannels);
+    dmsim_.start(dir_.filePath("dmsim"), {"--port", "0", "--script", scriptPath});
+    if (!dmsim_.waitForStarted() || !dmsim_.waitForReadyRead(10000)) {
+        ADD_FAILURE() << "dmsim did not start";
+        return outcome;
+    }
+    const QByteArray first = dmsim_.readLine();
+    outcome.transcript = QString::fromUtf8(first);
+    if (!first.startsWith("dmsim listening on 127.0.0.1:")) {
+        ADD_FAILURE() << "dmsim said: " << first.data();
+        return outcome;
+    }
+    const QString port = QString::fromLatin1(first.mid(first.lastIndexOf(':') + 1).trimmed());
+
+    // Pelmar must never start without a configuration that points at 127.0.0.1.
+    text::writeLines(dir_.filePath("PELMAR.INI"),
+                     {"1," + saveFolder() + ",(保存フォルダ)", "10,127.0.0.1,(DMのIPアドレス)",
+                      "11," + port + ",(DMのポート番号)",
+                      QString("12, %1,(保存方式)").arg(saveMethod), "13, 80,(Jpeg圧縮率)"});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    pelmar_.setProcessEnvironment(environment);
+    pelmar_.setProcessChannelMode(QProcess::MergedChannels);
+    pelmar_.start(dir_.filePath("pelmar"), {});
+    if (!pelmar_.waitForStarted()) {
+        ADD_FAILURE() << "pelmar did not start";
+        return outcome;
+    }
+
+    outcome.finished = dmsim_.waitForFinished(limitMs);
+    stop(pelmar_);
+    stop(dmsim_);
+    outcome.exitCode = outcome.finished ? dmsim_.exitCode() : -1;
+    outcome.transcript += QString::fromUtf8(dmsim_.readAll());
+    const QByteArray pelmarOutput = pelmar_.readAll();
+    if (!pelmarOutput.isEmpty()) outcome.transcript += "pelmar said:\n" + pelmarOutput;
+    return outcome;
+}
+
+QString PelmarRig::dayFolder(const QDate& date) const {
+    return saveFolder() + "/" + date.toString("yyyyMMdd");
+}
+
+QByteArray PelmarRig::dayFile(const QString& name) const {
+    for (const QDate& date : {QDate::currentDate(), started_}) {
+        QFile file(dayFolder(date) + "/" + name);
+        if (file.open(QIODevice::ReadOnly)) return file.readAll();
+    }
+    ADD_FAILURE() << name.toStdString() << " is in no day folder under "
+                  << saveFolder().toStdString();
+    return {};
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// One end-to-end run: a copy of the program folder in a temporary folder, dmsim playing a
+// script on 127.0.0.1, and the copied pelmar with a PELMAR.INI that points at it and saves into
+// <temporary folder>/data.
+class PelmarRig {
+public:
+    PelmarRig();
+    ~PelmarRig();
+
+    struct Outcome {
+        bool finished = false;  // dmsim ended within the limit
+        int exitCode = -1;      // dmsim's: 0 the script ran to its end
+        QString transcript;     // dmsim's standard output and error, for failure messages
+    };
+
+    // Starts dmsim with the script, then pelmar; waits for dmsim to end, then stops pelmar.
+    Outcome run(const QByteArray& script, int saveMethod = 0, int limitMs = 120000);
+
+    QString saveFolder() const { return dir_.filePath("data"); }
+    // <save folder>/yyyymmdd; the run may have crossed midnight, so callers pass the dates
+    // around it.
+    QString dayFolder(const QDate& date) const;
+    // The file in the day folder of today or, near midnight, of the day the run began.
+    QByteArray dayFile(const QString& name) const;
+
+private:
+    bool preparedOk() const;
+
+    QTemporaryDir dir_;
+    QDate started_;
+    QProcess dmsim_;
+    QProcess pelmar_;
+};

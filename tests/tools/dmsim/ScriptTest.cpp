@@ -1,0 +1,103 @@
+// The script language: what a line puts on the wire, and the messages for lines it rejects.
+#include <gtest/gtest.h>
+
+#include "PelmarStandIn.h"
+#include "tools/dmsim/ImageMaker.h"
+#include "tools/dmsim/Script.h"
+
+namespace {
+
+std::string rejection(const QByteArray& script) {
+    try {
+        dmsim::parseScript(script);
+    } catch (const dmsim::ScriptError& error) {
+        return error.what();
+    }
+    return "accepted";
+}
+
+TEST(Script, TextsAndRawBytesReachTheWireExactly) {
+    const ScriptRun run = playScript(
+        "# a comment line\n"
+        "accept 5000   # waits for Pelmar\n"
+        "send NONE\n"
+        "send \"A\\x01\\\"B\\\\ #\\tC\"\n"
+        "sendraw hex 4e4F0d\n"
+        "sendraw bytes 0x41 3\n"
+        "sendraw image 1 3 2 9\n"
+        "\n"
+        "send \"\"\n",
+        [](PelmarStandIn& p) {
+            EXPECT_EQ(p.readLine(), "NONE\r");
+            EXPECT_EQ(p.readLine(), "A\x01\"B\\ #\tC\r");
+            EXPECT_EQ(p.readLine(), "NO\r");
+            EXPECT_EQ(p.readBytes(3), "AAA");
+            EXPECT_EQ(p.readBytes(6), dmsim::makeImage(1, 3, 2, 9).first());
+            EXPECT_EQ(p.readLine(), "\r");
+        });
+    EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
+    EXPECT_TRUE(run.transcript.contains("> A<x01>\"B\\ #<x09>C<CR>"))
+        << run.transcript.toStdString();
+    EXPECT_TRUE(run.transcript.trimmed().endsWith("script done"));
+}
+
+TEST(Script, RunStopsAtTheFirstUnmetStep) {
+    const ScriptRun run = playScript("accept 5000\nexpect \"0,\" 200\nsend NONE\n",
+                                     [](PelmarStandIn& p) { EXPECT_EQ(p.readFor(600), ""); });
+    EXPECT_EQ(run.result, 1);
+    EXPECT_TRUE(run.transcript.contains("FAILED at line 2 (expect \"0,\" 200)"));
+    EXPECT_FALSE(run.transcript.contains("NONE"));
+}
+
+TEST(Script, NoConnectionInTimeIsUnmet) {
+    dmsim::Peer peer;
+    peer.listen(0);
+    std::FILE* log = std::tmpfile();
+    dmsim::Transcript transcript(log);
+    dmsim::Session session(peer, transcript);
+    EXPECT_EQ(dmsim::runScript(dmsim::parseScript("accept 100\n"), session), 1);
+    std::fclose(log);
+}
+
+TEST(Script, BadLinesAreRejectedWithTheirLineNumber) {
+    EXPECT_EQ(rejection("accept 10\n\nfrobnicate 3\n"), "line 3: unknown command \"frobnicate\"");
+    EXPECT_EQ(rejection("expect \"0,\"\n"), "line 1: the time limit is missing");
+    EXPECT_EQ(rejection("send \"open\n"), "line 1: a text is not closed by \"");
+    EXPECT_EQ(rejection("send \"\\q\"\n"), "line 1: unknown escape \\q");
+    EXPECT_EQ(rejection("send \"\\x4\"\n"), "line 1: \\x needs two hex digits");
+    EXPECT_EQ(rejection("sleep -5\n"),
+              "line 1: the time must be a number of at least 0, not \"-5\"");
+    EXPECT_EQ(rejection("sleep 10 20\n"), "line 1: unexpected \"20\"");
+    EXPECT_EQ(rejection("sendraw hex 4G\n"), "line 1: sendraw hex needs pairs of hex digits");
+    EXPECT_EQ(rejection("sendraw hex 414\n"), "line 1: sendraw hex needs pairs of hex digits");
+    EXPECT_EQ(rejection("sendraw bytes 256 1\n"), "line 1: a byte value is 0 to 255");
+    EXPECT_EQ(rejection("bmpr 1 2 3 md5 00\n"), "line 1: bmpr takes sha1 HEX after the size");
+    EXPECT_EQ(rejection("stats 3\n"), "line 1: stats needs a step to repeat");
+    EXPECT_EQ(rejection("stats 3 none ; ; none\n"), "line 1: stats needs a step to repeat");
+    EXPECT_EQ(rejection("stats 0 none\n"),
+              "line 1: the number of rounds must be a number of at least 1, not \"0\"");
+}
+
+TEST(Script, StatsTimesAllItsStepsEachRound) {
+    const ScriptRun run =
+        playScript("accept 5000\nstats 3 none ; datw A001 \"x,y\"\n", [](PelmarStandIn& p) {
+            for (int round = 0; round < 3; ++round) {
+                EXPECT_EQ(p.readLine(), "NONE\r");
+                p.send("0,\r");
+                EXPECT_EQ(p.readLine(), "DATW,A001\r");
+                p.send("0,\r");
+                EXPECT_EQ(p.readLine(), "x,y\r");
+                p.send("0,\r");
+            }
+        });
+    EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
+    EXPECT_TRUE(run.transcript.contains("stats none; datw: 3 runs: median "));
+}
+
+TEST(Script, BaselineTimesAPlainLoopbackConnection) {
+    const ScriptRun run = playScript("baseline 20 307200\n", [](PelmarStandIn&) {});
+    EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
+    EXPECT_TRUE(run.transcript.contains("baseline 307200 bytes over plain loopback: 20 runs"));
+}
+
+}  // namespace
