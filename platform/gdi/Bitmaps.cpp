@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "platform/gdi/Objects.h"
 
@@ -15,12 +16,16 @@ std::size_t dibStride(LONG width, WORD bitCount) {
     return (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
 }
 
-// Colours of an 8-bit DIB: biClrUsed entries, or all 256 when it is 0.
-std::uint32_t paletteColour(const BITMAPINFO* info, BYTE index) {
+// The colours of an 8-bit DIB as pixels: its biClrUsed entries (all 256 when 0); indices past
+// them are black.
+std::array<std::uint32_t, 256> palette(const BITMAPINFO* info) {
     const DWORD used = info->bmiHeader.biClrUsed == 0 ? 256 : info->bmiHeader.biClrUsed;
-    if (index >= used) return 0;
-    const RGBQUAD q = info->bmiColors[index];
-    return std::uint32_t{q.rgbRed} << 16 | std::uint32_t{q.rgbGreen} << 8 | q.rgbBlue;
+    std::array<std::uint32_t, 256> colours{};
+    for (DWORD i = 0; i < std::min<DWORD>(used, 256); ++i) {
+        const RGBQUAD q = info->bmiColors[i];
+        colours[i] = std::uint32_t{q.rgbRed} << 16 | std::uint32_t{q.rgbGreen} << 8 | q.rgbBlue;
+    }
+    return colours;
 }
 
 }  // namespace
@@ -86,6 +91,7 @@ extern "C" int WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, c
     const std::size_t stride = dibStride(h.biWidth, h.biBitCount);
     const int columns = std::min<int>(h.biWidth, bitmap->width);
     const auto* bits = static_cast<const BYTE*>(lpBits);
+    const auto colours = h.biBitCount == 8 ? palette(lpbmi) : std::array<std::uint32_t, 256>{};
     // Scan lines count from the top of a top-down DIB and from the bottom of a bottom-up one;
     // lpBits holds them in that order, beginning with line start.
     for (std::size_t k = 0; k < lines; ++k) {
@@ -95,7 +101,7 @@ extern "C" int WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, c
         const BYTE* src = bits + k * stride;
         std::uint32_t* dst = bitmap->row(static_cast<int>(y));
         if (h.biBitCount == 8) {
-            for (int x = 0; x < columns; ++x) dst[x] = paletteColour(lpbmi, src[x]);
+            for (int x = 0; x < columns; ++x) dst[x] = colours[src[x]];
         } else {
             for (int x = 0; x < columns; ++x, src += 3)
                 dst[x] = std::uint32_t{src[2]} << 16 | std::uint32_t{src[1]} << 8 | src[0];
