@@ -16,7 +16,7 @@ const char* const kBoardExports[] = {
     "gets",      "reset_timer", "laptime",    "set_timeout",  "open_sys",
 };
 
-TEST(TessioExports, EveryBoardExportHasItsDdmAndDdsName) {
+TEST(TessioBoardExports, EveryBoardExportHasItsDdmAndDdsName) {
     void* library = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     for (const char* name : kBoardExports)
@@ -30,7 +30,7 @@ TEST(TessioExports, EveryBoardExportHasItsDdmAndDdsName) {
     dlclose(library);
 }
 
-TEST(TessioExports, VersionAndBadBoardNumbersThroughTheLoadedLibrary) {
+TEST(TessioBoardExports, VersionAndBadBoardNumbersThroughTheLoadedLibrary) {
     void* library = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     using Query = int32_t (*)(int32_t);
