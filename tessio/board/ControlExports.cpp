@@ -1,4 +1,6 @@
 // Identity, start and end handshakes, reset, and word access to memory and registers.
+#include <optional>
+
 #include "tessio.h"
 #include "tessio/board/BoardTable.h"
 #include "tessio/board/Device.h"
@@ -36,10 +38,10 @@ void waitResetStep(const Board& board) {
     }
 }
 
-void resetStep(const Board& board, std::uint32_t command, const std::uint32_t* data,
+void resetStep(const Board& board, std::uint32_t command, std::optional<std::uint32_t> data,
                std::uint32_t control) {
     writeWord(board, code::kWriteRegister, reg::kResetCommand, command);
-    if (data != nullptr) writeWord(board, code::kWriteRegister, reg::kResetData, *data);
+    if (data) writeWord(board, code::kWriteRegister, reg::kResetData, *data);
     writeWord(board, code::kWriteRegister, reg::kResetControl, control);
     waitResetStep(board);
 }
@@ -97,10 +99,9 @@ TESSIO_API int32_t TESSIO_CALL DDSclose(int32_t timeout) {
 
 TESSIO_API int32_t TESSIO_CALL DDMreset(int32_t number, int32_t mode) {
     return onBoard(number, -1, [mode](Board& board) {
-        const std::uint32_t data = lowHalf(mode) == 4 ? 4 : 0;
-        resetStep(board, 0xC0, nullptr, 0);
-        resetStep(board, 0x10, &data, 1);
-        resetStep(board, 0, nullptr, 0);
+        resetStep(board, 0xC0, std::nullopt, 0);
+        resetStep(board, 0x10, lowHalf(mode) == 4 ? 4u : 0u, 1);
+        resetStep(board, 0, std::nullopt, 0);
         const std::uint32_t control = readWord(board, code::kReadRegister, reg::kControl);
         writeWord(board, code::kWriteRegister, reg::kControl, control | 1u);
         busyWait(kSettleMilliseconds);

@@ -4,39 +4,24 @@
 
 namespace tessio::board {
 
-namespace {
-
-// The driver's words are 32-bit little-endian whatever the host.
-void putWord(unsigned char* bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
-}
-
-std::uint32_t getWord(const unsigned char* bytes) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
-    return value;
-}
-
-}  // namespace
-
 std::uint32_t readWord(const Board& board, std::uint32_t code, std::uint32_t where) {
     std::array<unsigned char, 4> in{};
     std::array<unsigned char, 4> out{};
-    putWord(in.data(), where);
+    storeWord(in.data(), where);
     backend().control(board.device, code, in.data(), in.size(), out.data(), out.size());
-    return getWord(out.data());
+    return loadWord(out.data());
 }
 
 void writeWord(const Board& board, std::uint32_t code, std::uint32_t where, std::uint32_t value) {
     std::array<unsigned char, 8> in{};
-    putWord(in.data(), where);
-    putWord(in.data() + 4, value);
+    storeWord(in.data(), where);
+    storeWord(in.data() + 4, value);
     backend().control(board.device, code, in.data(), in.size(), nullptr, 0);
 }
 
 void sendWord(const Board& board, std::uint32_t code, std::uint32_t value) {
     std::array<unsigned char, 4> in{};
-    putWord(in.data(), value);
+    storeWord(in.data(), value);
     backend().control(board.device, code, in.data(), in.size(), nullptr, 0);
 }
 

@@ -27,6 +27,14 @@ inline constexpr std::uint32_t kResetData = 0x420004;
 inline constexpr std::uint32_t kResetControl = 0x420008;
 }  // namespace reg
 
+// The driver's and the bulk stream's words are 32-bit little-endian whatever the host.
+inline std::uint32_t loadWord(const unsigned char* bytes) {
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+inline void storeWord(unsigned char* bytes, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
 // One control call with a 4-byte argument and a 4-byte answer (reads memory, registers, PCI
 // registers). The answer is 0 when the driver leaves the output untouched.
 std::uint32_t readWord(const Board& board, std::uint32_t code, std::uint32_t where);

@@ -53,23 +53,13 @@ std::unique_ptr<unsigned char[]> workBuffer(std::uint32_t length) {
     return std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[length]);
 }
 
-std::uint32_t wordAt(const unsigned char* bytes, std::uint32_t index) {
-    const unsigned char* p = bytes + 4u * index;
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-void setWordAt(unsigned char* bytes, std::uint32_t index, std::uint32_t value) {
-    unsigned char* p = bytes + 4u * index;
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(value >> (8 * i));
-}
-
 // Board words to the caller's units, first unit from the most significant end.
 void unpack(const unsigned char* words, const Block& block, void* buffer) {
     auto* out = static_cast<unsigned char*>(buffer);
     const std::uint32_t perWord = 4u / static_cast<std::uint32_t>(block.unit);
     for (std::uint32_t i = 0; i < block.units; ++i) {
         const std::uint32_t shift = 8u * block.unit * (perWord - 1u - i % perWord);
-        const std::uint32_t value = wordAt(words, i / perWord) >> shift;
+        const std::uint32_t value = loadWord(words + 4u * (i / perWord)) >> shift;
         if (block.unit == 1) {
             out[i] = static_cast<unsigned char>(value);
         } else {
@@ -85,14 +75,12 @@ void pack(const void* buffer, const Block& block, unsigned char* words, std::uin
     const std::uint32_t perWord = 4u / static_cast<std::uint32_t>(block.unit);
     std::memset(words, 0, length);
     for (std::uint32_t i = 0; i < block.units; ++i) {
-        std::uint32_t value = in[i];
-        if (block.unit == 2) {
-            std::uint16_t half;
-            std::memcpy(&half, in + 2u * i, sizeof half);
-            value = half;
-        }
+        std::uint16_t half = 0;
+        if (block.unit == 2) std::memcpy(&half, in + 2u * i, sizeof half);
+        const std::uint32_t value = block.unit == 1 ? in[i] : half;
         const std::uint32_t shift = 8u * block.unit * (perWord - 1u - i % perWord);
-        setWordAt(words, i / perWord, wordAt(words, i / perWord) | value << shift);
+        unsigned char* word = words + 4u * (i / perWord);
+        storeWord(word, loadWord(word) | value << shift);
     }
 }
 

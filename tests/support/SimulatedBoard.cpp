@@ -182,7 +182,7 @@ std::vector<unsigned char> SimulatedBoard::wordBytes(const std::vector<std::uint
 }
 
 std::uint32_t SimulatedBoard::page() const {
-    return readRegister(kPageRegister);
+    return registerValue(kPageRegister);
 }
 
 std::uint32_t SimulatedBoard::readMemory(std::uint32_t address) {
@@ -244,17 +244,24 @@ void SimulatedBoard::writeMemory(std::uint32_t address, std::uint32_t value) {
     }
 }
 
-std::uint32_t SimulatedBoard::readRegister(std::uint32_t offset) const {
+std::uint32_t SimulatedBoard::registerValue(std::uint32_t offset) const {
     const auto it = registers.find(offset);
-    const std::uint32_t value = it == registers.end() ? 0 : it->second;
-    // The reset interface finishes each step at once.
-    return offset == kResetControl ? value | 4u : value;
+    return it == registers.end() ? 0 : it->second;
+}
+
+std::uint32_t SimulatedBoard::readRegister(std::uint32_t offset) {
+    const std::uint32_t value = registerValue(offset);
+    if (offset != kResetControl) return value;
+    // Bit 2 tells that the reset interface has finished the step.
+    return resetBusy_-- > 0 ? value & ~4u : value | 4u;
 }
 
 void SimulatedBoard::writeRegister(std::uint32_t offset, std::uint32_t value) {
     registers[offset] = value;
-    if (offset == kResetControl)
+    if (offset == kResetControl) {
         resetSteps.push_back({registers[kResetCommand], registers[kResetData], value});
+        resetBusy_ = resetBusyReads;
+    }
 }
 
 void SimulatedBoard::takeCommand() {

@@ -86,6 +86,8 @@ public:
     // Bulk calls move at most this many bytes; a failing bulk call reports failure.
     std::optional<std::uint32_t> bulkLimit;
     bool bulkFails = false;
+    // Reads of the reset interface's control register that still show a step as busy.
+    int resetBusyReads = 0;
     // What the driver hands back for the timeout control call.
     std::uint32_t timeoutAnswer = 0;
 
@@ -115,9 +117,10 @@ private:
     enum class Transfer { None, AwaitingCount, Ready };
 
     std::uint32_t page() const;
+    std::uint32_t registerValue(std::uint32_t offset) const;
     std::uint32_t readMemory(std::uint32_t address);
     void writeMemory(std::uint32_t address, std::uint32_t value);
-    std::uint32_t readRegister(std::uint32_t offset) const;
+    std::uint32_t readRegister(std::uint32_t offset);
     void writeRegister(std::uint32_t offset, std::uint32_t value);
     void takeCommand();
     void takeData();
@@ -132,6 +135,7 @@ private:
     int commandDelay_ = 0;
     int dataDelay_ = 0;
     std::uint64_t repliesReadyAt_ = 0;
+    int resetBusy_ = 0;
     Transfer transfer_ = Transfer::None;
 };
 

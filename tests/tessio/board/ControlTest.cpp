@@ -128,8 +128,11 @@ TEST_F(ControlTest, ResetRunsTheResetInterfaceAndSetsControlBitZero) {
     EXPECT_EQ(board.registers[0x41FFF4], 0x81u);
     EXPECT_GE(board.clockMs - board.calls.back().at, 1000u);
 
+    // Each step waits for the reset interface to report it done before the next one starts.
     board.clearRecords();
+    board.resetBusyReads = 4;
     EXPECT_EQ(DDSreset(5), 0);
+    EXPECT_EQ(board.countControl(0x222008), 3u * 5u + 1u);
     ASSERT_EQ(board.resetSteps.size(), 3u);
     EXPECT_EQ(board.resetSteps[1].data, 0u);
 }
