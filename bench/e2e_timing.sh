@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Timing runs of the real pelmar against dmsim on 127.0.0.1, each with its baseline measured in
+# the same run:
+#   link   NONE round trips (median of 1000) against the same bytes over a plain loopback socket,
+#          and Pelmar's CPU use while connected and silent for 10 s
+#   data   DATW, from its line to its second "0," (median of 500), against two plain round trips
+#   image  BMPW 640 x 480 gray, from the line to the final "0," (median of 200), against the
+#          same 307,200 bytes over a plain loopback socket; and until A001.bmp and A001.jpg are
+#          on disk (the next NONE is answered only after Pelmar has stored them)
+#
+#   bench/e2e_timing.sh [BIN_DIR] [link|data|image ...]
+# BIN_DIR is the program folder with pelmar and dmsim (default: ../bin beside this script, which
+# is where it sits in a build's bench/ folder). Pelmar runs offscreen in a temporary copy of it.
+set -euo pipefail
+
+HERE=$(cd "$(dirname "$0")" && pwd)
+BIN=$HERE/../bin
+if [ $# -gt 0 ] && [ -d "$1" ]; then BIN=$1; shift; fi
+BIN=$(cd "$BIN" && pwd)
+RUNS=("$@")
+[ ${#RUNS[@]} -gt 0 ] || RUNS=(link data image)
+[ -x "$BIN/pelmar" ] && [ -x "$BIN/dmsim" ] || { echo "no pelmar and dmsim in $BIN" >&2; exit 1; }
+
+WORK=$(mktemp -d)
+DMSIM=
+PELMAR=
+cleanup() {
+    [ -n "$PELMAR" ] && kill "$PELMAR" 2>/dev/null
+    [ -n "$DMSIM" ] && kill "$DMSIM" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# start SAVE_METHOD SCRIPT: dmsim plays SCRIPT, pelmar connects to it from its own folder.
+start() {
+    local folder=$WORK/run.$RANDOM
+    mkdir -p "$folder"
+    find "$BIN" -maxdepth 1 -type f -exec cp -p {} "$folder/" \;
+    printf '%s\n' "$2" >"$folder/script.dms"
+    "$folder/dmsim" --port 0 --port-file "$folder/port" --script "$folder/script.dms" \
+        >"$folder/dmsim.log" 2>&1 &
+    DMSIM=$!
+    for _ in $(seq 100); do [ -s "$folder/port" ] && break; sleep 0.1; done
+    # Pelmar never starts without a configuration that points at 127.0.0.1.
+    printf '1,%s,(保存フォルダ)\r\n10,127.0.0.1,(DMのIPアドレス)\r\n11,%s,(DMのポート番号)\r\n12, %s,(保存方式)\r\n13, 80,(Jpeg圧縮率)\r\n' \
+        "$folder/data" "$(cat "$folder/port")" "$1" | iconv -f UTF-8 -t CP932 >"$folder/PELMAR.INI"
+    QT_QPA_PLATFORM=offscreen "$folder/pelmar" >"$folder/pelmar.log" 2>&1 &
+    PELMAR=$!
+    LOG=$folder/dmsim.log
+}
+
+# finish: waits for the script's end, stops pelmar, prints the timing lines.
+finish() {
+    local status=0
+    wait "$DMSIM" || status=$?
+    DMSIM=
+    kill "$PELMAR" 2>/dev/null || true
+    wait "$PELMAR" 2>/dev/null || true
+    PELMAR=
+    grep -E 'stats|baseline|FAILED' "$LOG" | sed 's/^ *[0-9.]*  /  /'
+    [ "$status" -eq 0 ] || { echo "  dmsim exited $status; transcript: $LOG" >&2; trap - EXIT; exit 1; }
+}
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+link() {
+    echo "== link: NONE round trip and idle CPU"
+    start 0 'accept 30000
+baseline 1000 5
+pingstats 1000
+sleep 12000
+none'
+    for _ in $(seq 600); do grep -q 'stats none' "$LOG" && break; sleep 0.1; done
+    local before after hz
+    hz=$(getconf CLK_TCK)
+    before=$(cpu_ticks "$PELMAR")
+    sleep 10
+    after=$(cpu_ticks "$PELMAR")
+    finish
+    awk -v t=$((after - before)) -v hz="$hz" \
+        'BEGIN { printf "  pelmar idle while connected: %.2f s CPU in 10 s (%.1f %% of one core)\n", t / hz, t / hz * 10 }'
+}
+
+data() {
+    echo "== data: DATW line to its second \"0,\""
+    start 0 'accept 30000
+baseline 500 10
+stats 500 datw A001 "12/07/2026 Mon. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,S2612070001,DM-7200,SATO,EC-500"'
+    finish
+}
+
+image() {
+    echo "== image: BMPW 640 x 480 gray"
+    start 2 'accept 30000
+baseline 200 307200
+stats 200 bmpw 1 640 480 A001
+stats 50 bmpw 1 640 480 A001 ; none'
+    finish
+    echo "  (bmpw; none: until A001.bmp and A001.jpg are written, save method 2)"
+}
+
+for run in "${RUNS[@]}"; do "$run"; done
