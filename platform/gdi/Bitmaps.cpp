@@ -39,10 +39,10 @@ extern "C" HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
 }
 
 extern "C" HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* pbmi, UINT usage,
-                                           void** ppvBits, HANDLE hSection, DWORD offset) {
+                                           void** ppvBits, HANDLE hSection,
+                                           [[maybe_unused]] DWORD offset) {
     std::lock_guard guard(lock());
     if (ppvBits != nullptr) *ppvBits = nullptr;
-    (void)offset;
     if (hdc != nullptr && findDeviceContext(hdc) == nullptr) return nullptr;
     if (pbmi == nullptr || usage != DIB_RGB_COLORS || hSection != nullptr) return nullptr;
     const BITMAPINFOHEADER& h = pbmi->bmiHeader;
@@ -71,10 +71,10 @@ extern "C" BOOL WINAPI DeleteObject(HGDIOBJ ho) {
     return TRUE;
 }
 
-extern "C" int WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void* lpBits,
-                                const BITMAPINFO* lpbmi, UINT ColorUse) {
+// hdc only matters on Windows for DIB_PAL_COLORS, which the stand-in does not take.
+extern "C" int WINAPI SetDIBits([[maybe_unused]] HDC hdc, HBITMAP hbm, UINT start, UINT cLines,
+                                const void* lpBits, const BITMAPINFO* lpbmi, UINT ColorUse) {
     std::lock_guard guard(lock());
-    (void)hdc;  // Only needed on Windows for DIB_PAL_COLORS, which the stand-in does not take.
     Bitmap* bitmap = findBitmap(hbm);
     if (bitmap == nullptr || bitmap->stock || lpBits == nullptr || lpbmi == nullptr ||
         ColorUse != DIB_RGB_COLORS)
