@@ -91,7 +91,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        // With repetitions the mean stands for the run; it is reported after the single runs.
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
+                times_[run.run_name.str()] = run.GetAdjustedCPUTime();
     }
     void printRatios() const {
         std::printf(
