@@ -87,7 +87,8 @@ void Form1::buildControls() {
     const std::array<QString, 3> captions = {QStringLiteral("Bitmap"), QStringLiteral("Jpeg"),
                                              QStringLiteral("両方")};
     for (int i = 0; i < 3; ++i) {
-        Option1[i] = named(new QRadioButton(captions[i], central), QStringLiteral("Option1_%1").arg(i));
+        Option1[i] =
+            named(new QRadioButton(captions[i], central), QStringLiteral("Option1_%1").arg(i));
         Option1[i]->setGeometry(672 + i * 84, 394, 80, 24);
         group->addButton(Option1[i], i);
     }
@@ -124,7 +125,8 @@ void Form1::buildMenu() {
 
     // The save-location dialog, the report and the log reader come with their windows; until
     // then their commands are shown but cannot be chosen.
-    for (QAction* pending : {mnu_SaveDir, cmdSeiseki, cmdLogRead, cmdDataClear}) pending->setEnabled(false);
+    for (QAction* pending : {mnu_SaveDir, cmdSeiseki, cmdLogRead, cmdDataClear})
+        pending->setEnabled(false);
 
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
@@ -137,8 +139,8 @@ void Form1::startUp() {
 
     // Tessio's display state; its result does not matter, only whether the library is there.
     if (!tessio_.DDSopen_sys()) {
-        startupNotice_ = QStringLiteral("表示ライブラリを読み込めません（%1）。画像は保存されますが表示されません")
-                             .arg(tessio_.error());
+        startupNotice_ = QStringLiteral("表示ライブラリ %1 を読み込めません（画像は保存のみ）")
+                             .arg(TessioLibrary::fileName());
     }
 
     AppSettings& settings = state_.settings;
@@ -168,7 +170,8 @@ void Form1::saveIniReporting() {
         SaveIniFile(state_.iniPath, state_.settings);
     } catch (const text::FileError& error) {
         showMessage(QMessageBox::Warning, kProgramTitle,
-                    QStringLiteral("設定ファイルを書き込めません。\n%1").arg(QString::fromUtf8(error.what())),
+                    QStringLiteral("設定ファイルを書き込めません。\n%1")
+                        .arg(QString::fromUtf8(error.what())),
                     QMessageBox::Ok);
     }
 }
@@ -254,6 +257,8 @@ QMessageBox::StandardButton Form1::showMessage(QMessageBox::Icon icon, const QSt
 }
 
 // Ends the process at once: no unload processing, the socket is not closed, nothing is saved.
-void Form1::endProgram() { std::_Exit(0); }
+void Form1::endProgram() {
+    std::_Exit(0);
+}
 
 }  // namespace pelmar

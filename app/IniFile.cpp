@@ -46,13 +46,14 @@ int LoadIniFile(const QString& path, AppSettings& settings) {
 }
 
 void SaveIniFile(const QString& path, const AppSettings& settings) {
-    text::writeLines(path, {
-                               QStringLiteral("1,%1,(保存フォルダ)").arg(settings.saveFolder),
-                               QStringLiteral("10,%1,(DMのIPアドレス)").arg(settings.dmAddress),
-                               QStringLiteral("11,%1,(DMのポート番号)").arg(settings.dmPort),
-                               QStringLiteral("12,%1,(保存方式)").arg(text::signedBlank(settings.saveMethod)),
-                               QStringLiteral("13,%1,(Jpeg圧縮率)").arg(text::signedBlank(settings.jpegQuality)),
-                           });
+    text::writeLines(
+        path, {
+                  QStringLiteral("1,%1,(保存フォルダ)").arg(settings.saveFolder),
+                  QStringLiteral("10,%1,(DMのIPアドレス)").arg(settings.dmAddress),
+                  QStringLiteral("11,%1,(DMのポート番号)").arg(settings.dmPort),
+                  QStringLiteral("12,%1,(保存方式)").arg(text::signedBlank(settings.saveMethod)),
+                  QStringLiteral("13,%1,(Jpeg圧縮率)").arg(text::signedBlank(settings.jpegQuality)),
+              });
 }
 
 }  // namespace pelmar

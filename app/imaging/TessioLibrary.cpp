@@ -21,14 +21,9 @@ void* TessioLibrary::symbol(const char* name) {
     if (!handle_) {
         const QString path = QDir(programFolder_).filePath(fileName());
         handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle_) {
-            error_ = QString::fromLocal8Bit(dlerror());
-            return nullptr;
-        }
+        if (!handle_) return nullptr;
     }
-    void* entry = dlsym(handle_, name);
-    if (!entry) error_ = QString::fromLocal8Bit(dlerror());
-    return entry;
+    return dlsym(handle_, name);
 }
 
 std::optional<int> TessioLibrary::DDSopen_sys() {

@@ -17,17 +17,14 @@ public:
     static QString fileName();
 
     // DDSopen_sys: prepares Tessio's display state (and opens board 0 if there is one). Nothing
-    // when the library or the entry point cannot be found; error() then says why.
+    // when the library or the entry point cannot be found.
     std::optional<int> DDSopen_sys();
-
-    QString error() const { return error_; }
 
 private:
     void* symbol(const char* name);
 
     QString programFolder_;
     void* handle_ = nullptr;
-    QString error_;
 };
 
 }  // namespace pelmar

@@ -27,7 +27,9 @@ void CommandLoop::addHandler(const QString& command, Handler handler) {
     handlers_[command] = std::move(handler);
 }
 
-void CommandLoop::status(const QString& text) { appendStatus(screen_, text); }
+void CommandLoop::status(const QString& text) {
+    appendStatus(screen_, text);
+}
 
 void CommandLoop::start() {
     int leave = 0;

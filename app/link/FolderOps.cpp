@@ -5,9 +5,13 @@
 
 namespace pelmar {
 
-QChar LocalFolders::separator() const { return QDir::separator(); }
+QChar LocalFolders::separator() const {
+    return QDir::separator();
+}
 
-bool LocalFolders::exists(const QString& folder) { return QFileInfo(folder).isDir(); }
+bool LocalFolders::exists(const QString& folder) {
+    return QFileInfo(folder).isDir();
+}
 
 std::optional<QString> LocalFolders::create(const QString& folder) {
     if (!QDir().mkdir(folder)) return std::nullopt;

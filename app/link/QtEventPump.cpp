@@ -7,9 +7,13 @@
 namespace pelmar {
 
 // Plain processEvents: menus, buttons and dialogs must run nested inside every wait.
-void QtEventPump::processEvents() { QCoreApplication::processEvents(); }
+void QtEventPump::processEvents() {
+    QCoreApplication::processEvents();
+}
 
-void QtEventPump::sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void QtEventPump::sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::int64_t QtEventPump::nowMs() {
     using namespace std::chrono;

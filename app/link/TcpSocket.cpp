@@ -57,7 +57,9 @@ char TcpSocket::readByte() {
     return c;
 }
 
-void TcpSocket::sendText(const QString& text) { sendBytes(text::toCp932(text)); }
+void TcpSocket::sendText(const QString& text) {
+    sendBytes(text::toCp932(text));
+}
 
 void TcpSocket::sendBytes(QByteArrayView bytes) {
     if (socket_.state() != QAbstractSocket::ConnectedState) {

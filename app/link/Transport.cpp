@@ -143,7 +143,8 @@ namespace {
 // The field after pos: its text, and the position of the comma that ends it (or length + 1).
 bool fieldAt(const QString& line, int pos, QString& field, int& separator) {
     const int start = pos + 1;  // 1-based
-    const qsizetype comma = start - 1 < line.size() ? line.indexOf(u',', std::max(0, start - 1)) : -1;
+    const qsizetype comma =
+        start - 1 < line.size() ? line.indexOf(u',', std::max(0, start - 1)) : -1;
     separator = comma >= 0 ? static_cast<int>(comma) + 1 : static_cast<int>(line.size()) + 1;
     if (start >= separator) return false;
     field = line.mid(start - 1, separator - start);

@@ -11,9 +11,11 @@ namespace text {
 namespace {
 
 // One conversion through glibc's iconv; its "CP932" table is Microsoft's.
-QByteArray convert(const char* to, const char* from, const QByteArray& input, const QByteArray& replacement) {
+QByteArray convert(const char* to, const char* from, const QByteArray& input,
+                   const QByteArray& replacement) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: code page 932 is not available");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("iconv: code page 932 is not available");
     QByteArray out;
     out.reserve(input.size() * 2 + 16);
     char* in = const_cast<char*>(input.constData());

@@ -6,6 +6,8 @@
 namespace text {
 
 // Splits a line at every comma; empty fields count ("A,,B" is three fields).
-inline QStringList splitFields(const QString& line) { return line.split(u','); }
+inline QStringList splitFields(const QString& line) {
+    return line.split(u',');
+}
 
 }  // namespace text

@@ -6,7 +6,9 @@
 namespace text {
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // Reads a number at the start of text (after blanks); consumed gets the characters used.
 std::optional<double> parseNumber(QStringView text, qsizetype& consumed) {
@@ -69,16 +71,22 @@ double leadingNumber(QStringView text) {
     return parseNumber(text, used).value_or(0.0);
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::int32_t leadingInt32(QStringView text) {
     const double r = roundHalfEven(leadingNumber(text));
-    if (r <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-    if (r >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (r <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    if (r >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(r);
 }
 
-std::optional<std::int32_t> strictInt32(QStringView text) { return strictInt<std::int32_t>(text); }
+std::optional<std::int32_t> strictInt32(QStringView text) {
+    return strictInt<std::int32_t>(text);
+}
 
 QString signedBlank(std::int64_t value) {
     return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value);

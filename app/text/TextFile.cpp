@@ -13,8 +13,8 @@ void writeLines(const QString& path, const QStringList& lines) {
         bytes += "\r\n";
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
         throw FileError(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
     }
 }

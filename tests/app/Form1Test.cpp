@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+#include "app/Form1.h"
+#include "app/text/Cp932.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/FakeSocket.h"
+
+namespace pelmar {
+namespace {
+
+using testing::FakePump;
+using testing::FakeSocket;
+
+struct Shown {
+    QString title;
+    QString text;
+};
+
+// Form1 with its message boxes answered by the test and its immediate end recorded.
+class TestForm : public Form1 {
+public:
+    using Form1::Form1;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    QList<Shown> shown;
+    int ends = 0;
+
+protected:
+    QMessageBox::StandardButton showMessage(QMessageBox::Icon, const QString& title,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons) override {
+        shown.append({title, text});
+        return answer;
+    }
+    void endProgram() override { ++ends; }
+};
+
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() : socket(pump) {
+        state.programFolder = dir.path();
+        form = std::make_unique<TestForm>(state, socket, pump);
+    }
+
+    void writeIni(const QString& content) {
+        QFile f(dir.filePath(QStringLiteral("PELMAR.INI")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text::toCp932(content));
+    }
+    QString iniText() {
+        QFile f(dir.filePath(QStringLiteral("PELMAR.INI")));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return text::fromCp932(f.readAll());
+    }
+    QStringList statusLines() {
+        QStringList lines = form->Label4->text().split(QStringLiteral("\r\n"));
+        for (QString& line : lines) line = line.section(u' ', 0, 0);
+        return lines;
+    }
+
+    QTemporaryDir dir;
+    FakePump pump;
+    FakeSocket socket;
+    ProgramState state;
+    std::unique_ptr<TestForm> form;
+};
+
+TEST_F(Form1Test, StartUpWithoutAFileWritesTheDefaults) {
+    form->startUp();
+    EXPECT_EQ(state.settings.saveFolder, dir.path());
+    EXPECT_EQ(state.workFolder, dir.path());
+    EXPECT_EQ(iniText(), QStringLiteral("1,%1,(保存フォルダ)\r\n"
+                                        "10,%2,(DMのIPアドレス)\r\n"
+                                        "11,1001,(DMのポート番号)\r\n"
+                                        "12, 0,(保存方式)\r\n"
+                                        "13, 80,(Jpeg圧縮率)\r\n")
+                             .arg(dir.path(), kDefaultDmAddress));
+    EXPECT_EQ(form->txtDMIP->text(), kDefaultDmAddress);
+    EXPECT_EQ(form->lblSave->text(), dir.path());
+    EXPECT_TRUE(form->Option1[0]->isChecked());
+    EXPECT_FALSE(form->TxtJpgRat->isEnabled());
+    EXPECT_FALSE(form->cmdJpgRat->isEnabled());
+}
+
+TEST_F(Form1Test, AnIncompleteFileIsRewrittenWithTheValuesInForce) {
+    const QString save = dir.filePath(QStringLiteral("data/sub"));
+    writeIni(QStringLiteral("1,%1,x\r\n10,127.0.0.1,x\r\n12,abc,x\r\n13,50,x\r\n").arg(save));
+    form->startUp();
+    EXPECT_EQ(iniText(), QStringLiteral("1,%1,(保存フォルダ)\r\n"
+                                        "10,127.0.0.1,(DMのIPアドレス)\r\n"
+                                        "11,1001,(DMのポート番号)\r\n"
+                                        "12, 0,(保存方式)\r\n"
+                                        "13, 80,(Jpeg圧縮率)\r\n")
+                             .arg(save));
+    EXPECT_TRUE(QFileInfo(save).isDir()) << "the save folder is made to exist";
+}
+
+TEST_F(Form1Test, ACompleteFileIsNotRewritten) {
+    const QString content = QStringLiteral("10,127.0.0.1,mine\r\n13,60\r\n");
+    writeIni(content);
+    form->startUp();
+    EXPECT_EQ(iniText(), content);
+    EXPECT_EQ(form->TxtJpgRat->text(), QStringLiteral("60"));
+}
+
+TEST_F(Form1Test, SaveMethodFiveShowsBothAndIsStoredAsTwo) {
+    writeIni(QStringLiteral("10,127.0.0.1,x\r\n12,5,x\r\n"));
+    form->startUp();
+    EXPECT_TRUE(form->Option1[2]->isChecked());
+    EXPECT_TRUE(form->TxtJpgRat->isEnabled());
+    EXPECT_EQ(state.settings.saveMethod, 5);
+    form->mnu_Save->trigger();
+    EXPECT_EQ(state.settings.saveMethod, 2);
+    EXPECT_TRUE(iniText().contains(QStringLiteral("12, 2,(保存方式)")));
+}
+
+TEST_F(Form1Test, OptionClicksChangeTheSaveMethodAndTheJpegControlsOnly) {
+    writeIni(QStringLiteral("10,127.0.0.1,x\r\n"));
+    form->startUp();
+    const QString before = iniText();
+    form->Option1[1]->click();
+    EXPECT_EQ(state.settings.saveMethod, 1);
+    EXPECT_TRUE(form->cmdJpgRat->isEnabled());
+    form->Option1[0]->click();
+    EXPECT_EQ(state.settings.saveMethod, 0);
+    EXPECT_FALSE(form->cmdJpgRat->isEnabled());
+    EXPECT_EQ(iniText(), before);
+}
+
+TEST_F(Form1Test, JpegRatioOutOfRangeBecomesEightyButSaveStoresTheText) {
+    writeIni(QStringLiteral("10,127.0.0.1,x\r\n12,1,x\r\n"));
+    form->startUp();
+    form->TxtJpgRat->setText(QStringLiteral("150"));
+    form->cmdJpgRat->click();
+    EXPECT_EQ(state.settings.jpegQuality, 80);
+    EXPECT_EQ(form->TxtJpgRat->text(), QStringLiteral("150"));
+    form->TxtJpgRat->setText(QStringLiteral("72.5"));
+    form->cmdJpgRat->click();
+    EXPECT_EQ(state.settings.jpegQuality, 72);
+    form->TxtJpgRat->setText(QStringLiteral("150"));
+    form->txtDMIP->setText(QStringLiteral("127.0.0.9"));
+    form->mnu_Save->trigger();
+    EXPECT_EQ(state.settings.jpegQuality, 150);
+    EXPECT_TRUE(iniText().contains(QStringLiteral("13, 150,(Jpeg圧縮率)")));
+    EXPECT_TRUE(iniText().contains(QStringLiteral("10,127.0.0.9,(DMのIPアドレス)")));
+}
+
+TEST_F(Form1Test, AnUnwritableFileIsReportedAndStartUpGoesOn) {
+    QDir(dir.path()).mkdir(QStringLiteral("PELMAR.INI"));  // a folder in the file's place
+    form->startUp();
+    ASSERT_EQ(form->shown.size(), 1);
+    EXPECT_TRUE(form->shown[0].text.contains(QStringLiteral("PELMAR.INI")));
+    EXPECT_EQ(state.workFolder, dir.path());
+}
+
+TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {
+    int leave = 0;
+    form->DispMsg(QStringLiteral("first"), leave);
+    EXPECT_EQ(statusLines(), QStringList({"first"}));
+    const QString stamp = form->Label4->text().section(u' ', 1);
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^\\d{8} \\d\\d:\\d\\d:\\d\\d$")).match(stamp).hasMatch())
+        << stamp.toStdString();
+    for (int i = 2; i <= 10; ++i) {
+        leave = 1;
+        form->DispMsg(QStringLiteral("line%1").arg(i), leave);
+        EXPECT_EQ(leave, 1);
+    }
+    EXPECT_EQ(statusLines().size(), 10);
+    EXPECT_EQ(statusLines().last(), QStringLiteral("line10"));
+    leave = 1;
+    form->DispMsg(QStringLiteral("line11"), leave);
+    EXPECT_EQ(leave, 0);
+    EXPECT_EQ(statusLines(), QStringList({"line11"}));
+}
+
+TEST_F(Form1Test, ExitAsksAndEndsOnlyOnYes) {
+    form->cmdEnd->click();
+    ASSERT_EQ(form->shown.size(), 1);
+    EXPECT_EQ(form->shown[0].title, QStringLiteral("終了確認"));
+    EXPECT_EQ(
+        form->shown[0].text,
+        QStringLiteral("Ｐｅｌｍａｒを終了すると画像保存ができなくなります。よろしいですか？"));
+    EXPECT_EQ(form->ends, 0);
+    form->answer = QMessageBox::Yes;
+    form->mnu_end->trigger();
+    EXPECT_EQ(form->ends, 1);
+}
+
+TEST_F(Form1Test, ClosingTheWindowAsksTooAndNoKeepsItOpen) {
+    form->show();
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->shown.size(), 1);
+    form->answer = QMessageBox::Yes;
+    form->close();
+    EXPECT_EQ(form->ends, 1);
+}
+
+TEST_F(Form1Test, HelpShowsTheVersionWithATwoDigitMinor) {
+    form->mnu_help->trigger();
+    ASSERT_EQ(form->shown.size(), 1);
+    EXPECT_EQ(form->shown[0].title, QStringLiteral("Pelmar"));
+    EXPECT_EQ(form->shown[0].text, QStringLiteral("バージョン情報\n1.02.1"));
+}
+
+TEST_F(Form1Test, MenuHoldsItsItemsInOrder) {
+    QStringList titles;
+    for (QAction* action : form->menuBar()->actions()) titles.append(action->text());
+    EXPECT_EQ(titles, QStringList({"メニュー", "検査成績書", "ログデータ読み込み", "データクリア",
+                                   "ヘルプ"}));
+    QStringList items;
+    for (QAction* action : form->findChild<QMenu*>(QStringLiteral("mnu"))->actions())
+        items.append(action->text());
+    EXPECT_EQ(items, QStringList({"保存場所", "設定保存", "終了"}));
+}
+
+TEST_F(Form1Test, WithoutTheDisplayLibraryTheLoopStillRunsAndSaysSoAfterStart) {
+    writeIni(QStringLiteral("10,127.0.0.1,x\r\n11,1001,x\r\n"));
+    form->commandLoop().addHandler(QStringLiteral("STOP"),
+                                   [] { throw std::runtime_error("test over"); });
+    socket.arriveAt(pump.nowMs() + 100, "NONE\r");
+    socket.arriveAt(pump.nowMs() + 200, "STOP\r");
+    form->Form_Load();
+    const QStringList lines = statusLines();
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("起動"));
+    const QString notice = form->Label4->text().split(QStringLiteral("\r\n"))[1];
+    EXPECT_TRUE(notice.startsWith(QStringLiteral("表示ライブラリ libtessio.so を読み込めません")))
+        << notice.toStdString();
+    EXPECT_EQ(lines[2], QStringLiteral("接続開始"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("NONE受信")));
+    EXPECT_EQ(socket.sent, QByteArray("0,\r"));
+    EXPECT_EQ(socket.remoteHost, QStringLiteral("127.0.0.1"));
+}
+
+}  // namespace
+}  // namespace pelmar

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include "app/link/Transport.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/FakeSocket.h"
+
+namespace pelmar {
+namespace {
+
+using testing::FakePump;
+using testing::FakeSocket;
+
+class TransportTest : public ::testing::Test {
+protected:
+    TransportTest() : socket(pump), transport(socket, pump) {
+        socket.connect();
+        pump.advance(10);
+    }
+
+    int receive(int minLen = 4, int timeoutMs = 1000, int mode = kEndAtCr) {
+        line = QString(256, u' ');
+        return transport.ReceiveLine(minLen, line, timeoutMs, mode);
+    }
+
+    FakePump pump;
+    FakeSocket socket;
+    Transport transport;
+    QString line;
+};
+
+TEST_F(TransportTest, LineEndsAtItsCarriageReturn) {
+    socket.arrive("NONE\rNEXT");
+    EXPECT_EQ(receive(), 4);
+    EXPECT_EQ(line, QStringLiteral("NONE"));
+    EXPECT_EQ(socket.bytesWaiting(), 4) << "bytes after the CR stay for the next line";
+}
+
+TEST_F(TransportTest, FourBytesWithoutTerminatorCompleteTheLineOnceNothingMoreIsWaiting) {
+    socket.arrive("NONE");
+    const auto start = pump.nowMs();
+    EXPECT_EQ(receive(), 4);
+    EXPECT_EQ(line, QStringLiteral("NONE"));
+    EXPECT_LE(pump.nowMs() - start, 2);
+}
+
+TEST_F(TransportTest, TwoBytesTimeOutAfterMoreThanTheLimit) {
+    socket.arrive("NO");
+    const auto start = pump.nowMs();
+    EXPECT_EQ(receive(), -1);
+    EXPECT_GT(pump.nowMs() - start, 1000);
+    EXPECT_LE(pump.nowMs() - start, 1002);
+}
+
+TEST_F(TransportTest, SlowBytesAreCollectedUntilTheTerminator) {
+    socket.arriveAt(pump.nowMs() + 300, "NO");
+    socket.arriveAt(pump.nowMs() + 600, "NE\r");
+    EXPECT_EQ(receive(), 4);
+    EXPECT_EQ(line, QStringLiteral("NONE"));
+}
+
+TEST_F(TransportTest, CarriageReturnAloneGivesAnEmptyLine) {
+    socket.arrive("\r");
+    EXPECT_EQ(receive(), 0);
+    EXPECT_EQ(line, QString());
+}
+
+TEST_F(TransportTest, NothingArrivedLeavesTheLineAsItWas) {
+    EXPECT_EQ(receive(), -1);
+    EXPECT_EQ(line, QString(256, u' '));
+}
+
+TEST_F(TransportTest, OnlyPrintableAsciiIsKept) {
+    socket.arrive(QByteArray("DA\tTW,\x82\xa0\x7f\x01x\n\r"));
+    EXPECT_EQ(receive(), 6);
+    EXPECT_EQ(line, QStringLiteral("DATW,x"));
+}
+
+TEST_F(TransportTest, TerminatorModes) {
+    socket.arrive("AB\nCD\r\nEF\r");
+    socket.arriveAt(pump.nowMs() + 50, "GH");
+    EXPECT_EQ(receive(1, 1000, kEndAtLf), 2);
+    EXPECT_EQ(line, QStringLiteral("AB"));
+    EXPECT_EQ(receive(1, 1000, kEndAtCrDropNext), 2);
+    EXPECT_EQ(line, QStringLiteral("CD"));
+    EXPECT_EQ(receive(1, 1000, kEndAtCrDropNext), 2) << "no byte after the CR: nothing dropped";
+    EXPECT_EQ(line, QStringLiteral("EF"));
+    EXPECT_EQ(receive(1, 1000, 7), 2) << "no terminator: complete when nothing is waiting";
+    EXPECT_EQ(line, QStringLiteral("GH"));
+}
+
+TEST_F(TransportTest, MinimumLengthZeroCompletesAtTheFirstPause) {
+    EXPECT_EQ(receive(0, 1000), 0);
+    socket.arrive("A");
+    EXPECT_EQ(receive(0, 1000), 1);
+    EXPECT_EQ(line, QStringLiteral("A"));
+}
+
+TEST_F(TransportTest, NoTimeLimitWaitsForTheLine) {
+    socket.arriveAt(pump.nowMs() + 60'000, "NONE\r");
+    EXPECT_EQ(receive(4, 0), 4);
+}
+
+TEST_F(TransportTest, OverlongLineKeepsItsFirstBytesAndTheNextLineStaysIntact) {
+    socket.arrive(QByteArray(9000, 'A') + "\rNONE\r");
+    EXPECT_EQ(receive(), Transport::kLineCapacity);
+    EXPECT_EQ(line, QString(Transport::kLineCapacity, u'A'));
+    EXPECT_EQ(receive(), 4);
+    EXPECT_EQ(line, QStringLiteral("NONE"));
+}
+
+TEST_F(TransportTest, BlockFillsItsCapacityAndLeavesTheRestWaiting) {
+    socket.arrive(QByteArray(10, 'x'));
+    std::vector<std::uint8_t> block(6);
+    EXPECT_EQ(transport.ReceiveBlock(6, block, 5000), 6);
+    EXPECT_EQ(block, std::vector<std::uint8_t>(6, 'x'));
+    EXPECT_EQ(socket.bytesWaiting(), 4);
+}
+
+TEST_F(TransportTest, BlockTimesOutFromTheStartOfTheReceive) {
+    socket.arrive(QByteArray(3, 'x'));
+    socket.arriveAt(pump.nowMs() + 4000, QByteArray(2, 'y'));
+    std::vector<std::uint8_t> block(10);
+    const auto start = pump.nowMs();
+    EXPECT_EQ(transport.ReceiveBlock(10, block, 5000), -1);
+    EXPECT_GT(pump.nowMs() - start, 5000);
+    EXPECT_EQ(block[4], 'y');
+}
+
+TEST_F(TransportTest, BlockWithSmallerMinimumEndsAtThePause) {
+    socket.arrive(QByteArray(3, 'x'));
+    std::vector<std::uint8_t> block(10);
+    EXPECT_EQ(transport.ReceiveBlock(2, block, 5000), 3);
+}
+
+TEST_F(TransportTest, SendTextDiscardsWaitingInputUnlessAskedToKeepIt) {
+    socket.arrive("stale");
+    transport.SendText(QStringLiteral("0,\r"), 1);
+    EXPECT_EQ(socket.bytesWaiting(), 5);
+    transport.SendText(QStringLiteral("0,\r"), 0);
+    EXPECT_EQ(socket.bytesWaiting(), 0);
+    EXPECT_EQ(socket.sent, QByteArray("0,\r0,\r"));
+}
+
+TEST_F(TransportTest, SendTextLeavesAsCodePage932) {
+    transport.SendText(QStringLiteral("検査"), 0);
+    EXPECT_EQ(socket.sent, QByteArray("\x8C\x9F\x8D\xB8"));
+}
+
+TEST_F(TransportTest, LargeArraysGoInPacedPieces) {
+    transport.SendBytes(QByteArray(76800, 'a'), 0);
+    EXPECT_EQ(socket.sends.size(), 1);
+
+    socket.sends.clear();
+    socket.sent.clear();
+    const auto slept = pump.slept;
+    transport.SendBytes(QByteArray(76801, 'b'), 0);
+    ASSERT_EQ(socket.sends.size(), 53);
+    EXPECT_EQ(socket.sends.front().size(), 1460);
+    EXPECT_EQ(socket.sends.back().size(), 881);
+    EXPECT_EQ(socket.sent, QByteArray(76801, 'b'));
+    EXPECT_EQ(pump.slept - slept, 53 * 10);
+}
+
+TEST_F(TransportTest, SendingOnALostConnectionIsAnError) {
+    socket.dropAt(pump.nowMs());
+    EXPECT_THROW(transport.SendText(QStringLiteral("0,\r"), 0), std::runtime_error);
+}
+
+TEST_F(TransportTest, ConnectTakesAddressAndTheLeadingNumberOfThePort) {
+    transport.LANconnect(QStringLiteral(" 127.0.0.1"), QStringLiteral("1001abc"));
+    EXPECT_EQ(socket.remoteHost, QStringLiteral(" 127.0.0.1"));
+    EXPECT_EQ(socket.remotePort, 1001);
+    EXPECT_EQ(socket.localPort, 0);
+    EXPECT_EQ(socket.closeCount, 1);
+    EXPECT_EQ(socket.connectCount, 2);
+}
+
+TEST(ReadField, WalksTheFieldsOfACommandLine) {
+    const QString line = QStringLiteral("BMPW,1,640,480,img01");
+    QString text;
+    std::int32_t number = 0;
+    int next = 0;
+    ASSERT_TRUE(ReadField(line, 0, text, next));
+    EXPECT_EQ(text, QStringLiteral("BMPW"));
+    EXPECT_EQ(next, 5);
+    ASSERT_TRUE(ReadField(line, next, number, next));
+    EXPECT_EQ(number, 1);
+    EXPECT_EQ(next, 7);
+    ASSERT_TRUE(ReadField(line, next, number, next));
+    EXPECT_EQ(number, 640);
+    EXPECT_EQ(next, 11);
+    ASSERT_TRUE(ReadField(line, next, number, next));
+    EXPECT_EQ(number, 480);
+    EXPECT_EQ(next, 15);
+    ASSERT_TRUE(ReadField(line, next, text, next));
+    EXPECT_EQ(text, QStringLiteral("img01"));
+    EXPECT_EQ(next, 21);
+    EXPECT_FALSE(ReadField(line, next, text, next));
+    EXPECT_EQ(text, QStringLiteral("img01"));
+    EXPECT_EQ(next, 21);
+}
+
+TEST(ReadField, AnEmptyFieldStopsTheWalk) {
+    const QString line = QStringLiteral("A,,B");
+    QString text;
+    int next = 0;
+    ASSERT_TRUE(ReadField(line, 0, text, next));
+    EXPECT_EQ(next, 2);
+    EXPECT_FALSE(ReadField(line, next, text, next));
+    EXPECT_EQ(next, 2);
+    EXPECT_FALSE(ReadField(line, next, text, next));
+    EXPECT_EQ(text, QStringLiteral("A"));
+}
+
+TEST(ReadField, NumberFieldsTakeTheirLeadingNumberRoundedHalvesToEven) {
+    std::int32_t number = -7;
+    int next = 0;
+    ASSERT_TRUE(ReadField(QStringLiteral("2.5x,abc"), 0, number, next));
+    EXPECT_EQ(number, 2);
+    ASSERT_TRUE(ReadField(QStringLiteral("2.5x,abc"), next, number, next));
+    EXPECT_EQ(number, 0);
+}
+
+}  // namespace
+}  // namespace pelmar

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/text/Cp932.h"
+#include "app/text/TextFile.h"
+
+namespace text {
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+TEST(TextFile, JapaneseRoundTripsThroughCodePage932WithCrLf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    const QString line = QStringLiteral("検査成績書 ～ ① 髙 ℃");
+    writeLines(path, {line, QStringLiteral("abc")});
+
+    // Microsoft's table: ～ is 0x8160, ① 0x8740, 髙 0xFBFC (an IBM extension), ℃ 0x818E.
+    const QByteArray expected = QByteArray(
+        "\x8C\x9F\x8D\xB8\x90\xAC\x90\xD1\x8F\x91 \x81\x60 \x87\x40 "
+        "\xFB\xFC \x81\x8E\r\nabc\r\n");
+    EXPECT_EQ(fileBytes(path).toHex(' '), expected.toHex(' '));
+
+    const auto lines = readLines(path);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, QStringList({line, QStringLiteral("abc")}));
+}
+
+TEST(TextFile, ReadsLinesEndedByCrLfLfOrCrAndALastLineWithoutEnd) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("a\r\nb\nc\rd");
+    f.close();
+    EXPECT_EQ(*readLines(path), QStringList({"a", "b", "c", "d"}));
+}
+
+TEST(TextFile, MissingFileAndUnwritableFileAreReported) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(readLines(dir.filePath(QStringLiteral("none.txt"))));
+    EXPECT_THROW(writeLines(dir.filePath(QStringLiteral("no/such/folder.txt")), {"x"}), FileError);
+}
+
+TEST(Cp932, UnmappableCharactersBecomeQuestionMarksAndBadBytesDoNotStopDecoding) {
+    EXPECT_EQ(toCp932(QStringLiteral("a😀b")), QByteArray("a?b"));
+    EXPECT_EQ(fromCp932(QByteArray("a\x82", 2)), QStringLiteral("a\uFFFD"));
+    EXPECT_EQ(fromCp932(QByteArray("\xB1")), QStringLiteral("ｱ"));
+}
+
+}  // namespace
+}  // namespace text

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QSet>
+#include <QStringList>
+
+#include "app/link/FolderOps.h"
+
+namespace pelmar::testing {
+
+// Folders as a set of paths, with the separator of the test's choosing, so that Windows paths
+// ("C:\DATA", "\\server\share") behave here as they do on the station's computer.
+class FakeFolders : public FolderOps {
+public:
+    explicit FakeFolders(QChar sep = u'\\') : sep_(sep) {}
+
+    QChar separator() const override { return sep_; }
+    bool exists(const QString& folder) override { return folders.contains(strip(folder)); }
+    std::optional<QString> create(const QString& folder) override {
+        const QString path = strip(folder);
+        if (blocked.contains(path) || folders.contains(path) || !exists(parent(path)))
+            return std::nullopt;
+        folders.insert(path);
+        created.append(path);
+        return path;
+    }
+    QString parent(const QString& folder) override {
+        const QString path = strip(folder);
+        const qsizetype cut = path.lastIndexOf(sep_);
+        return cut < 0 ? QString() : path.left(cut);
+    }
+
+    QSet<QString> folders;
+    QSet<QString> blocked;  // names taken by files: creating them fails
+    QStringList created;
+
+private:
+    // A folder's own name never ends in the separator, except a drive or share root.
+    QString strip(QString path) const {
+        while (path.size() > 1 && path.endsWith(sep_) && !path.endsWith(QStringLiteral(":") + sep_))
+            path.chop(1);
+        return path;
+    }
+
+    QChar sep_;
+};
+
+}  // namespace pelmar::testing
