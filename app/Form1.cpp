@@ -4,9 +4,11 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/Folders.h"
@@ -43,11 +45,13 @@ Form1::Form1(ProgramState& state, Socket& socket, EventPump& pump, QWidget* pare
       pump_(pump),
       tessio_(state.programFolder),
       transport_(socket, pump),
-      loop_(transport_, *this, state.loop) {
+      loop_(transport_, *this, state.loop),
+      dataCommands_(transport_, *this, state, folders_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
     buildMenu();
+    dataCommands_.registerWith(loop_);
 }
 
 Form1::~Form1() = default;
@@ -55,7 +59,7 @@ Form1::~Form1() = default;
 void Form1::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    setFixedSize(1100, 780);
+    setFixedSize(1100, 760);
 
     Picture1 = named(new PictureBox(central), QStringLiteral("Picture1"));
     Picture1->move(8, 8);
@@ -103,6 +107,77 @@ void Form1::buildControls() {
     cmdEnd = named(new QPushButton(QStringLiteral("終了"), central), QStringLiteral("cmdEnd"));
     cmdEnd->setGeometry(992, 440, 100, 40);
     connect(cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
+
+    buildTable(central);
+}
+
+std::array<Form1::Column*, 12> Form1::labelColumns() {
+    return {&lblNo,     &lblDate, &lblMode,   &lblKekka,    &lblOkNg,   &lblKyoyou,
+            &lblMemori, &lblLenz, &lblSerial, &lblGsyoriki, &lblWorker, &lblSokuteiki};
+}
+
+void Form1::buildTable(QWidget* central) {
+    struct ColumnLayout {
+        const char* name;
+        QString header;
+        int width;
+    };
+    const std::array<ColumnLayout, 12> layout = {{
+        {"lblNo", QStringLiteral("Ｎｏ．"), 44},
+        {"lblDate", QStringLiteral("日時"), 140},
+        {"lblMode", QStringLiteral("測定モード"), 92},
+        {"lblKekka", QStringLiteral("測定結果 "), 72},
+        {"lblOkNg", QStringLiteral("判定"), 44},
+        {"lblKyoyou", QStringLiteral("許容値"), 64},
+        {"lblMemori", QStringLiteral("１目盛り"), 64},
+        {"lblLenz", QStringLiteral("レンズ名"), 112},
+        {"lblSerial", QStringLiteral("シリアル"), 88},
+        {"lblGsyoriki", QStringLiteral("画像処理"), 84},
+        {"lblWorker", QStringLiteral("作業者名"), 84},
+        {"lblSokuteiki", QStringLiteral("偏芯測定器"), 96},
+    }};
+    constexpr int kTop = 504;
+    constexpr int kRowHeight = 24;
+    const auto columns = labelColumns();
+    int x = 8;
+    for (std::size_t c = 0; c < layout.size(); ++c) {
+        auto* header = new QLabel(layout[c].header, central);
+        header->setObjectName(QStringLiteral("%1Header").arg(QLatin1String(layout[c].name)));
+        header->setGeometry(x, kTop, layout[c].width - 2, kRowHeight - 2);
+        header->setAlignment(Qt::AlignCenter);
+        header->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        for (int r = 0; r < ResultHistory::kRows; ++r) {
+            auto* cell = new QLabel(central);
+            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(layout[c].name)).arg(r));
+            cell->setGeometry(x, kTop + (r + 1) * kRowHeight, layout[c].width - 2, kRowHeight - 2);
+            cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            cell->setAutoFillBackground(true);
+            cell->setBackgroundRole(QPalette::Base);
+            cell->installEventFilter(this);
+            (*columns[c])[static_cast<std::size_t>(r)] = cell;
+        }
+        x += layout[c].width;
+    }
+    auto* checkHeader = new QLabel(QStringLiteral("チェック"), central);
+    checkHeader->setObjectName(QStringLiteral("Check1Header"));
+    checkHeader->setGeometry(x, kTop, 58, kRowHeight - 2);
+    checkHeader->setAlignment(Qt::AlignCenter);
+    checkHeader->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    for (int r = 0; r < ResultHistory::kRows; ++r) {
+        Check1[static_cast<std::size_t>(r)] =
+            named(new QCheckBox(central), QStringLiteral("Check1_%1").arg(r));
+        Check1[static_cast<std::size_t>(r)]->setGeometry(x + 20, kTop + (r + 1) * kRowHeight, 30,
+                                                         kRowHeight - 2);
+        connect(Check1[static_cast<std::size_t>(r)], &QCheckBox::clicked, this,
+                [this, r] { Check1_Click(r); });
+    }
+    const int buttonsTop = kTop + (ResultHistory::kRows + 1) * kRowHeight + 4;
+    btnUp = named(new QPushButton(QStringLiteral("▲"), central), QStringLiteral("btnUp"));
+    btnUp->setGeometry(x, buttonsTop, 28, 24);
+    btnDn = named(new QPushButton(QStringLiteral("▼"), central), QStringLiteral("btnDn"));
+    btnDn->setGeometry(x + 30, buttonsTop, 28, 24);
+    connect(btnUp, &QPushButton::clicked, this, &Form1::btnUp_Click);
+    connect(btnDn, &QPushButton::clicked, this, &Form1::btnDn_Click);
 }
 
 void Form1::buildMenu() {
@@ -131,9 +206,11 @@ void Form1::buildMenu() {
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
+    connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
 }
 
 void Form1::startUp() {
+    imaging::setGrayRamp(state_.palette);
     show();
     pump_.processEvents();
 
@@ -155,6 +232,7 @@ void Form1::startUp() {
     if (LoadIniFile(state_.iniPath, settings) != 0) saveIniReporting();
     EnsureFolder(settings.saveFolder, folders_);
     state_.workFolder = settings.saveFolder;
+    ClearResults();
     ShowSettings();
 }
 
@@ -233,6 +311,122 @@ void Form1::cmdEnd_Click() {
 void Form1::closeEvent(QCloseEvent* event) {
     if (confirmExit()) endProgram();
     event->ignore();
+}
+
+void Form1::cmdDataClear_Click() {
+    if (showMessage(QMessageBox::Information, QStringLiteral("確認"),
+                    QStringLiteral("表示されているデータをクリアします。よろしいですか？"),
+                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        ClearResults();
+    }
+}
+
+void Form1::ClearResults() {
+    state_.history.clear();
+    for (Column* column : labelColumns()) {
+        for (QLabel* cell : *column) cell->clear();
+    }
+    for (QCheckBox* box : Check1) box->setChecked(false);
+}
+
+void Form1::RedrawResults() {
+    const ResultHistory& history = state_.history;
+    const bool scrolled = history.historyCount > ResultHistory::kRows - 1;
+    const int rows = scrolled ? ResultHistory::kRows : history.historyCount + 1;
+    const int first = scrolled ? history.historyTop : 0;
+    for (int r = 0; r < rows; ++r) {
+        const int e = first + r;
+        const ResultEntry& entry = history.entries[static_cast<std::size_t>(e)];
+        const auto row = static_cast<std::size_t>(r);
+        lblLenz[row]->setText(entry.lensName);
+        Check1[row]->setChecked(entry.checked == 1);
+        lblNo[row]->setText(entryNumberText(e));
+        lblDate[row]->setText(rowDateText(entry.dateTime));
+        lblSerial[row]->setText(entry.serialNo);
+        lblSokuteiki[row]->setText(entry.instrumentModel);
+        lblGsyoriki[row]->setText(entry.processorModel);
+        lblMode[row]->setText(modeText(entry.modeCode));
+        lblKekka[row]->setText(entry.result);
+        lblOkNg[row]->setText(entry.judgement);
+        lblKyoyou[row]->setText(entry.tolerance);
+        lblMemori[row]->setText(entry.scaleDivision);
+        lblWorker[row]->setText(entry.workerName);
+    }
+}
+
+void Form1::enableTableButtons(bool enabled) {
+    btnUp->setEnabled(enabled);
+    btnDn->setEnabled(enabled);
+}
+
+void Form1::btnUp_Click() {
+    if (state_.history.historyTop >= 1) {
+        --state_.history.historyTop;
+        RedrawResults();
+    }
+}
+
+void Form1::btnDn_Click() {
+    ResultHistory& history = state_.history;
+    if (history.historyTop + ResultHistory::kRows - 1 < history.historyCount - 1) {
+        ++history.historyTop;
+        RedrawResults();
+    }
+}
+
+void Form1::Check1_Click(int row) {
+    ResultHistory& history = state_.history;
+    history.entries[static_cast<std::size_t>(history.historyTop + row)].checked =
+        Check1[static_cast<std::size_t>(row)]->isChecked() ? 1 : 0;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (Column* column : labelColumns()) {
+            const auto hit = std::find(column->begin(), column->end(), watched);
+            if (hit != column->end()) {
+                ShowEntryImage(static_cast<int>(hit - column->begin()));
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::ShowEntryImage(int row) {
+    const ResultHistory& history = state_.history;
+    const int e = history.historyCount < ResultHistory::kRows ? row : row + history.historyTop;
+    const ResultEntry& entry = history.entries[static_cast<std::size_t>(e)];
+    if (entry.jpegPath.isEmpty()) return;
+    if (FileExists(entry.jpegPath)) {
+        Picture1->setPicture(QImage(entry.jpegPath));
+    } else if (FileExists(entry.bitmapPath)) {
+        Picture1->setPicture(QImage(entry.bitmapPath));
+    }
+    drawEntryNumber(e + 1);
+}
+
+// The entry number's place on the picture, in pixels at 96 dpi (the box is 9735 × 7335 twips).
+void Form1::drawEntryNumber(int number) {
+    Picture1->drawLabel(entryNumberText(number - 1), 600, 10);
+}
+
+void Form1::showImage(const std::uint8_t* plane, int width, int height) {
+    HDC dc = Picture1->clearFor(width, height);
+    tessio_.DDSdisplay(dc, 0, 0, width, height, plane);
+    Picture1->shown();
+}
+
+QString Form1::openFileDialog(const QString& initialFolder, const QString& filter, int flags) {
+    // The filter comes as "description|pattern"; Qt writes it "description (pattern)".
+    const QStringList parts = filter.split(u'|');
+    const QString qtFilter =
+        parts.size() >= 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
+    // Flag 0x80000 asks for the explorer-style dialog, which is what every dialog is here.
+    Q_UNUSED(flags);
+    const QString path = QFileDialog::getOpenFileName(this, QString(), initialFolder, qtFilter);
+    if (path.isEmpty()) throw DialogCancelled();
+    return path;
 }
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {

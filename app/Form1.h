@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/CommandLoop.h"
+#include "app/link/DataCommands.h"
 #include "app/link/FolderOps.h"
 #include "app/link/Screen.h"
 #include "app/link/Transport.h"
@@ -38,10 +40,20 @@ public:
     void ShowSettings();
     void ReadSettingsFromControls();
 
+    // The result table.
+    void ClearResults();
+    void ShowEntryImage(int row);
+
     // Screen
     void DispMsg(const QString& msg, int& leaveflg) override;
     QString dmAddressText() override { return txtDMIP->text(); }
     QString dmPortText() override { return txtDMPort->text(); }
+    void enableTableButtons(bool enabled) override;
+    void RedrawResults() override;
+    void drawEntryNumber(int number) override;
+    void showImage(const std::uint8_t* plane, int width, int height) override;
+    const QImage* pictureImage() override { return Picture1->imageExtent(); }
+    QString openFileDialog(const QString& initialFolder, const QString& filter, int flags) override;
 
     CommandLoop& commandLoop() { return loop_; }
 
@@ -60,6 +72,14 @@ public:
     QPushButton* cmdJpgRat;
     QPushButton* cmdEnd;
 
+    // The result table: eight rows of labels and check boxes, and the two scroll buttons.
+    using Column = std::array<QLabel*, ResultHistory::kRows>;
+    Column lblNo, lblDate, lblMode, lblKekka, lblOkNg, lblKyoyou, lblMemori, lblLenz, lblSerial,
+        lblGsyoriki, lblWorker, lblSokuteiki;
+    std::array<QCheckBox*, ResultHistory::kRows> Check1;
+    QPushButton* btnUp;
+    QPushButton* btnDn;
+
     QAction* mnu_SaveDir;
     QAction* mnu_Save;
     QAction* mnu_end;
@@ -76,10 +96,13 @@ protected:
     virtual void endProgram();
 
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     void buildMenu();
+    void buildTable(QWidget* central);
+    std::array<Column*, 12> labelColumns();
     void setJpegControlsEnabled(bool enabled);
     void saveIniReporting();
     bool confirmExit();
@@ -89,6 +112,10 @@ private:
     void mnu_Save_Click();
     void mnu_help_Click();
     void cmdEnd_Click();
+    void cmdDataClear_Click();
+    void btnUp_Click();
+    void btnDn_Click();
+    void Check1_Click(int row);
 
     ProgramState& state_;
     EventPump& pump_;
@@ -96,6 +123,7 @@ private:
     TessioLibrary tessio_;
     Transport transport_;
     CommandLoop loop_;
+    DataCommands dataCommands_;
     int dispmsgflg_ = 0;
     QString startupNotice_;  // said right after "起動" when the display library is missing
 };

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include "app/AppSettings.h"
+#include "app/ResultHistory.h"
+#include "app/imaging/ImageBuffers.h"
 #include "app/link/LoopContext.h"
 
 namespace pelmar {
@@ -17,6 +19,11 @@ struct ProgramState {
     // The folder the settings and merge dialogs propose; the save folder at start.
     QString workFolder;
     LoopContext loop;
+    ResultHistory history;
+    // The image in hand and the BMP writer's and reader's tables.
+    imaging::ImageBuffers images;
+    imaging::BmpHeader bmpHeader;
+    imaging::Palette palette{};
 };
 
 }  // namespace pelmar

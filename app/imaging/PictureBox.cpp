@@ -1,13 +1,87 @@
 #include "app/imaging/PictureBox.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace pelmar {
+namespace {
 
-PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent), image_(kWidth, kHeight, QImage::Format_RGB32) {
-    image_.fill(Qt::black);
+// 96 dots per inch, the resolution the box's positions and font sizes are given in.
+constexpr int kDotsPerMeter = 3780;
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
+    dc_ = CreateCompatibleDC(nullptr);
+    allocate(kWidth, kHeight);
+}
+
+PictureBox::~PictureBox() {
+    SelectObject(dc_, previous_);
+    DeleteObject(section_);
+    DeleteDC(dc_);
+}
+
+void PictureBox::allocate(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as QImage rows are
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc_, section);
+    if (section_) {
+        DeleteObject(section_);
+    } else {
+        previous_ = old;
+    }
+    section_ = section;
+    image_ = QImage(static_cast<uchar*>(bits), width, height, width * 4, QImage::Format_RGB32);
+    image_.setDotsPerMeterX(kDotsPerMeter);
+    image_.setDotsPerMeterY(kDotsPerMeter);
+}
+
+HDC PictureBox::clearFor(int width, int height) {
+    const int w = std::max(kWidth, width);
+    const int h = std::max(kHeight, height);
+    if (w != image_.width() || h != image_.height()) allocate(w, h);
+    image_.fill(Qt::black);
+    extent_ = QSize(std::max(width, 0), std::max(height, 0));
+    return dc_;
+}
+
+void PictureBox::shown() {
+    extentImage_ = QImage();
+    update();
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+    clearFor(picture.width(), picture.height());
+    QPainter painter(&image_);
+    painter.drawImage(0, 0, picture);
+    shown();
+}
+
+void PictureBox::drawLabel(const QString& text, int x, int y) {
+    QPainter painter(&image_);
+    QFont font = this->font();
+    font.setPointSize(14);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 255, 0));
+    painter.drawText(QRect(x, y, image_.width() - x, image_.height() - y),
+                     Qt::AlignLeft | Qt::AlignTop, text);
+    extentImage_ = QImage();
+    update();
+}
+
+const QImage* PictureBox::imageExtent() {
+    if (extent_.isEmpty()) return nullptr;
+    if (extentImage_.isNull()) extentImage_ = image_.copy(QRect(QPoint(0, 0), extent_));
+    return &extentImage_;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

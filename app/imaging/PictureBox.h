@@ -3,10 +3,13 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/gdi/windows.h"
+
 namespace pelmar {
 
-// Picture1: shows the latest image. It keeps its picture as a persistent image and repaints
-// from it.
+// Picture1: shows the latest image. Its picture is a persistent 32-bit image whose pixels are a
+// DIB section of the GDI stand-in, so the display library draws into it through a device
+// context; the box repaints from it.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +18,21 @@ public:
     static constexpr int kHeight = 489;
 
     explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // Clears the picture for a new width × height image (the picture grows to hold a larger
+    // one) and returns the device context that draws into it. Call shown() after drawing.
+    HDC clearFor(int width, int height);
+    void shown();
+
+    // Makes a picture loaded from a file the box's picture.
+    void setPicture(const QImage& picture);
+
+    // Writes a text in light green, 14 points, with its top-left corner at (x, y) in pixels.
+    void drawLabel(const QString& text, int x, int y);
+
+    // The picture over the extent of the last image shown; nullptr before the first.
+    const QImage* imageExtent();
 
     const QImage& image() const { return image_; }
 
@@ -22,7 +40,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage image_;
+    void allocate(int width, int height);
+
+    HDC dc_ = nullptr;
+    HBITMAP section_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    QImage image_;  // over the DIB section's pixels
+    QSize extent_;
+    QImage extentImage_;
 };
 
 }  // namespace pelmar

@@ -26,6 +26,16 @@ void* TessioLibrary::symbol(const char* name) {
     return dlsym(handle_, name);
 }
 
+bool TessioLibrary::DDSdisplay(HDC dc, int x, int y, int width, int height,
+                               const std::uint8_t* plane) {
+    using Display = std::int32_t (*)(HDC, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                                     const std::uint8_t*);
+    auto* display = reinterpret_cast<Display>(symbol("DDSdisplay"));
+    if (!display) return false;
+    display(dc, x, y, width, height, plane);
+    return true;
+}
+
 std::optional<int> TessioLibrary::DDSopen_sys() {
     using OpenSys = int (*)();
     auto* open = reinterpret_cast<OpenSys>(symbol("DDSopen_sys"));

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
+
+#include "platform/gdi/windows.h"
 
 namespace pelmar {
 
@@ -19,6 +22,10 @@ public:
     // DDSopen_sys: prepares Tessio's display state (and opens board 0 if there is one). Nothing
     // when the library or the entry point cannot be found.
     std::optional<int> DDSopen_sys();
+
+    // DDSdisplay: draws the width × height 8-bit plane at (x, y) of the device context. False
+    // when the library or the entry point cannot be found (nothing is drawn).
+    bool DDSdisplay(HDC dc, int x, int y, int width, int height, const std::uint8_t* plane);
 
 private:
     void* symbol(const char* name);

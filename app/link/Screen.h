@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
+#include <cstdint>
 #include <exception>
 
 namespace pelmar {
@@ -24,6 +26,22 @@ public:
     // The DM address and port as they stand in the text boxes now (read at every attempt).
     virtual QString dmAddressText() = 0;
     virtual QString dmPortText() = 0;
+
+    // The result table: its two scroll buttons, and filling it from the result history.
+    virtual void enableTableButtons(bool enabled) = 0;
+    virtual void RedrawResults() = 0;
+    // Draws an entry number (three digits) over the picture at its usual place.
+    virtual void drawEntryNumber(int number) = 0;
+
+    // The picture box: cleared, then the 8-bit plane drawn by the display library.
+    virtual void showImage(const std::uint8_t* plane, int width, int height) = 0;
+    // The picture box's persistent image over the extent of the last image shown (what the
+    // JPEG file is made from); nullptr when there is none.
+    virtual const QImage* pictureImage() = 0;
+
+    // The open-file dialog; throws DialogCancelled when the inspector cancels it.
+    virtual QString openFileDialog(const QString& initialFolder, const QString& filter,
+                                   int flags) = 0;
 };
 
 // DispMsg with a literal flag, for the common case of a plain appended line.

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "app/link/Screen.h"
 
@@ -19,10 +23,38 @@ public:
     QString dmAddressText() override { return address; }
     QString dmPortText() override { return port; }
 
+    void enableTableButtons(bool enabled) override { tableButtonsEnabled = enabled; }
+    void RedrawResults() override { ++redraws; }
+    void drawEntryNumber(int number) override { entryNumbers.push_back(number); }
+
+    void showImage(const std::uint8_t* plane, int width, int height) override {
+        picture = QImage(width, height, QImage::Format_Grayscale8);
+        for (int y = 0; y < height; ++y) {
+            std::copy_n(plane + static_cast<std::ptrdiff_t>(y) * width, width, picture.scanLine(y));
+        }
+        ++imagesShown;
+    }
+    const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
+
+    QString openFileDialog(const QString& initialFolder, const QString& filter,
+                           int flags) override {
+        dialogs.append(QStringLiteral("%1|%2|%3").arg(initialFolder, filter).arg(flags, 0, 16));
+        if (!fileToChoose) throw DialogCancelled();
+        return *fileToChoose;
+    }
+
     QStringList status;      // every line ever written
     QStringList statusPage;  // the lines since the last replacing one
     QString address = QStringLiteral("127.0.0.1");
     QString port = QStringLiteral("1001");
+
+    bool tableButtonsEnabled = true;
+    int redraws = 0;
+    std::vector<int> entryNumbers;
+    QImage picture;  // what the picture box shows (the plane as drawn, before the palette)
+    int imagesShown = 0;
+    std::optional<QString> fileToChoose;  // nothing: the inspector cancels the dialog
+    QStringList dialogs;                  // "folder|filter|flags" of each dialog opened
 };
 
 }  // namespace pelmar::testing
