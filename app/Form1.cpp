@@ -46,12 +46,14 @@ Form1::Form1(ProgramState& state, Socket& socket, EventPump& pump, QWidget* pare
       tessio_(state.programFolder),
       transport_(socket, pump),
       loop_(transport_, *this, state.loop),
-      dataCommands_(transport_, *this, state, folders_) {
+      dataCommands_(transport_, *this, state, folders_),
+      imageCommands_(transport_, *this, state, folders_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
     buildMenu();
     dataCommands_.registerWith(loop_);
+    imageCommands_.registerWith(loop_);
 }
 
 Form1::~Form1() = default;

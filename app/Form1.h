@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "app/imaging/ImageCommands.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/CommandLoop.h"
@@ -124,6 +125,7 @@ private:
     Transport transport_;
     CommandLoop loop_;
     DataCommands dataCommands_;
+    ImageCommands imageCommands_;
     int dispmsgflg_ = 0;
     QString startupNotice_;  // said right after "起動" when the display library is missing
 };
