@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QThread>
 
 #include "app/text/TextFile.h"
 
@@ -34,27 +36,18 @@ PelmarRig::~PelmarRig() {
     stop(dmsim_);
 }
 
-PelmarRig::Outcome PelmarRig::run(const QByteArray& script, int saveMethod, int limitMs) {
-    Outcome outcome;
-    const QString scriptPath = dir_.filePath("script.dms");
-    QFile scriptFile(scriptPath);
-    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script) != script.size()) {
-        ADD_FAILURE() << "cannot write " << scriptPath.toStdString();
-        return outcome;
-    }
-    scriptFile.close();
-
+bool PelmarRig::start(const QStringList& dmsimArguments, int saveMethod) {
     dmsim_.setProcessChannelMode(QProcess::MergedChannels);
-    dmsim_.start(dir_.filePath("dmsim"), {"--port", "0", "--script", scriptPath});
+    dmsim_.start(dir_.filePath("dmsim"), QStringList{"--port", "0"} + dmsimArguments);
     if (!dmsim_.waitForStarted() || !dmsim_.waitForReadyRead(10000)) {
         ADD_FAILURE() << "dmsim did not start";
-        return outcome;
+        return false;
     }
     const QByteArray first = dmsim_.readLine();
-    outcome.transcript = QString::fromUtf8(first);
+    startOutput_ = QString::fromUtf8(first);
     if (!first.startsWith("dmsim listening on 127.0.0.1:")) {
         ADD_FAILURE() << "dmsim said: " << first.data();
-        return outcome;
+        return false;
     }
     const QString port = QString::fromLatin1(first.mid(first.lastIndexOf(':') + 1).trimmed());
 
@@ -70,8 +63,23 @@ PelmarRig::Outcome PelmarRig::run(const QByteArray& script, int saveMethod, int 
     pelmar_.start(dir_.filePath("pelmar"), {});
     if (!pelmar_.waitForStarted()) {
         ADD_FAILURE() << "pelmar did not start";
+        return false;
+    }
+    return true;
+}
+
+PelmarRig::Outcome PelmarRig::run(const QByteArray& script, int saveMethod, int limitMs) {
+    Outcome outcome;
+    const QString scriptPath = dir_.filePath("script.dms");
+    QFile scriptFile(scriptPath);
+    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script) != script.size()) {
+        ADD_FAILURE() << "cannot write " << scriptPath.toStdString();
         return outcome;
     }
+    scriptFile.close();
+    const bool started = start({"--script", scriptPath}, saveMethod);
+    outcome.transcript = startOutput_;
+    if (!started) return outcome;
 
     outcome.finished = dmsim_.waitForFinished(limitMs);
     stop(pelmar_);
@@ -81,6 +89,16 @@ PelmarRig::Outcome PelmarRig::run(const QByteArray& script, int saveMethod, int 
     const QByteArray pelmarOutput = pelmar_.readAll();
     if (!pelmarOutput.isEmpty()) outcome.transcript += "pelmar said:\n" + pelmarOutput;
     return outcome;
+}
+
+bool PelmarRig::waitForDayFile(const QString& name, int limitMs) const {
+    QElapsedTimer timer;
+    timer.start();
+    while (!QFile::exists(dayFolder(QDate::currentDate()) + "/" + name)) {
+        if (timer.hasExpired(limitMs)) return false;
+        QThread::msleep(100);
+    }
+    return true;
 }
 
 QString PelmarRig::dayFolder(const QDate& date) const {

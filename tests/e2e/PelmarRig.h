@@ -23,6 +23,13 @@ public:
     // Starts dmsim with the script, then pelmar; waits for dmsim to end, then stops pelmar.
     Outcome run(const QByteArray& script, int saveMethod = 0, int limitMs = 120000);
 
+    // Starts dmsim with these arguments, then pelmar connected to it; both run until the rig
+    // ends. False (with a test failure) when either did not start.
+    bool start(const QStringList& dmsimArguments, int saveMethod);
+
+    // Waits until the file is in today's day folder.
+    bool waitForDayFile(const QString& name, int limitMs) const;
+
     QString saveFolder() const { return dir_.filePath("data"); }
     // <save folder>/yyyymmdd; the run may have crossed midnight, so callers pass the dates
     // around it.
@@ -31,10 +38,9 @@ public:
     QByteArray dayFile(const QString& name) const;
 
 private:
-    bool preparedOk() const;
-
     QTemporaryDir dir_;
     QDate started_;
+    QString startOutput_;
     QProcess dmsim_;
     QProcess pelmar_;
 };
