@@ -6,7 +6,7 @@
 #   data   DATW, from its line to its second "0," (median of 500), against two plain round trips
 #   image  BMPW 640 x 480 gray, from the line to the final "0," (median of 200), against the
 #          same 307,200 bytes over a plain loopback socket; and until A001.bmp and A001.jpg are
-#          on disk (the next NONE is answered only after Pelmar has stored them)
+#          on disk (the next NONE is answered only after Pelmar has stored them; median of 200)
 #
 #   bench/e2e_timing.sh [BIN_DIR] [link|data|image ...]
 # BIN_DIR is the program folder with pelmar and dmsim (default: ../bin beside this script, which
@@ -94,10 +94,11 @@ image() {
     echo "== image: BMPW 640 x 480 gray"
     start 2 'accept 30000
 baseline 200 307200
-stats 200 bmpw 1 640 480 A001
-stats 50 bmpw 1 640 480 A001 ; none'
+stats 200 bmpw 1 640 480 A001 | none
+stats 200 bmpw 1 640 480 A001 ; none'
     finish
-    echo "  (bmpw; none: until A001.bmp and A001.jpg are written, save method 2)"
+    echo "  (bmpw: line to the final \"0,\" with Pelmar idle before it; bmpw; none: until"
+    echo "   A001.bmp and A001.jpg are written, save method 2)"
 }
 
 for run in "${RUNS[@]}"; do "$run"; done

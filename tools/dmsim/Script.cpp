@@ -115,32 +115,45 @@ using Action = std::function<void(Session&)>;
 
 Action parseStep(Args& args);
 
-// stats N STEP [; STEP ...]: the steps are timed together, once per round.
+bool isMark(const Token& token, const char* mark) {
+    return !token.quoted && token.text == mark;
+}
+
+// stats N STEP [; STEP ...] [| STEP [; STEP ...]]: the steps before "|" are timed together, once
+// per round; those after it run untimed at the end of each round (to let Pelmar settle).
 Action parseStats(Args& args, int rounds, const QList<Token>& body) {
     std::vector<Action> steps;
+    std::size_t timedCount = 0;
     QList<Token> group;
     QString label;
     for (qsizetype i = 0; i <= body.size(); ++i) {
-        if (i < body.size() && !(body[i].text == ";" && !body[i].quoted)) {
+        const bool end = i == body.size();
+        if (!end && !isMark(body[i], ";") && !isMark(body[i], "|")) {
             group.append(body[i]);
             continue;
         }
         if (group.isEmpty()) fail(args.line(), "stats needs a step to repeat");
-        label += (label.isEmpty() ? "" : "; ") + QString::fromLatin1(group.first().text);
         Args inner(group, args.line());
         steps.push_back(parseStep(inner));
+        if (timedCount == 0) {
+            label += (label.isEmpty() ? "" : "; ") + QString::fromLatin1(group.first().text);
+            if (end || isMark(body[i], "|")) timedCount = steps.size();
+        } else if (!end && isMark(body[i], "|")) {
+            fail(args.line(), "stats takes one | at most");
+        }
         group.clear();
     }
-    return [rounds, steps, label](Session& session) {
+    return [rounds, steps, timedCount, label](Session& session) {
         std::vector<double> micros;
         session.transcript().setMuted(true);
         try {
             for (int round = 0; round < rounds; ++round) {
                 const auto start = std::chrono::steady_clock::now();
-                for (const Action& step : steps) step(session);
+                for (std::size_t s = 0; s < timedCount; ++s) steps[s](session);
                 micros.push_back(std::chrono::duration<double, std::micro>(
                                      std::chrono::steady_clock::now() - start)
                                      .count());
+                for (std::size_t s = timedCount; s < steps.size(); ++s) steps[s](session);
             }
         } catch (...) {
             session.transcript().setMuted(false);

@@ -74,6 +74,8 @@ TEST(Script, BadLinesAreRejectedWithTheirLineNumber) {
     EXPECT_EQ(rejection("bmpr 1 2 3 md5 00\n"), "line 1: bmpr takes sha1 HEX after the size");
     EXPECT_EQ(rejection("stats 3\n"), "line 1: stats needs a step to repeat");
     EXPECT_EQ(rejection("stats 3 none ; ; none\n"), "line 1: stats needs a step to repeat");
+    EXPECT_EQ(rejection("stats 3 none | none | none\n"), "line 1: stats takes one | at most");
+    EXPECT_EQ(rejection("stats 3 none |\n"), "line 1: stats needs a step to repeat");
     EXPECT_EQ(rejection("stats 0 none\n"),
               "line 1: the number of rounds must be a number of at least 1, not \"0\"");
 }
@@ -92,6 +94,20 @@ TEST(Script, StatsTimesAllItsStepsEachRound) {
         });
     EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
     EXPECT_TRUE(run.transcript.contains("stats none; datw: 3 runs: median "));
+}
+
+TEST(Script, StatsLeavesTheStepsAfterTheBarOutOfTheTime) {
+    const ScriptRun run =
+        playScript("accept 5000\nstats 2 none | sleep 300 ; none\n", [](PelmarStandIn& p) {
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(p.readLine(), "NONE\r");
+                p.send("0,\r");
+            }
+        });
+    EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
+    const QString line =
+        run.transcript.section("stats none: 2 runs: median ", 1).section(' ', 0, 0);
+    EXPECT_LT(line.toDouble(), 250000) << run.transcript.toStdString();
 }
 
 TEST(Script, BaselineTimesAPlainLoopbackConnection) {
