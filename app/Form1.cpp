@@ -202,8 +202,7 @@ void Form1::buildMenu() {
 
     // The save-location dialog, the report and the log reader come with their windows; until
     // then their commands are shown but cannot be chosen.
-    for (QAction* pending : {mnu_SaveDir, cmdSeiseki, cmdLogRead, cmdDataClear})
-        pending->setEnabled(false);
+    for (QAction* pending : {mnu_SaveDir, cmdSeiseki, cmdLogRead}) pending->setEnabled(false);
 
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);

@@ -12,7 +12,7 @@ QString entryNumberText(int index) {
     return QStringLiteral("%1").arg(index + 1, 3, 10, QChar(u'0'));
 }
 
-// The DM's date-time field is laid out "MM/DD/YYYY  HH:MM:SS"; the table shows it as
+// The DM's date-time field is laid out "MM/DD/YYYY Ddd. HH:MM:SS"; the table shows it as
 // "YYYY.MM.DD HH:MM:SS". Characters the field lacks give nothing.
 QString rowDateText(const QString& dateTime) {
     const auto part = [&](int from1, int count) { return dateTime.mid(from1 - 1, count); };

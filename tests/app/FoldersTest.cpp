@@ -14,7 +14,7 @@ using testing::FakeFolders;
 
 TEST(EnsureFolder, CreatesMissingParentsFirst) {
     FakeFolders fs;
-    fs.folders = {QStringLiteral("C:")};
+    fs.folders = {QStringLiteral("C:\\")};
     EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs), 0);
     EXPECT_EQ(fs.created, QStringList({"C:\\DATA", "C:\\DATA\\LOG"}));
     EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs), 0);
@@ -23,7 +23,7 @@ TEST(EnsureFolder, CreatesMissingParentsFirst) {
 
 TEST(EnsureFolder, AFinalSeparatorCreatesTheFolderButReportsFailure) {
     FakeFolders fs;
-    fs.folders = {QStringLiteral("C:"), QStringLiteral("C:\\DATA")};
+    fs.folders = {QStringLiteral("C:\\"), QStringLiteral("C:\\DATA")};
     EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs), -1);
     EXPECT_TRUE(fs.exists(QStringLiteral("C:\\DATA\\NEW")));
     EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs), 0) << "it exists now";
@@ -31,7 +31,7 @@ TEST(EnsureFolder, AFinalSeparatorCreatesTheFolderButReportsFailure) {
 
 TEST(EnsureFolder, EmptyPathsAndBlockedLevelsFail) {
     FakeFolders fs;
-    fs.folders = {QStringLiteral("C:")};
+    fs.folders = {QStringLiteral("C:\\")};
     fs.blocked = {QStringLiteral("C:\\FILE")};
     EXPECT_EQ(EnsureFolder(QString(), fs), -1);
     EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\FILE\\SUB"), fs), -1);

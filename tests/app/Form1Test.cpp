@@ -9,6 +9,7 @@
 
 #include "app/Form1.h"
 #include "app/text/Cp932.h"
+#include "tests/app/TestForm.h"
 #include "tests/support/FakePump.h"
 #include "tests/support/FakeSocket.h"
 
@@ -17,29 +18,7 @@ namespace {
 
 using testing::FakePump;
 using testing::FakeSocket;
-
-struct Shown {
-    QString title;
-    QString text;
-};
-
-// Form1 with its message boxes answered by the test and its immediate end recorded.
-class TestForm : public Form1 {
-public:
-    using Form1::Form1;
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    QList<Shown> shown;
-    int ends = 0;
-
-protected:
-    QMessageBox::StandardButton showMessage(QMessageBox::Icon, const QString& title,
-                                            const QString& text,
-                                            QMessageBox::StandardButtons) override {
-        shown.append({title, text});
-        return answer;
-    }
-    void endProgram() override { ++ends; }
-};
+using testing::TestForm;
 
 class Form1Test : public ::testing::Test {
 protected:

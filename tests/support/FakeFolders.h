@@ -26,7 +26,9 @@ public:
     QString parent(const QString& folder) override {
         const QString path = strip(folder);
         const qsizetype cut = path.lastIndexOf(sep_);
-        return cut < 0 ? QString() : path.left(cut);
+        if (cut < 0) return QString();
+        // The parent of a folder on a drive's root is the root itself: "C:\".
+        return cut > 0 && path[cut - 1] == u':' ? path.left(cut + 1) : path.left(cut);
     }
 
     QSet<QString> folders;

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/link/CommandLoop.h"
+#include "app/link/DataCommands.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/FakeScreen.h"
+#include "tests/support/FakeSocket.h"
+
+namespace pelmar {
+namespace {
+
+using testing::FakePump;
+using testing::FakeScreen;
+using testing::FakeSocket;
+
+class DataCommandsTest : public ::testing::Test {
+protected:
+    DataCommandsTest()
+        : socket(pump),
+          transport(socket, pump),
+          loop(transport, screen, state.loop),
+          commands(transport, screen, state, folders) {
+        state.settings.saveFolder = dir.path();
+        commands.registerWith(loop);
+        loop.start();
+        while (loop.state() != LinkState::Online) loop.turn();
+    }
+
+    // The DM's side: a command line, then each further line after Pelmar's previous reply.
+    void exchange(const QByteArray& command, const QList<QByteArray>& lines = {}) {
+        socket.arrive(command);
+        std::int64_t at = pump.nowMs();
+        for (const QByteArray& line : lines) socket.arriveAt(at += 20, line);
+        loop.turn();
+    }
+
+    QString day() const {
+        return QDir(dir.path()).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+    }
+    QByteArray file(const QString& name) const {
+        QFile f(QDir(day()).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    FakePump pump;
+    FakeSocket socket;
+    Transport transport;
+    FakeScreen screen;
+    ProgramState state;
+    LocalFolders folders;
+    CommandLoop loop;
+    DataCommands commands;
+};
+
+const QByteArray kDataLine =
+    "12/07/2026 Mon. 10:15:30,V,0.012,OK,0.050,0.001,LENS-A,SN0001,DM-7100,YAMADA,EC-200";
+
+TEST_F(DataCommandsTest, DatwAnswersTwiceStoresTheResultAndWritesTheLine) {
+    exchange("DATW,A001\r", {kDataLine + "\r"});
+    EXPECT_EQ(socket.sent, QByteArray("0,\r0,\r"));
+    EXPECT_EQ(file(QStringLiteral("A001.csv")), kDataLine + "\r\n");
+    const ResultEntry& entry = state.history.entries[0];
+    EXPECT_EQ(entry.dateTime, QStringLiteral("12/07/2026 Mon. 10:15:30"));
+    EXPECT_EQ(entry.modeCode, QStringLiteral("V"));
+    EXPECT_EQ(entry.instrumentModel, QStringLiteral("EC-200"));
+    EXPECT_EQ(entry.checked, 1);
+    EXPECT_EQ(entry.jpegPath, QDir(day()).filePath(QStringLiteral("A001.jpg")));
+    EXPECT_EQ(entry.bitmapPath, QDir(day()).filePath(QStringLiteral("A001.bmp")));
+    EXPECT_EQ(state.history.historyCount, 1);
+    EXPECT_EQ(screen.entryNumbers, std::vector<int>({1}));
+    EXPECT_EQ(screen.redraws, 1);
+    EXPECT_TRUE(screen.tableButtonsEnabled);
+    EXPECT_EQ(state.loop.measurementFolder, day());
+    EXPECT_TRUE(screen.status.contains(QStringLiteral("DATW受信")));
+}
+
+TEST_F(DataCommandsTest, ADataLineThatTimesOutStoresNothingAndLeavesTheButtonsDisabled) {
+    exchange("DATW,A002\r");
+    EXPECT_EQ(socket.sent, QByteArray("0,\r"));
+    EXPECT_FALSE(screen.tableButtonsEnabled);
+    EXPECT_EQ(state.history.historyCount, 0);
+    EXPECT_EQ(file(QStringLiteral("A002.csv")), QByteArray("<missing>"));
+    EXPECT_EQ(loop.state(), LinkState::Online);
+}
+
+TEST_F(DataCommandsTest, AShortDataLineIsKeptWithEmptyFieldsAndTheLoopGoesOn) {
+    exchange("DATW,A003\r", {"a,b,c\r"});
+    EXPECT_EQ(file(QStringLiteral("A003.csv")), QByteArray("a,b,c\r\n"));
+    EXPECT_EQ(state.history.entries[0].judgement, QString());
+    EXPECT_EQ(state.history.entries[0].instrumentModel, QString());
+    exchange("NONE\r");
+    EXPECT_TRUE(socket.sent.endsWith("0,\r0,\r0,\r"));
+}
+
+TEST_F(DataCommandsTest, DatwWithoutANameKeepsTheCurrentMeasurementName) {
+    exchange("DATW,A004\r", {kDataLine + "\r"});
+    exchange("DATW\r", {"second\r"});
+    EXPECT_EQ(file(QStringLiteral("A004.csv")), QByteArray("second\r\n"));
+    EXPECT_EQ(state.history.historyCount, 2);
+}
+
+TEST_F(DataCommandsTest, NamesFromTheDmNeverLeaveTheDayFolder) {
+    exchange("DATW,../../x\r", {"up\r"});
+    exchange("DATW,a\\b\r", {"back\r"});
+    EXPECT_EQ(file(QStringLiteral(".._.._x.csv")), QByteArray("up\r\n"));
+    EXPECT_EQ(file(QStringLiteral("a_b.csv")), QByteArray("back\r\n"));
+    QDir root(dir.path());
+    EXPECT_EQ(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))}));
+}
+
+TEST_F(DataCommandsTest, XydtStoresOneLinePerPointAfterEachReply) {
+    exchange("DATW,A005\r", {kDataLine + "\r"});
+    socket.sent.clear();
+    exchange("XYDT,3\r", {"1.5,2.5\r", "3,4,extra\r", "5\r"});
+    EXPECT_EQ(socket.sent, QByteArray("0,\r0,\r0,\r0,\r"));
+    EXPECT_EQ(file(QStringLiteral("A005_XY.csv")), QByteArray("1.5,2.5\r\n3,4\r\n5,\r\n"));
+    EXPECT_TRUE(screen.tableButtonsEnabled);
+}
+
+TEST_F(DataCommandsTest, XydtOfNoPointsWritesAnEmptyFile) {
+    exchange("DATW,A006\r", {kDataLine + "\r"});
+    exchange("XYDT,0\r");
+    EXPECT_EQ(file(QStringLiteral("A006_XY.csv")), QByteArray());
+}
+
+TEST_F(DataCommandsTest, AMissingPointEndsTheExchangeWithoutAFile) {
+    exchange("DATW,A007\r", {kDataLine + "\r"});
+    socket.sent.clear();
+    exchange("XYDT,3\r", {"1,2\r"});
+    EXPECT_EQ(socket.sent, QByteArray("0,\r0,\r"));
+    EXPECT_EQ(file(QStringLiteral("A007_XY.csv")), QByteArray("<missing>"));
+    EXPECT_FALSE(screen.tableButtonsEnabled);
+}
+
+TEST_F(DataCommandsTest, ACountOutsideSixteenBitsIsRefusedWithoutReply) {
+    exchange("XYDT,40000\r");
+    exchange("XYDT\r");
+    EXPECT_TRUE(socket.sent.isEmpty());
+    EXPECT_TRUE(screen.status.last().startsWith(QStringLiteral("XYDT点数不正")));
+    EXPECT_TRUE(screen.tableButtonsEnabled);
+    EXPECT_EQ(loop.state(), LinkState::Online);
+}
+
+TEST_F(DataCommandsTest, XydtBeforeAnyMeasurementGoesIntoTodaysFolder) {
+    exchange("XYDT,1\r", {"7,8\r"});
+    EXPECT_EQ(file(QStringLiteral("_XY.csv")), QByteArray("7,8\r\n"));
+    EXPECT_TRUE(state.loop.measurementFolder.isEmpty());
+}
+
+TEST_F(DataCommandsTest, AFileThatCannotBeWrittenEndsTheLoopAfterTheHistoryIsUpdated) {
+    exchange("DATW,A008\r", {kDataLine + "\r"});
+    QDir(day()).mkdir(QStringLiteral("A009.csv"));  // a folder where the file should go
+    socket.arrive("DATW,A009\r");
+    socket.arriveAt(pump.nowMs() + 20, kDataLine + "\r");
+    loop.run();
+    EXPECT_EQ(state.history.historyCount, 2);
+    EXPECT_TRUE(screen.status.last().startsWith(QStringLiteral("通信停止")))
+        << screen.status.last().toStdString();
+}
+
+}  // namespace
+}  // namespace pelmar

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/link/MakeFolderPath.h"
+#include "tests/support/FakeFolders.h"
+
+namespace pelmar {
+namespace {
+
+using testing::FakeFolders;
+
+// The same cases with the station's separator and with this system's.
+class MakeFolderPathTest : public ::testing::TestWithParam<QChar> {
+protected:
+    QString p(QString path) const { return path.replace(u'\\', GetParam()); }
+    QStringList ps(const QStringList& paths) const {
+        QStringList out;
+        for (const QString& path : paths) out.append(p(path));
+        return out;
+    }
+    FakeFolders fs{GetParam()};
+};
+
+TEST_P(MakeFolderPathTest, CreatesEveryMissingLevelAndOnlyTestsTheRoot) {
+    fs.folders = {p("C:\\")};
+    MakeFolderPath(p("C:\\DATA\\20261207"), fs);
+    EXPECT_EQ(fs.created, ps({"C:\\DATA", "C:\\DATA\\20261207"}));
+}
+
+TEST_P(MakeFolderPathTest, AnExistingPathCreatesNothingWithOrWithoutTrailingSeparator) {
+    fs.folders = {p("C:\\"), p("C:\\DATA"), p("C:\\DATA\\X")};
+    MakeFolderPath(p("C:\\DATA\\X"), fs);
+    MakeFolderPath(p("C:\\DATA\\X\\"), fs);
+    EXPECT_TRUE(fs.created.isEmpty());
+    MakeFolderPath(p("C:\\DATA\\Y\\"), fs);
+    MakeFolderPath(p("C:\\DATA\\Z"), fs);
+    EXPECT_EQ(fs.created, ps({"C:\\DATA\\Y", "C:\\DATA\\Z"}));
+}
+
+TEST_P(MakeFolderPathTest, NetworkPathsWorkBelowAnExistingShare) {
+    fs.folders = {p("\\\\server\\share")};
+    MakeFolderPath(p("\\\\server\\share\\a\\b"), fs);
+    EXPECT_EQ(fs.created, ps({"\\\\server\\share\\a", "\\\\server\\share\\a\\b"}));
+}
+
+TEST_P(MakeFolderPathTest, FourLeadingSeparatorsWorkAsTwo) {
+    fs.folders = {p("\\\\server\\share")};
+    MakeFolderPath(p("\\\\\\\\server\\share\\a"), fs);
+    EXPECT_EQ(fs.created, ps({"\\\\server\\share\\a"}));
+}
+
+TEST_P(MakeFolderPathTest, AServerAloneOrAMissingShareDoesNothing) {
+    fs.folders = {p("\\\\server\\share")};
+    MakeFolderPath(p("\\\\server"), fs);
+    MakeFolderPath(p("\\\\server\\"), fs);
+    MakeFolderPath(p("\\\\server\\other\\a"), fs);
+    EXPECT_TRUE(fs.created.isEmpty());
+}
+
+TEST_P(MakeFolderPathTest, ALevelThatCannotBeMadeIsReportedAndEarlierLevelsStay) {
+    fs.folders = {p("C:\\")};
+    fs.blocked = {p("C:\\DATA\\FILE")};
+    EXPECT_THROW(MakeFolderPath(p("C:\\DATA\\FILE\\SUB"), fs), FolderError);
+    EXPECT_EQ(fs.created, ps({"C:\\DATA"}));
+}
+
+TEST_P(MakeFolderPathTest, AnEmptyPathIsTheRootWhichExists) {
+    fs.folders = {QString(GetParam())};
+    MakeFolderPath(QString(), fs);
+    EXPECT_TRUE(fs.created.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, MakeFolderPathTest,
+                         ::testing::Values(QChar(u'\\'), QChar(u'/')));
+
+TEST(MakeFolderPath, MakesRealFoldersAndStopsAtAFileInTheWay) {
+    QTemporaryDir dir;
+    LocalFolders local;
+    MakeFolderPath(dir.filePath(QStringLiteral("a/b/c")), local);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("a/b/c"))).isDir());
+    QFile file(dir.filePath(QStringLiteral("a/f")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_THROW(MakeFolderPath(dir.filePath(QStringLiteral("a/f/g")), local), FolderError);
+}
+
+TEST(SafeFileName, SeparatorsAndForbiddenCharactersBecomeUnderscores) {
+    EXPECT_EQ(safeFileName(QStringLiteral("A001")), QStringLiteral("A001"));
+    EXPECT_EQ(safeFileName(QStringLiteral("../../x")), QStringLiteral(".._.._x"));
+    EXPECT_EQ(safeFileName(QStringLiteral("a\\b:c*d?e\"f<g>h|i")),
+              QStringLiteral("a_b_c_d_e_f_g_h_i"));
+    EXPECT_EQ(safeFileName(QStringLiteral("..")), QStringLiteral("_.."));
+    EXPECT_EQ(safeFileName(QStringLiteral(".")), QStringLiteral("_."));
+    EXPECT_EQ(safeFileName(QStringLiteral("a.b")), QStringLiteral("a.b"));
+}
+
+TEST(DayFolder, IsTheSaveFolderAndTheDate) {
+    EXPECT_EQ(dayFolder(QStringLiteral("D:\\data"), QDate(2026, 1, 7), u'\\'),
+              QStringLiteral("D:\\data\\20260107"));
+}
+
+}  // namespace
+}  // namespace pelmar
