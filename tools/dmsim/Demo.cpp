@@ -113,7 +113,7 @@ QByteArray demoDataLine(int shot, const QDateTime& when) {
         QString::number(tolerance, 'f', 4),
         "0.0010",
         pick(kLenses),
-        "S" + c.toString(when, "yyMMdd") + QString::number(shot).rightJustified(4, '0'),
+        "SN" + QString::number(shot).rightJustified(5, '0'),
         "DM-7200",
         pick(kWorkers),
         "EC-500",
