@@ -15,7 +15,7 @@ TEST(MeasurementData, DatwAndXydtWriteTheirFilesIntoTheDayFolder) {
     PelmarRig rig;
     const auto outcome = rig.run(
         "accept 30000\n"
-        "datw A001 \"first line, written over below\"\n"
+        "datw A001 \"12/06/2026 Sun. 23:59:59,A,0.0300,NG,0.0200,0.0010,L,S,P,W,I\"\n"
         "datw A001 \"" +
         kLine +
         "\"\n"
