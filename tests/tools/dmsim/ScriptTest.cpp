@@ -43,7 +43,7 @@ TEST(Script, TextsAndRawBytesReachTheWireExactly) {
 
 TEST(Script, RunStopsAtTheFirstUnmetStep) {
     const ScriptRun run = playScript("accept 5000\nexpect \"0,\" 200\nsend NONE\n",
-                                     [](PelmarStandIn& p) { EXPECT_EQ(p.readFor(600), ""); });
+                                     [](PelmarStandIn& p) { EXPECT_EQ(p.readFor(5000), ""); });
     EXPECT_EQ(run.result, 1);
     EXPECT_TRUE(run.transcript.contains("FAILED at line 2 (expect \"0,\" 200)"));
     EXPECT_FALSE(run.transcript.contains("NONE"));
