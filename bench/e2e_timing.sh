@@ -86,8 +86,9 @@ data() {
     echo "== data: DATW line to its second \"0,\""
     start 0 'accept 30000
 baseline 500 10
-stats 500 datw A001 "12/07/2026 Mon. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,S2612070001,DM-7200,SATO,EC-500"'
+stats 500 datw A001 "12/07/2026 Mon. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,SN00001,DM-7200,SATO,EC-500" | none'
     finish
+    echo "  (datw: with Pelmar idle before it; it stores A001.csv after its second \"0,\")"
 }
 
 image() {
