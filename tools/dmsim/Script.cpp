@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <chrono>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -11,6 +12,11 @@
 namespace dmsim {
 
 namespace {
+
+// Far beyond any picture of the instrument, and small enough that a mistyped size cannot make
+// the simulator allocate gigabytes.
+constexpr int kMaxSide = 8192;
+constexpr int kMaxBytes = 64 << 20;
 
 struct Token {
     QByteArray text;
@@ -86,14 +92,15 @@ public:
         if (next_ >= tokens_.size()) fail(line_, QString("%1 is missing").arg(what));
         return tokens_[next_++].text;
     }
-    int number(const char* what, int least = 0) {
+    int number(const char* what, int least = 0, int most = std::numeric_limits<int>::max()) {
         const QByteArray word = text(what);
         bool ok = false;
         const int value = word.startsWith("0x") ? word.mid(2).toInt(&ok, 16) : word.toInt(&ok);
-        if (!ok || value < least)
-            fail(line_, QString("%1 must be a number of at least %2, not \"%3\"")
+        if (!ok || value < least || value > most)
+            fail(line_, QString("%1 must be a number from %2 to %3, not \"%4\"")
                             .arg(what)
                             .arg(least)
+                            .arg(most)
                             .arg(QString::fromLatin1(word)));
         return value;
     }
@@ -182,17 +189,16 @@ Action parseStep(Args& args) {
                 fail(args.line(), "sendraw hex needs pairs of hex digits");
             action = [bytes](Session& s) { s.sendRaw(bytes); };
         } else if (kind == "bytes") {
-            const int value = args.number("the byte value");
-            const int count = args.number("the count");
-            if (value > 255) fail(args.line(), "a byte value is 0 to 255");
+            const int value = args.number("the byte value", 0, 255);
+            const int count = args.number("the count", 0, kMaxBytes);
             action = [value, count](Session& s) {
                 s.sendRaw(QByteArray(count, static_cast<char>(value)),
                           QString("%1 x 0x%2").arg(count).arg(value, 2, 16, QChar('0')));
             };
         } else if (kind == "image") {
             const int type = args.number("the image type");
-            const int width = args.number("the width");
-            const int height = args.number("the height");
+            const int width = args.number("the width", 0, kMaxSide);
+            const int height = args.number("the height", 0, kMaxSide);
             const auto seed = static_cast<std::uint32_t>(args.number("the seed"));
             action = [=](Session& s) {
                 s.sendRaw(makeImage(type, width, height, seed).join(),
@@ -227,15 +233,15 @@ Action parseStep(Args& args) {
         action = [](Session& s) { s.none(); };
     } else if (verb == "bmpw") {
         const int type = args.number("the image type");
-        const int width = args.number("the width");
-        const int height = args.number("the height");
+        const int width = args.number("the width", 0, kMaxSide);
+        const int height = args.number("the height", 0, kMaxSide);
         const QByteArray name = args.text("the image name");
         const auto seed = static_cast<std::uint32_t>(args.more() ? args.number("the seed") : 1);
         action = [=](Session& s) { s.bmpw(type, width, height, name, seed); };
     } else if (verb == "bmpr") {
         const int type = args.number("the image type");
-        const int width = args.number("the width");
-        const int height = args.number("the height");
+        const int width = args.number("the width", 0, kMaxSide);
+        const int height = args.number("the height", 0, kMaxSide);
         QByteArray sha1;
         if (args.more()) {
             if (args.text("sha1") != "sha1")
@@ -268,7 +274,7 @@ Action parseStep(Args& args) {
         return parseStats(args, rounds, {Token{"none"}});
     } else if (verb == "baseline") {
         const int rounds = args.number("the number of rounds", 1);
-        const int bytes = args.number("the number of bytes", 1);
+        const int bytes = args.number("the number of bytes", 1, kMaxBytes);
         action = [rounds, bytes](Session& s) {
             s.transcript().note(QString("baseline %1 bytes over plain loopback: %2")
                                     .arg(bytes)

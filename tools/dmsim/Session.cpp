@@ -1,5 +1,6 @@
 #include "tools/dmsim/Session.h"
 
+#include <algorithm>
 #include <string>
 
 #include "tools/dmsim/ImageMaker.h"
@@ -88,18 +89,12 @@ void Session::ok() {
     expect("0,", replyLimitMs_);
 }
 
-qsizetype Session::planeSize(int width, int height) const {
-    if (width < 0 || height < 0) throw Unmet("an image cannot have a negative size");
-    return qsizetype(width) * height;
-}
-
 void Session::none() {
     sendLine("NONE");
     ok();
 }
 
 void Session::bmpw(int type, int width, int height, const QByteArray& name, std::uint32_t seed) {
-    planeSize(width, height);
     const QList<QByteArray> planes = makeImage(type, width, height, seed);
     sendLine("BMPW," + QByteArray::number(type) + "," + QByteArray::number(width) + "," +
              QByteArray::number(height) + "," + name);
@@ -112,7 +107,7 @@ void Session::bmpw(int type, int width, int height, const QByteArray& name, std:
 }
 
 QByteArray Session::bmpr(int type, int width, int height) {
-    const qsizetype size = planeSize(width, height);
+    const qsizetype size = qsizetype(std::max(width, 0)) * std::max(height, 0);
     const int planeCount = type == 1 ? 1 : 3;
     sendLine("BMPR," + QByteArray::number(type) + "," + QByteArray::number(width) + "," +
              QByteArray::number(height));

@@ -48,7 +48,6 @@ public:
 
 private:
     void ok();
-    qsizetype planeSize(int width, int height) const;
 
     Peer& peer_;
     Transcript& transcript_;

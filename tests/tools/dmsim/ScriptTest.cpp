@@ -66,18 +66,23 @@ TEST(Script, BadLinesAreRejectedWithTheirLineNumber) {
     EXPECT_EQ(rejection("send \"\\q\"\n"), "line 1: unknown escape \\q");
     EXPECT_EQ(rejection("send \"\\x4\"\n"), "line 1: \\x needs two hex digits");
     EXPECT_EQ(rejection("sleep -5\n"),
-              "line 1: the time must be a number of at least 0, not \"-5\"");
+              "line 1: the time must be a number from 0 to 2147483647, not \"-5\"");
     EXPECT_EQ(rejection("sleep 10 20\n"), "line 1: unexpected \"20\"");
     EXPECT_EQ(rejection("sendraw hex 4G\n"), "line 1: sendraw hex needs pairs of hex digits");
     EXPECT_EQ(rejection("sendraw hex 414\n"), "line 1: sendraw hex needs pairs of hex digits");
-    EXPECT_EQ(rejection("sendraw bytes 256 1\n"), "line 1: a byte value is 0 to 255");
+    EXPECT_EQ(rejection("sendraw bytes 256 1\n"),
+              "line 1: the byte value must be a number from 0 to 255, not \"256\"");
     EXPECT_EQ(rejection("bmpr 1 2 3 md5 00\n"), "line 1: bmpr takes sha1 HEX after the size");
     EXPECT_EQ(rejection("stats 3\n"), "line 1: stats needs a step to repeat");
     EXPECT_EQ(rejection("stats 3 none ; ; none\n"), "line 1: stats needs a step to repeat");
     EXPECT_EQ(rejection("stats 3 none | none | none\n"), "line 1: stats takes one | at most");
     EXPECT_EQ(rejection("stats 3 none |\n"), "line 1: stats needs a step to repeat");
     EXPECT_EQ(rejection("stats 0 none\n"),
-              "line 1: the number of rounds must be a number of at least 1, not \"0\"");
+              "line 1: the number of rounds must be a number from 1 to 2147483647, not \"0\"");
+    EXPECT_EQ(rejection("bmpw 1 100000 100000 A001\n"),
+              "line 1: the width must be a number from 0 to 8192, not \"100000\"");
+    EXPECT_EQ(rejection("sendraw bytes 1 0x7fffffff\n"),
+              "line 1: the count must be a number from 0 to 67108864, not \"0x7fffffff\"");
 }
 
 TEST(Script, StatsTimesAllItsStepsEachRound) {
