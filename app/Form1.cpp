@@ -61,7 +61,7 @@ Form1::~Form1() = default;
 void Form1::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    setFixedSize(1100, 760);
+    setFixedSize(1100, 800);
 
     Picture1 = named(new PictureBox(central), QStringLiteral("Picture1"));
     Picture1->move(8, 8);
@@ -127,12 +127,12 @@ void Form1::buildTable(QWidget* central) {
     const std::array<ColumnLayout, 12> layout = {{
         {"lblNo", QStringLiteral("Ｎｏ．"), 44},
         {"lblDate", QStringLiteral("日時"), 140},
-        {"lblMode", QStringLiteral("測定モード"), 92},
+        {"lblMode", QStringLiteral("測定モード"), 104},
         {"lblKekka", QStringLiteral("測定結果 "), 72},
         {"lblOkNg", QStringLiteral("判定"), 44},
         {"lblKyoyou", QStringLiteral("許容値"), 64},
         {"lblMemori", QStringLiteral("１目盛り"), 64},
-        {"lblLenz", QStringLiteral("レンズ名"), 112},
+        {"lblLenz", QStringLiteral("レンズ名"), 100},
         {"lblSerial", QStringLiteral("シリアル"), 88},
         {"lblGsyoriki", QStringLiteral("画像処理"), 84},
         {"lblWorker", QStringLiteral("作業者名"), 84},

@@ -16,7 +16,7 @@ SECONDS_HEADLESS=15
 }
 mkdir -p "$DEMO/data"
 cp -a "$BUILD/bin/." "$DEMO/"
-rm -f "$DEMO/dmsim.port" "$DEMO/screenshot.png"
+rm -f "$DEMO/dmsim.port" "$DEMO/screenshot.png" "$DEMO/screenshot-start.png"
 
 "$DEMO/dmsim" --port 0 --port-file "$DEMO/dmsim.port" demo >"$DEMO/dmsim.log" 2>&1 &
 DMSIM=$!
@@ -56,10 +56,13 @@ echo "demo: no display; running ${SECONDS_HEADLESS} s under Xvfb"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     "$1/pelmar" >"$1/pelmar.log" 2>&1 &
     pelmar=$!
-    sleep "$2"
+    # Early, while the first status page (起動, 接続開始, ..., NONE受信) is still shown.
+    sleep 6.5
+    import -window root "$1/screenshot-start.png"
+    sleep "$(( $2 - 7 ))"
     import -window root "$1/screenshot.png"
     kill "$pelmar" 2>/dev/null
     wait "$pelmar" 2>/dev/null
     true' _ "$DEMO" "$SECONDS_HEADLESS"
 [ -s "$DEMO/screenshot.png" ] || { echo "demo: no screenshot was taken" >&2; exit 1; }
-echo "demo: screenshot of the screen: $DEMO/screenshot.png"
+echo "demo: screenshot of the screen: $DEMO/screenshot.png (after 6.5 s: $DEMO/screenshot-start.png)"
