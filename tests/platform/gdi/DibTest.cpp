@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/gdi/windows.h"
-#include "tests/platform/gdi/GdiTestSupport.h"
+#include "tests/support/GdiSurface.h"
 
 namespace {
 

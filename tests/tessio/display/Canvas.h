@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gdi/windows.h"
+#include "tests/support/GdiSurface.h"
 
 namespace tessio::test {
 
@@ -14,37 +15,17 @@ class Canvas {
 public:
     static constexpr std::uint32_t kUntouched = 0x00FF00FF;
 
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<std::uint32_t*>(bits);
-        previous_ = SelectObject(dc_, bitmap_);
-        for (int k = 0; k < width * height; ++k) bits_[k] = kUntouched;
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
+    Canvas(int width, int height)
+        : width_(width), height_(height), surface_(width, -height, kUntouched) {}
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return surface_.dc; }
     int width() const { return width_; }
     int height() const { return height_; }
-    std::uint32_t at(int x, int y) const { return bits_[y * width_ + x]; }
+    std::uint32_t at(int x, int y) const { return surface_.bits[y * width_ + x]; }
 
     // The columns [x0, x1) of row y.
     std::vector<std::uint32_t> row(int y, int x0, int x1) const {
-        return {bits_ + y * width_ + x0, bits_ + y * width_ + x1};
+        return {surface_.bits + y * width_ + x0, surface_.bits + y * width_ + x1};
     }
     // True when no pixel outside the rectangle (x, y, w, h) was touched.
     bool untouchedOutside(int x, int y, int w, int h) const {
@@ -59,10 +40,7 @@ public:
 private:
     int width_;
     int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    std::uint32_t* bits_;
+    gdi::test::Surface surface_;
 };
 
 // The 32-bit pixel of gray level v, and of the colour (r, g, b).
