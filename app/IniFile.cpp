@@ -1,6 +1,6 @@
 #include "app/IniFile.h"
 
-#include "app/link/Transport.h"
+#include "app/text/Fields.h"
 #include "app/text/Numbers.h"
 #include "app/text/TextFile.h"
 
@@ -14,8 +14,8 @@ int LoadIniFile(const QString& path, AppSettings& settings) {
         std::int32_t item = 0;
         QString value;
         int next = 0;
-        ReadField(line, 0, item, next);
-        ReadField(line, next, value, next);
+        text::ReadField(line, 0, item, next);
+        text::ReadField(line, next, value, next);
         switch (item) {
             case 1:
                 if (value.isEmpty()) {

@@ -1,11 +1,43 @@
 #include "app/ResultHistory.h"
 
+#include <algorithm>
+
+#include "app/text/Fields.h"
+
 namespace pelmar {
 
 void ResultHistory::clear() {
     entries.fill(ResultEntry{});
     historyCount = 0;
     historyTop = 0;
+}
+
+int ResultHistory::storeRecord(const QString& record, const QString& jpegPath,
+                               const QString& bitmapPath) {
+    const int i = historyCount;
+    const QStringList fields = text::splitFields(record);
+    const auto field = [&](int k) { return k < fields.size() ? fields[k] : QString(); };
+    ResultEntry& entry = entries[static_cast<std::size_t>(i)];
+    entry.checked = 1;
+    entry.dateTime = field(0);
+    entry.modeCode = field(1);
+    entry.result = field(2);
+    entry.judgement = field(3);
+    entry.tolerance = field(4);
+    entry.scaleDivision = field(5);
+    entry.lensName = field(6);
+    entry.serialNo = field(7);
+    entry.processorModel = field(8);
+    entry.workerName = field(9);
+    entry.instrumentModel = field(10);
+    entry.jpegPath = jpegPath;
+    entry.bitmapPath = bitmapPath;
+    if (i > kRows - 1) historyTop = i - (kRows - 1);
+    return i;
+}
+
+void ResultHistory::commitRecord() {
+    historyCount = std::min(historyCount + 1, kLastIndex);
 }
 
 QString entryNumberText(int index) {

@@ -37,6 +37,14 @@ struct ResultHistory {
 
     // Empties every entry and both counters.
     void clear();
+
+    // A measurement record (the DM's data line, or the first line of a stored measurement file)
+    // goes into the slot where the next result goes: checked, fields 0 to 10 (missing ones
+    // empty, later ones ignored) and its image paths; historyTop then shows it in the last row.
+    // Returns the slot. The table is redrawn before commitRecord() moves historyCount on.
+    int storeRecord(const QString& record, const QString& jpegPath, const QString& bitmapPath);
+    // historyCount moves past the slot just stored, to 99 at most.
+    void commitRecord();
 };
 
 // The table's texts for an entry.

@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
 
-    imaging::ImageBuffers images;
-    imaging::BmpHeader header;
+    pelmar::imaging::ImageBuffers images;
+    pelmar::imaging::BmpHeader header;
     int bytesPerPixel = 0, width = 0, height = 0;
-    if (!imaging::readBmp(device, bytesPerPixel, width, height, images, header)) return 0;
+    if (!pelmar::imaging::readBmp(device, bytesPerPixel, width, height, images, header)) return 0;
 
     // What a success promises the image commands, which send the planes by these sizes.
     const auto planeSize = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);

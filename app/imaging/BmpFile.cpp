@@ -5,7 +5,7 @@
 #include <QSaveFile>
 #include <cstring>
 
-namespace imaging {
+namespace pelmar::imaging {
 
 namespace {
 
@@ -237,4 +237,4 @@ bool readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height, Ima
     return true;
 }
 
-}  // namespace imaging
+}  // namespace pelmar::imaging

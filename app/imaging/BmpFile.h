@@ -6,7 +6,7 @@
 
 class QIODevice;
 
-namespace imaging {
+namespace pelmar::imaging {
 
 // Pelmar's BMP files: a 14-byte file header, a 40-byte info header, for 8 bits per pixel the
 // 1024-byte palette, then the pixel rows bottom row first, each exactly width × bytes per pixel
@@ -36,4 +36,4 @@ bool readBmp(const QString& path, int& bytesPerPixel, int& width, int& height, I
 bool readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height, ImageBuffers& images,
              BmpHeader& header);
 
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace imaging {
+namespace pelmar::imaging {
 
 namespace {
 
@@ -46,4 +46,4 @@ QString imageFilePath(const QString& dayFolder, const QString& name, const QStri
     return dayFolder + QLatin1Char('/') + name + extension;
 }
 
-}  // namespace imaging
+}  // namespace pelmar::imaging

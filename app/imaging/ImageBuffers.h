@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace imaging {
+namespace pelmar::imaging {
 
 // The pixels of the image in hand. Each plane is width × height bytes, row after row, top row
 // first, no padding; a gray image uses plane 1 only. The file pixel buffer holds the pixel data
@@ -71,4 +71,4 @@ inline constexpr char kJpegExtension[] = ".jpg";
 // either system, "." or "..") or is empty gives an empty path, which every writer refuses.
 QString imageFilePath(const QString& dayFolder, const QString& name, const QString& extension);
 
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -6,6 +6,7 @@
 
 #include "app/imaging/BmpFile.h"
 #include "app/imaging/JpegFile.h"
+#include "app/text/Fields.h"
 #include "app/link/MakeFolderPath.h"
 
 namespace pelmar {
@@ -58,10 +59,10 @@ void ImageCommands::BMPW() {
     std::int32_t width = 0;
     std::int32_t height = 0;
     QString name;
-    ReadField(loop.lineBuffer, loop.readPos, type, loop.readPos);
-    ReadField(loop.lineBuffer, loop.readPos, width, loop.readPos);
-    ReadField(loop.lineBuffer, loop.readPos, height, loop.readPos);
-    ReadField(loop.lineBuffer, loop.readPos, name, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, type, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, width, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, height, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, name, loop.readPos);
     // A missing name stays empty rather than reusing the previous one, so no earlier image is
     // written over; an empty name stores no file.
     loop.measurementName = safeFileName(name);
@@ -122,9 +123,9 @@ void ImageCommands::BMPR() {
     std::int32_t type = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    ReadField(loop.lineBuffer, loop.readPos, type, loop.readPos);
-    ReadField(loop.lineBuffer, loop.readPos, width, loop.readPos);
-    ReadField(loop.lineBuffer, loop.readPos, height, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, type, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, width, loop.readPos);
+    text::ReadField(loop.lineBuffer, loop.readPos, height, loop.readPos);
 
     const QString path =
         screen_.openFileDialog(state_.settings.saveFolder, kBmpFilter, kExplorerDialog);

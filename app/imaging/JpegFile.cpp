@@ -5,7 +5,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
-namespace imaging {
+namespace pelmar::imaging {
 
 int writeJpeg(const QImage* image, const QString& path, int quality) {
     if (image == nullptr || image->isNull()) return JpegNoImage;
@@ -22,4 +22,4 @@ int writeJpeg(const QImage* image, const QString& path, int quality) {
     return file.commit() ? JpegOk : JpegWriteFailed;
 }
 
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -4,7 +4,7 @@
 
 class QImage;
 
-namespace imaging {
+namespace pelmar::imaging {
 
 // The JPEG writer's results, numbered as the Windows build's imaging library (GDI+) numbers its
 // status codes, so that both builds report the same values.
@@ -19,4 +19,4 @@ enum JpegStatus : int {
 // give its default quality, 75. An existing file is replaced only once the new one is complete.
 int writeJpeg(const QImage* image, const QString& path, int quality);
 
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "app/text/Fields.h"
+
 namespace pelmar {
 namespace {
 
@@ -108,7 +110,7 @@ void CommandLoop::dispatch() {
     // A line whose first field is empty carries no command: it is ignored rather than taken as
     // a repeat of the previous one.
     context_.command.clear();
-    ReadField(context_.lineBuffer, context_.readPos, context_.command, context_.readPos);
+    text::ReadField(context_.lineBuffer, context_.readPos, context_.command, context_.readPos);
     const auto handler = handlers_.find(context_.command);
     if (handler == handlers_.end()) {
         transport_.pump().processEvents();

@@ -50,7 +50,7 @@ void DataCommands::DATW() {
     loop.measurementFolder = todaysFolder();
     MakeFolderPath(loop.measurementFolder, folders_);
     QString name;
-    if (ReadField(loop.lineBuffer, loop.readPos, name, loop.readPos)) {
+    if (text::ReadField(loop.lineBuffer, loop.readPos, name, loop.readPos)) {
         loop.measurementName = safeFileName(name);
     }
 
@@ -60,31 +60,15 @@ void DataCommands::DATW() {
 
     // A short data line leaves the missing fields empty; the file keeps the line as received.
     ResultHistory& history = state_.history;
-    const int i = history.historyCount;
-    const QStringList fields = text::splitFields(loop.lineBuffer);
-    const auto field = [&](int k) { return k < fields.size() ? fields[k] : QString(); };
-    ResultEntry& entry = history.entries[static_cast<std::size_t>(i)];
-    entry.checked = 1;
-    entry.dateTime = field(0);
-    entry.modeCode = field(1);
-    entry.result = field(2);
-    entry.judgement = field(3);
-    entry.tolerance = field(4);
-    entry.scaleDivision = field(5);
-    entry.lensName = field(6);
-    entry.serialNo = field(7);
-    entry.processorModel = field(8);
-    entry.workerName = field(9);
-    entry.instrumentModel = field(10);
-    entry.jpegPath = imaging::imageFilePath(loop.measurementFolder, loop.measurementName,
-                                            QString::fromLatin1(imaging::kJpegExtension));
-    entry.bitmapPath = imaging::imageFilePath(loop.measurementFolder, loop.measurementName,
-                                              QString::fromLatin1(imaging::kBmpExtension));
-
-    if (i > ResultHistory::kRows - 1) history.historyTop = i - (ResultHistory::kRows - 1);
+    const int i =
+        history.storeRecord(loop.lineBuffer,
+                            imaging::imageFilePath(loop.measurementFolder, loop.measurementName,
+                                                   QString::fromLatin1(imaging::kJpegExtension)),
+                            imaging::imageFilePath(loop.measurementFolder, loop.measurementName,
+                                                   QString::fromLatin1(imaging::kBmpExtension)));
     screen_.drawEntryNumber(i + 1);
     screen_.RedrawResults();
-    history.historyCount = std::min(i + 1, ResultHistory::kLastIndex);
+    history.commitRecord();
     screen_.enableTableButtons(true);
 
     text::writeLines(measurementFile(loop.measurementFolder, folders_.separator(),
@@ -100,7 +84,7 @@ void DataCommands::XYDT() {
     // A count that is missing or not a 16-bit number cannot be served: it is refused without a
     // reply, and the DM's exchange times out on its side.
     QString countText;
-    const bool hasCount = ReadField(loop.lineBuffer, loop.readPos, countText, loop.readPos);
+    const bool hasCount = text::ReadField(loop.lineBuffer, loop.readPos, countText, loop.readPos);
     const double count = text::roundHalfEven(text::leadingNumber(countText));
     if (!hasCount || count < std::numeric_limits<std::int16_t>::min() ||
         count > std::numeric_limits<std::int16_t>::max()) {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace text {
+namespace pelmar::text {
 namespace {
 
 // One conversion through glibc's iconv; its "CP932" table is Microsoft's.
@@ -61,4 +61,4 @@ QString fromCp932(const QByteArray& bytes) {
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
-}  // namespace text
+}  // namespace pelmar::text

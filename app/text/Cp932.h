@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace text {
+namespace pelmar::text {
 
 // Code page 932 (Shift-JIS as Windows writes it), the code page of every text Pelmar exchanges
 // with files and with the DM. A character that code page 932 cannot hold becomes "?", as the
@@ -11,4 +11,4 @@ namespace text {
 QByteArray toCp932(const QString& text);
 QString fromCp932(const QByteArray& bytes);
 
-}  // namespace text
+}  // namespace pelmar::text

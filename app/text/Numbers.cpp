@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace text {
+namespace pelmar::text {
 namespace {
 
 bool isBlank(QChar c) {
@@ -92,4 +92,4 @@ QString signedBlank(std::int64_t value) {
     return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value);
 }
 
-}  // namespace text
+}  // namespace pelmar::text

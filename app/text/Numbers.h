@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace text {
+namespace pelmar::text {
 
 // The leading number of a text: blanks skipped, an optional sign, digits and at most one decimal
 // point. A text without one reads as 0. This is how the DM's fields, the text boxes and the
@@ -26,4 +26,4 @@ std::optional<std::int32_t> strictInt32(QStringView text);
 // The signed-blank form of files and the wire: " 0", " 80", "-1".
 QString signedBlank(std::int64_t value);
 
-}  // namespace text
+}  // namespace pelmar::text

@@ -4,7 +4,7 @@
 
 #include "app/text/Cp932.h"
 
-namespace text {
+namespace pelmar::text {
 
 void writeLines(const QString& path, const QStringList& lines) {
     QByteArray bytes;
@@ -37,4 +37,4 @@ std::optional<QStringList> readLines(const QString& path) {
     return lines;
 }
 
-}  // namespace text
+}  // namespace pelmar::text

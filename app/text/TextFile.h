@@ -5,7 +5,7 @@
 #include <optional>
 #include <stdexcept>
 
-namespace text {
+namespace pelmar::text {
 
 // A text file that could not be read or written; what() names the file and the reason.
 class FileError : public std::runtime_error {
@@ -20,4 +20,4 @@ void writeLines(const QString& path, const QStringList& lines);
 // file cannot be opened or read.
 std::optional<QStringList> readLines(const QString& path);
 
-}  // namespace text
+}  // namespace pelmar::text

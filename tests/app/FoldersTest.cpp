@@ -10,7 +10,7 @@
 namespace pelmar {
 namespace {
 
-using testing::FakeFolders;
+using fakes::FakeFolders;
 
 TEST(EnsureFolder, CreatesMissingParentsFirst) {
     FakeFolders fs;

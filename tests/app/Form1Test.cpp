@@ -16,9 +16,9 @@
 namespace pelmar {
 namespace {
 
-using testing::FakePump;
-using testing::FakeSocket;
-using testing::TestForm;
+using fakes::FakePump;
+using fakes::FakeSocket;
+using fakes::TestForm;
 
 class Form1Test : public ::testing::Test {
 protected:

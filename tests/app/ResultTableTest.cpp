@@ -11,9 +11,9 @@
 namespace pelmar {
 namespace {
 
-using testing::FakePump;
-using testing::FakeSocket;
-using testing::TestForm;
+using fakes::FakePump;
+using fakes::FakeSocket;
+using fakes::TestForm;
 
 class ResultTableTest : public ::testing::Test {
 protected:

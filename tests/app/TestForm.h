@@ -4,7 +4,7 @@
 
 #include "app/Form1.h"
 
-namespace pelmar::testing {
+namespace pelmar::fakes {
 
 struct Shown {
     QString title;
@@ -29,4 +29,4 @@ protected:
     void endProgram() override { ++ends; }
 };
 
-}  // namespace pelmar::testing
+}  // namespace pelmar::fakes

@@ -5,7 +5,7 @@
 
 #include "app/link/FolderOps.h"
 
-namespace pelmar::testing {
+namespace pelmar::fakes {
 
 // Folders as a set of paths, with the separator of the test's choosing, so that Windows paths
 // ("C:\DATA", "\\server\share") behave here as they do on the station's computer.
@@ -46,4 +46,4 @@ private:
     QChar sep_;
 };
 
-}  // namespace pelmar::testing
+}  // namespace pelmar::fakes

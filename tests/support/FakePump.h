@@ -5,7 +5,7 @@
 
 #include "app/link/EventPump.h"
 
-namespace pelmar::testing {
+namespace pelmar::fakes {
 
 // An event pump on a virtual clock: sleeping advances time at once, and processEvents runs the
 // actions a test has scheduled for the time reached (as the window would run a click).
@@ -38,4 +38,4 @@ private:
     std::multimap<std::int64_t, std::function<void()>> actions_;
 };
 
-}  // namespace pelmar::testing
+}  // namespace pelmar::fakes

@@ -9,7 +9,7 @@
 
 #include "app/link/Screen.h"
 
-namespace pelmar::testing {
+namespace pelmar::fakes {
 
 // The windows as a test sees them: the status lines written (without their time stamps) and the
 // address and port the text boxes hold.
@@ -57,4 +57,4 @@ public:
     QStringList dialogs;                  // "folder|filter|flags" of each dialog opened
 };
 
-}  // namespace pelmar::testing
+}  // namespace pelmar::fakes

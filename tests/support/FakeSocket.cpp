@@ -6,7 +6,7 @@
 
 #include "app/text/Cp932.h"
 
-namespace pelmar::testing {
+namespace pelmar::fakes {
 
 void FakeSocket::arriveAt(std::int64_t timeMs, const QByteArray& bytes) {
     auto at = std::upper_bound(pending_.begin(), pending_.end(), timeMs,
@@ -77,4 +77,4 @@ void FakeSocket::sendBytes(QByteArrayView bytes) {
     sent += bytes.toByteArray();
 }
 
-}  // namespace pelmar::testing
+}  // namespace pelmar::fakes

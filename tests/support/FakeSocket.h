@@ -8,7 +8,7 @@
 #include "app/link/Socket.h"
 #include "tests/support/FakePump.h"
 
-namespace pelmar::testing {
+namespace pelmar::fakes {
 
 // A socket whose peer is a script: bytes arrive at given virtual times, connection attempts
 // succeed or hang as the test says, and everything sent is recorded piece by piece.
@@ -62,4 +62,4 @@ private:
     std::int64_t dropTime_ = -1;
 };
 
-}  // namespace pelmar::testing
+}  // namespace pelmar::fakes

@@ -7,10 +7,9 @@
 #include "app/imaging/BmpFile.h"
 #include "tests/app/imaging/FileBytes.h"
 
-namespace imaging {
+namespace pelmar::imaging {
 namespace {
 
-using namespace imaging::testing;
 
 // Entry i of the colour table after the headers is blue = green = red = i, reserved 0.
 void expectGrayRamp(const QByteArray& file) {
@@ -190,4 +189,4 @@ TEST_F(BmpFileTest, ReadingAForeignFileDoesNotChangeLaterFiles) {
 }
 
 }  // namespace
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -6,10 +6,9 @@
 #include "app/imaging/BmpFile.h"
 #include "tests/app/imaging/FileBytes.h"
 
-namespace imaging {
+namespace pelmar::imaging {
 namespace {
 
-using namespace imaging::testing;
 
 class BmpReaderHostileTest : public ::testing::Test {
 protected:
@@ -112,4 +111,4 @@ TEST_F(BmpReaderHostileTest, LayoutIsReadAsItStandsWhateverTheOtherFields) {
 }
 
 }  // namespace
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 // Byte-level access to the files the image tests write and inspect.
-namespace imaging::testing {
+namespace pelmar::imaging {
 
 inline QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -55,4 +55,4 @@ inline QByteArray bmpHeaders(std::int32_t width, std::int32_t height, std::uint1
     return b;
 }
 
-}  // namespace imaging::testing
+}  // namespace pelmar::imaging

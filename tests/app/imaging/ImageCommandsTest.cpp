@@ -21,13 +21,13 @@
 namespace pelmar {
 namespace {
 
-using imaging::testing::byteAt;
-using imaging::testing::fileBytes;
-using imaging::testing::le32;
-using imaging::testing::writeFile;
-using testing::FakePump;
-using testing::FakeScreen;
-using testing::FakeSocket;
+using fakes::FakePump;
+using fakes::FakeScreen;
+using fakes::FakeSocket;
+using imaging::byteAt;
+using imaging::fileBytes;
+using imaging::le32;
+using imaging::writeFile;
 
 const QByteArray kOk = "0,\r";
 const QByteArray kFailed = "-1,\r";
@@ -283,7 +283,7 @@ TEST_F(ImageCommandsTest, AFileThatIsNoBitmapGetsMinusOneEvenWithStaleBuffers) {
     ASSERT_FALSE(state.images.plane1.empty());
 
     writeFile(dir.filePath(QStringLiteral("text.bmp")), "not a bitmap at all, just text");
-    QByteArray sixteenBit = imaging::testing::bmpHeaders(4, 2, 16) + QByteArray(16, '\0');
+    QByteArray sixteenBit = imaging::bmpHeaders(4, 2, 16) + QByteArray(16, '\0');
     writeFile(dir.filePath(QStringLiteral("16bit.bmp")), sixteenBit);
     for (const char* name : {"text.bmp", "16bit.bmp", "missing.bmp"}) {
         screen.fileToChoose = dir.filePath(QString::fromLatin1(name));
@@ -296,9 +296,9 @@ TEST_F(ImageCommandsTest, ReadingAFileNeverChangesWhatLaterImagesCarry) {
     serve("BMPW,1,4,2,BEFORE", {pixels});
 
     // An 8-bit file with a coloured table and resolution fields of its own.
-    QByteArray foreign = imaging::testing::bmpHeaders(4, 2, 8);
-    imaging::testing::setLe32(foreign, 38, 2835);
-    imaging::testing::setLe32(foreign, 46, 256);
+    QByteArray foreign = imaging::bmpHeaders(4, 2, 8);
+    imaging::setLe32(foreign, 38, 2835);
+    imaging::setLe32(foreign, 46, 256);
     for (int i = 0; i < 256; ++i) {
         for (const int channel : {255 - i, i, 0x40, 0}) foreign.append(char(channel));
     }

@@ -2,7 +2,7 @@
 
 #include "app/imaging/ImageBuffers.h"
 
-namespace imaging {
+namespace pelmar::imaging {
 namespace {
 
 TEST(ImageFilePath, DayFolderNameAndExtension) {
@@ -39,4 +39,4 @@ TEST(ImageBuffers, GrayRampAndPixelCounts) {
 }
 
 }  // namespace
-}  // namespace imaging
+}  // namespace pelmar::imaging

@@ -8,10 +8,9 @@
 #include "app/imaging/JpegFile.h"
 #include "tests/app/imaging/FileBytes.h"
 
-namespace imaging {
+namespace pelmar::imaging {
 namespace {
 
-using namespace imaging::testing;
 
 // A 32-bit image like the picture box's: gray levels 16 to 240 with detail the quality shows in.
 QImage pictureBoxImage(int width, int height) {
@@ -90,4 +89,4 @@ TEST_F(JpegFileTest, FailedWriteIsReportedAndReplacingIsWhole) {
 }
 
 }  // namespace
-}  // namespace imaging
+}  // namespace pelmar::imaging

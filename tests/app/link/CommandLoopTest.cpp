@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/link/CommandLoop.h"
+#include "app/text/Fields.h"
 #include "tests/support/FakePump.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeSocket.h"
@@ -11,9 +12,9 @@
 namespace pelmar {
 namespace {
 
-using testing::FakePump;
-using testing::FakeScreen;
-using testing::FakeSocket;
+using fakes::FakePump;
+using fakes::FakeScreen;
+using fakes::FakeSocket;
 
 class CommandLoopTest : public ::testing::Test {
 protected:
@@ -175,8 +176,9 @@ TEST_F(CommandLoopTest, ACancelledFileDialogIsAnsweredWithOneAndTheLoopGoesOn) {
 
 TEST_F(CommandLoopTest, HandlersReadTheirParametersAfterTheCommand) {
     QString seen;
-    loop.addHandler(QStringLiteral("ECHO"),
-                    [&] { ReadField(context.lineBuffer, context.readPos, seen, context.readPos); });
+    loop.addHandler(QStringLiteral("ECHO"), [&] {
+        text::ReadField(context.lineBuffer, context.readPos, seen, context.readPos);
+    });
     goOnline();
     serve("ECHO,A001,x\r");
     EXPECT_EQ(seen, QStringLiteral("A001"));

@@ -14,9 +14,9 @@
 namespace pelmar {
 namespace {
 
-using testing::FakePump;
-using testing::FakeScreen;
-using testing::FakeSocket;
+using fakes::FakePump;
+using fakes::FakeScreen;
+using fakes::FakeSocket;
 
 class DataCommandsTest : public ::testing::Test {
 protected:

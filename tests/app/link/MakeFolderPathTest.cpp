@@ -10,7 +10,7 @@
 namespace pelmar {
 namespace {
 
-using testing::FakeFolders;
+using fakes::FakeFolders;
 
 // The same cases with the station's separator and with this system's.
 class MakeFolderPathTest : public ::testing::TestWithParam<QChar> {

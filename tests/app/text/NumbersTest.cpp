@@ -2,7 +2,7 @@
 
 #include "app/text/Numbers.h"
 
-namespace text {
+namespace pelmar::text {
 namespace {
 
 TEST(Numbers, LeadingNumberSkipsBlanksAndStopsAtTheFirstForeignCharacter) {
@@ -45,4 +45,4 @@ TEST(Numbers, SignedBlankPutsABlankBeforeZeroAndPositiveValues) {
 }
 
 }  // namespace
-}  // namespace text
+}  // namespace pelmar::text

@@ -6,7 +6,7 @@
 #include "app/text/Cp932.h"
 #include "app/text/TextFile.h"
 
-namespace text {
+namespace pelmar::text {
 namespace {
 
 QByteArray fileBytes(const QString& path) {
@@ -55,4 +55,4 @@ TEST(Cp932, UnmappableCharactersBecomeQuestionMarksAndBadBytesDoNotStopDecoding)
 }
 
 }  // namespace
-}  // namespace text
+}  // namespace pelmar::text
