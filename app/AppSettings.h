@@ -5,12 +5,16 @@
 
 namespace pelmar {
 
+// How received images are stored. The setting keeps whatever number PELMAR.INI holds; every
+// value but these two stores both files.
+enum SaveMethod : std::int32_t { SaveBitmap = 0, SaveJpeg = 1, SaveBoth = 2 };
+
 // The five persisted settings, kept in PELMAR.INI.
 struct AppSettings {
     QString saveFolder;
     QString dmAddress;
     QString dmPort;
-    std::int32_t saveMethod = 0;  // 0 Bitmap, 1 JPEG, 2 both
+    std::int32_t saveMethod = SaveBitmap;
     std::int32_t jpegQuality = 80;
 };
 

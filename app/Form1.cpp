@@ -3,25 +3,20 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QMenuBar>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Folders.h"
 #include "app/IniFile.h"
+#include "app/link/Folders.h"
 #include "app/text/Numbers.h"
-#include "app/text/TextFile.h"
 
 namespace pelmar {
 namespace {
 
 const QString kExitQuestion =
     QStringLiteral("Ｐｅｌｍａｒを終了すると画像保存ができなくなります。よろしいですか？");
-const QString kProgramTitle = QStringLiteral("Pelmar");
 
 // The version as the program has always shown it: major.minor-with-two-digits.revision.
 QString versionText() {
@@ -39,21 +34,18 @@ W* named(W* widget, const QString& name) {
 
 }  // namespace
 
-Form1::Form1(ProgramState& state, Socket& socket, EventPump& pump, QWidget* parent)
+Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
+             imaging::TessioLibrary& display, QWidget* parent)
     : QMainWindow(parent),
+      endProgram([] { std::_Exit(0); }),
       state_(state),
       pump_(pump),
-      tessio_(state.programFolder),
-      transport_(socket, pump),
-      loop_(transport_, *this, state.loop),
-      dataCommands_(transport_, *this, state, folders_),
-      imageCommands_(transport_, *this, state, folders_) {
+      prompts_(prompts),
+      display_(display) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
     buildMenu();
-    dataCommands_.registerWith(loop_);
-    imageCommands_.registerWith(loop_);
 }
 
 Form1::~Form1() = default;
@@ -63,7 +55,7 @@ void Form1::buildControls() {
     setCentralWidget(central);
     setFixedSize(1100, 800);
 
-    Picture1 = named(new PictureBox(central), QStringLiteral("Picture1"));
+    Picture1 = named(new imaging::PictureBox(central), QStringLiteral("Picture1"));
     Picture1->move(8, 8);
 
     Frame1 = named(new QGroupBox(QStringLiteral("接続状態"), central), QStringLiteral("Frame1"));
@@ -210,51 +202,6 @@ void Form1::buildMenu() {
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
 }
 
-void Form1::startUp() {
-    imaging::setGrayRamp(state_.palette);
-    show();
-    pump_.processEvents();
-
-    // Tessio's display state; its result does not matter, only whether the library is there.
-    if (!tessio_.DDSopen_sys()) {
-        startupNotice_ = QStringLiteral("表示ライブラリ %1 を読み込めません（画像は保存のみ）")
-                             .arg(TessioLibrary::fileName());
-    }
-
-    AppSettings& settings = state_.settings;
-    settings.saveFolder = state_.programFolder;
-    state_.iniPath = QDir(state_.programFolder).filePath(QStringLiteral("PELMAR.INI"));
-    state_.nameIniPath = QDir(state_.programFolder).filePath(QStringLiteral("NAME.INI"));
-    settings.dmAddress = kDefaultDmAddress;
-    settings.dmPort = kDefaultDmPort;
-    settings.saveMethod = 0;
-    settings.jpegQuality = 80;
-
-    if (LoadIniFile(state_.iniPath, settings) != 0) saveIniReporting();
-    EnsureFolder(settings.saveFolder, folders_);
-    state_.workFolder = settings.saveFolder;
-    ClearResults();
-    ShowSettings();
-}
-
-void Form1::Form_Load() {
-    startUp();
-    loop_.start();
-    if (!startupNotice_.isEmpty()) appendStatus(*this, startupNotice_);
-    loop_.run();
-}
-
-void Form1::saveIniReporting() {
-    try {
-        SaveIniFile(state_.iniPath, state_.settings);
-    } catch (const text::FileError& error) {
-        showMessage(QMessageBox::Warning, kProgramTitle,
-                    QStringLiteral("設定ファイルを書き込めません。\n%1")
-                        .arg(QString::fromUtf8(error.what())),
-                    QMessageBox::Ok);
-    }
-}
-
 void Form1::setJpegControlsEnabled(bool enabled) {
     TxtJpgRat->setEnabled(enabled);
     cmdJpgRat->setEnabled(enabled);
@@ -266,7 +213,9 @@ void Form1::ShowSettings() {
     txtDMPort->setText(settings.dmPort);
     lblSave->setText(settings.saveFolder);
     TxtJpgRat->setText(QString::number(settings.jpegQuality));
-    const int member = settings.saveMethod == 0 ? 0 : settings.saveMethod == 1 ? 1 : 2;
+    const int member = settings.saveMethod == SaveBitmap ? 0
+                       : settings.saveMethod == SaveJpeg ? 1
+                                                         : 2;
     Option1[member]->setChecked(true);
     setJpegControlsEnabled(member != 0);
 }
@@ -276,13 +225,16 @@ void Form1::ReadSettingsFromControls() {
     settings.dmAddress = txtDMIP->text();
     settings.dmPort = txtDMPort->text();
     settings.jpegQuality = text::leadingInt32(TxtJpgRat->text());
-    settings.saveMethod = Option1[0]->isChecked() ? 0 : Option1[1]->isChecked() ? 1 : 2;
-    setJpegControlsEnabled(settings.saveMethod != 0);
+    settings.saveMethod = Option1[0]->isChecked()   ? SaveBitmap
+                          : Option1[1]->isChecked() ? SaveJpeg
+                                                    : SaveBoth;
+    setJpegControlsEnabled(settings.saveMethod != SaveBitmap);
 }
 
+// The buttons' ids are the save methods they stand for.
 void Form1::Option1_Click(int index) {
-    state_.settings.saveMethod = index == 0 ? 0 : index == 1 ? 1 : 2;
-    setJpegControlsEnabled(index != 0);
+    state_.settings.saveMethod = index;
+    setJpegControlsEnabled(index != SaveBitmap);
 }
 
 void Form1::cmdJpgRat_Click() {
@@ -292,17 +244,17 @@ void Form1::cmdJpgRat_Click() {
 
 void Form1::mnu_Save_Click() {
     ReadSettingsFromControls();
-    saveIniReporting();
+    SaveIniFileTelling(state_.iniPath, state_.settings, prompts_);
 }
 
 void Form1::mnu_help_Click() {
-    showMessage(QMessageBox::NoIcon, kProgramTitle,
-                QStringLiteral("バージョン情報\n%1").arg(versionText()), QMessageBox::Ok);
+    prompts_.message(kProgramTitle, QStringLiteral("バージョン情報\n%1").arg(versionText()),
+                     Prompts::Icon::None, Prompts::Ok);
 }
 
 bool Form1::confirmExit() {
-    return showMessage(QMessageBox::Information, QStringLiteral("終了確認"), kExitQuestion,
-                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return prompts_.message(QStringLiteral("終了確認"), kExitQuestion, Prompts::Icon::Information,
+                            Prompts::Yes | Prompts::No) == Prompts::Yes;
 }
 
 void Form1::cmdEnd_Click() {
@@ -315,15 +267,19 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::cmdDataClear_Click() {
-    if (showMessage(QMessageBox::Information, QStringLiteral("確認"),
-                    QStringLiteral("表示されているデータをクリアします。よろしいですか？"),
-                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+    if (prompts_.message(QStringLiteral("確認"),
+                         QStringLiteral("表示されているデータをクリアします。よろしいですか？"),
+                         Prompts::Icon::Information, Prompts::Yes | Prompts::No) == Prompts::Yes) {
         ClearResults();
     }
 }
 
 void Form1::ClearResults() {
     state_.history.clear();
+    clearTable();
+}
+
+void Form1::clearTable() {
     for (Column* column : labelColumns()) {
         for (QLabel* cell : *column) cell->clear();
     }
@@ -414,20 +370,8 @@ void Form1::drawEntryNumber(int number) {
 
 void Form1::showImage(const std::uint8_t* plane, int width, int height) {
     HDC dc = Picture1->clearFor(width, height);
-    tessio_.DDSdisplay(dc, 0, 0, width, height, plane);
+    display_.DDSdisplay(dc, 0, 0, width, height, plane);
     Picture1->shown();
-}
-
-QString Form1::openFileDialog(const QString& initialFolder, const QString& filter, int flags) {
-    // The filter comes as "description|pattern"; Qt writes it "description (pattern)".
-    const QStringList parts = filter.split(u'|');
-    const QString qtFilter =
-        parts.size() >= 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
-    // Flag 0x80000 asks for the explorer-style dialog, which is what every dialog is here.
-    Q_UNUSED(flags);
-    const QString path = QFileDialog::getOpenFileName(this, QString(), initialFolder, qtFilter);
-    if (path.isEmpty()) throw DialogCancelled();
-    return path;
 }
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
@@ -442,18 +386,6 @@ void Form1::DispMsg(const QString& msg, int& leaveflg) {
         dispmsgflg_ = 1;
     }
     pump_.processEvents();
-}
-
-QMessageBox::StandardButton Form1::showMessage(QMessageBox::Icon icon, const QString& title,
-                                               const QString& text,
-                                               QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, text, buttons, this);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
-// Ends the process at once: no unload processing, the socket is not closed, nothing is saved.
-void Form1::endProgram() {
-    std::_Exit(0);
 }
 
 }  // namespace pelmar

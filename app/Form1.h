@@ -4,41 +4,32 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
-#include <memory>
+#include <functional>
 
 #include "app/ProgramState.h"
-#include "app/imaging/ImageCommands.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
-#include "app/link/CommandLoop.h"
-#include "app/link/DataCommands.h"
-#include "app/link/FolderOps.h"
+#include "app/link/EventPump.h"
+#include "app/link/Prompts.h"
 #include "app/link/Screen.h"
-#include "app/link/Transport.h"
 
 class QAction;
 class QGroupBox;
 
 namespace pelmar {
 
-// The main window: it is the program. It owns the link to the DM and the program's state, shows
-// the status lines, the latest image and the latest results, and opens every other window.
+// The main window: the status lines, the settings, the latest image and the latest results, and
+// the menu that opens every other window. It is the station's Screen.
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT
 public:
-    Form1(ProgramState& state, Socket& socket, EventPump& pump, QWidget* parent = nullptr);
+    Form1(ProgramState& state, EventPump& pump, Prompts& prompts, imaging::TessioLibrary& display,
+          QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The start-up sequence, then the command loop, which runs until an unexpected error.
-    void Form_Load();
-    // The start-up sequence alone, up to the command loop.
-    void startUp();
-
-    void ShowSettings();
     void ReadSettingsFromControls();
 
     // The result table.
@@ -46,22 +37,26 @@ public:
     void ShowEntryImage(int row);
 
     // Screen
+    void showWindow() override { show(); }
+    void ShowSettings() override;
     void DispMsg(const QString& msg, int& leaveflg) override;
     QString dmAddressText() override { return txtDMIP->text(); }
     QString dmPortText() override { return txtDMPort->text(); }
     void enableTableButtons(bool enabled) override;
+    void clearTable() override;
     void RedrawResults() override;
     void drawEntryNumber(int number) override;
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
-    QString openFileDialog(const QString& initialFolder, const QString& filter, int flags) override;
 
-    CommandLoop& commandLoop() { return loop_; }
+    // Ends the process at once: no unload processing, the socket is not closed, nothing is
+    // saved. Tests put a recorder in its place.
+    std::function<void()> endProgram;
 
     // Controls, named as the program has always named them.
     QGroupBox* Frame1;
     QLabel* Label4;
-    PictureBox* Picture1;
+    imaging::PictureBox* Picture1;
     QLabel* Label1;
     QLineEdit* txtDMIP;
     QLabel* Label2;
@@ -90,12 +85,6 @@ public:
     QAction* mnu_help;
 
 protected:
-    // Message boxes and the immediate end go through these, so that tests can answer them.
-    virtual QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString& title,
-                                                    const QString& text,
-                                                    QMessageBox::StandardButtons buttons);
-    virtual void endProgram();
-
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -105,7 +94,6 @@ private:
     void buildTable(QWidget* central);
     std::array<Column*, 12> labelColumns();
     void setJpegControlsEnabled(bool enabled);
-    void saveIniReporting();
     bool confirmExit();
 
     void Option1_Click(int index);
@@ -120,14 +108,9 @@ private:
 
     ProgramState& state_;
     EventPump& pump_;
-    LocalFolders folders_;
-    TessioLibrary tessio_;
-    Transport transport_;
-    CommandLoop loop_;
-    DataCommands dataCommands_;
-    ImageCommands imageCommands_;
+    Prompts& prompts_;
+    imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
-    QString startupNotice_;  // said right after "起動" when the display library is missing
 };
 
 }  // namespace pelmar

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/AppSettings.h"
+#include "app/link/Prompts.h"
 
 namespace pelmar {
 
@@ -12,5 +13,9 @@ int LoadIniFile(const QString& path, AppSettings& settings);
 
 // Writes the five items, replacing the file. Throws text::FileError.
 void SaveIniFile(const QString& path, const AppSettings& settings);
+
+// SaveIniFile, telling the inspector in a message box when the file cannot be written (a
+// read-only program folder, say); the program goes on either way.
+void SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts);
 
 }  // namespace pelmar

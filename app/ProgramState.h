@@ -9,8 +9,8 @@
 
 namespace pelmar {
 
-// Everything the program keeps for the whole run, owned by the main window and passed by
-// reference to whoever works on it.
+// Everything the program keeps for the whole run. main owns it; the station, the windows and
+// the command handlers each get the records they work on.
 struct ProgramState {
     QString programFolder;
     QString iniPath;      // program folder + PELMAR.INI
@@ -20,9 +20,8 @@ struct ProgramState {
     QString workFolder;
     LoopContext loop;
     ResultHistory history;
-    // The image in hand and the BMP writer's and reader's tables.
+    // The image in hand and the BMP writer's colour table.
     imaging::ImageBuffers images;
-    imaging::BmpHeader bmpHeader;
     imaging::Palette palette{};
 };
 

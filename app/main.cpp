@@ -2,6 +2,8 @@
 
 #include "app/Form1.h"
 #include "app/Japanese.h"
+#include "app/QtPrompts.h"
+#include "app/Station.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
 
@@ -14,8 +16,12 @@ int main(int argc, char** argv) {
     state.programFolder = QCoreApplication::applicationDirPath();
     pelmar::TcpSocket socket;
     pelmar::QtEventPump pump;
-    pelmar::Form1 form(state, socket, pump);
-    form.Form_Load();
+    pelmar::QtPrompts prompts;
+    pelmar::imaging::TessioLibrary display(state.programFolder);
+    pelmar::Form1 form(state, pump, prompts, display);
+    pelmar::Station station(state, socket, pump, form, prompts, display);
+    station.startUp();
+    station.run();
     // The loop has ended on an error: the window stays usable until the program is closed.
     return app.exec();
 }

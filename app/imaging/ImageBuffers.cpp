@@ -38,12 +38,4 @@ std::optional<std::int64_t> pixelByteCount(int bytesPerPixel, std::int64_t width
     return pixels * bytesPerPixel;
 }
 
-QString imageFilePath(const QString& dayFolder, const QString& name, const QString& extension) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
-        name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
-        return {};
-    }
-    return dayFolder + QLatin1Char('/') + name + extension;
-}
-
 }  // namespace pelmar::imaging

@@ -63,12 +63,4 @@ void setGrayRamp(Palette& palette);
 std::optional<std::int64_t> pixelByteCount(int bytesPerPixel, std::int64_t width,
                                            std::int64_t height);
 
-inline constexpr char kBmpExtension[] = ".bmp";
-inline constexpr char kJpegExtension[] = ".jpg";
-
-// Where an image file goes: the day folder, "/", the name the DM gave and the extension. The
-// name must be a plain file name; one that would lead out of the day folder (a separator of
-// either system, "." or "..") or is empty gives an empty path, which every writer refuses.
-QString imageFilePath(const QString& dayFolder, const QString& name, const QString& extension);
-
 }  // namespace pelmar::imaging

@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "app/AppSettings.h"
+#include "app/imaging/ImageBuffers.h"
 #include "app/link/CommandLoop.h"
+#include "app/link/Exchange.h"
 #include "app/link/FolderOps.h"
+#include "app/link/Prompts.h"
 #include "app/link/Screen.h"
-#include "app/link/Transport.h"
 
-namespace pelmar {
+namespace pelmar::imaging {
 
 // The DM's image commands: "BMPW" brings an image to be shown and stored in the day folder,
 // "BMPR" sends the pixels of a BMP file the inspector picks.
@@ -21,26 +23,34 @@ public:
     // asking for more is refused before anything is allocated.
     static constexpr std::int64_t kLargestImageBytes = std::int64_t{256} * 1024 * 1024;
 
-    ImageCommands(Transport& transport, Screen& screen, ProgramState& state, FolderOps& folders);
+    ImageCommands(Exchange& exchange, Screen& screen, Prompts& prompts, const AppSettings& settings,
+                  ImageBuffers& images, const Palette& palette, FolderOps& folders)
+        : exchange_(exchange),
+          screen_(screen),
+          prompts_(prompts),
+          settings_(settings),
+          images_(images),
+          palette_(palette),
+          folders_(folders) {}
 
     // Adds "BMPW" and "BMPR" to the loop's dispatch table.
     void registerWith(CommandLoop& loop);
 
-    // Both are entered with the command line in state.loop.lineBuffer and readPos after the
-    // command word.
-    void BMPW();
+    void BMPW(CommandLine& command);
     // Throws DialogCancelled when the inspector cancels the file dialog.
-    void BMPR();
+    void BMPR(CommandLine& command);
 
 private:
-    void reply(const char* text);
     bool receivePlane(std::vector<std::uint8_t>& plane);
     void storeImage(int type, int width, int height);
 
-    Transport& transport_;
+    Exchange& exchange_;
     Screen& screen_;
-    ProgramState& state_;
+    Prompts& prompts_;
+    const AppSettings& settings_;
+    ImageBuffers& images_;
+    const Palette& palette_;
     FolderOps& folders_;
 };
 
-}  // namespace pelmar
+}  // namespace pelmar::imaging

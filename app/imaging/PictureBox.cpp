@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace pelmar {
+namespace pelmar::imaging {
 namespace {
 
 // 96 dots per inch, the resolution the box's positions and font sizes are given in.
@@ -89,4 +89,4 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image_);
 }
 
-}  // namespace pelmar
+}  // namespace pelmar::imaging

@@ -5,7 +5,7 @@
 
 #include "platform/gdi/windows.h"
 
-namespace pelmar {
+namespace pelmar::imaging {
 
 // Picture1: shows the latest image. Its picture is a persistent 32-bit image whose pixels are a
 // DIB section of the GDI stand-in, so the display library draws into it through a device
@@ -50,4 +50,4 @@ private:
     QImage extentImage_;
 };
 
-}  // namespace pelmar
+}  // namespace pelmar::imaging

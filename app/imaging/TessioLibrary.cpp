@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace pelmar {
+namespace pelmar::imaging {
 
 TessioLibrary::TessioLibrary(QString programFolder) : programFolder_(std::move(programFolder)) {}
 
@@ -43,4 +43,4 @@ std::optional<int> TessioLibrary::DDSopen_sys() {
     return open();
 }
 
-}  // namespace pelmar
+}  // namespace pelmar::imaging

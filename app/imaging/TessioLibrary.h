@@ -6,7 +6,7 @@
 
 #include "platform/gdi/windows.h"
 
-namespace pelmar {
+namespace pelmar::imaging {
 
 // Tessio, loaded by file name from the program folder on the first call and bound by name, as
 // the display library has always been used. Never linked.
@@ -34,4 +34,4 @@ private:
     void* handle_ = nullptr;
 };
 
-}  // namespace pelmar
+}  // namespace pelmar::imaging

@@ -5,21 +5,19 @@
 #include "app/text/Fields.h"
 
 namespace pelmar {
-namespace {
 
-const QString kReplyOk = QStringLiteral("0,\r");
-const QString kReplyCancelled = QStringLiteral("1,\r");
-
-}  // namespace
-
-CommandLoop::CommandLoop(Transport& transport, Screen& screen, LoopContext& context)
-    : transport_(transport), screen_(screen), context_(context) {
-    addHandler(QStringLiteral("OPEN"), [this] { status(QStringLiteral("OPEN受信")); });
-    addHandler(QStringLiteral("NONE"), [this] {
-        transport_.SendText(kReplyOk, 0);
+CommandLoop::CommandLoop(Exchange& exchange, Screen& screen)
+    : exchange_(exchange),
+      transport_(exchange.transport()),
+      screen_(screen),
+      context_(exchange.context()) {
+    addHandler(QStringLiteral("OPEN"),
+               [this](CommandLine&) { status(QStringLiteral("OPEN受信")); });
+    addHandler(QStringLiteral("NONE"), [this](CommandLine&) {
+        exchange_.reply(kReplyOk);
         status(QStringLiteral("NONE受信"));
     });
-    addHandler(QStringLiteral("CLOSE"), [this] {
+    addHandler(QStringLiteral("CLOSE"), [this](CommandLine&) {
         status(QStringLiteral("CLOSE受信"));
         state_ = LinkState::Disconnect;
     });
@@ -116,16 +114,18 @@ void CommandLoop::dispatch() {
         transport_.pump().processEvents();
         return;
     }
+    CommandLine command{context_.lineBuffer, context_.readPos};
     try {
-        handler->second();
+        handler->second(command);
     } catch (const DialogCancelled&) {
-        transport_.SendText(kReplyCancelled, 0);
+        exchange_.reply(kReplyRefused);
     }
 }
 
 void CommandLoop::run() {
+    stopping_ = false;
     try {
-        for (;;) turn();
+        while (!stopping_) turn();
     } catch (const std::exception& error) {
         // The link stops here for the rest of the run; the inspector must see why.
         status(QStringLiteral("通信停止（エラー: %1）").arg(QString::fromLocal8Bit(error.what())));

@@ -4,9 +4,8 @@
 #include <functional>
 #include <map>
 
-#include "app/link/LoopContext.h"
+#include "app/link/Exchange.h"
 #include "app/link/Screen.h"
-#include "app/link/Transport.h"
 
 namespace pelmar {
 
@@ -16,14 +15,14 @@ enum class LinkState { Connect = 0, WaitConnected = 1, Online = 2, Disconnect = 
 // time. Runs on the window thread; every turn and every wait processes window events.
 class CommandLoop {
 public:
-    // A command handler: entered with lineBuffer holding the line and readPos after the command.
-    using Handler = std::function<void()>;
+    // A command handler, entered with its command line.
+    using Handler = std::function<void(CommandLine&)>;
 
     // The time limits of the states, in loop turns.
     static constexpr int kTurnLimit = 1000;
     static constexpr int kOnlineStep = 50;
 
-    CommandLoop(Transport& transport, Screen& screen, LoopContext& context);
+    CommandLoop(Exchange& exchange, Screen& screen);
 
     // Joins the dispatch table; the command word is compared exactly.
     void addHandler(const QString& command, Handler handler);
@@ -32,8 +31,11 @@ public:
     void start();
     // One turn of the loop. Throws on an unexpected error.
     void turn();
-    // Turns until an unexpected error ends the loop; that error is shown as a status line.
+    // Turns until stop() is called or an unexpected error ends the loop; that error is shown as
+    // a status line.
     void run();
+    // Ends run() after the turn in progress.
+    void stop() { stopping_ = true; }
 
     LinkState state() const { return state_; }
     int turnCounter() const { return turnCounter_; }
@@ -43,12 +45,14 @@ private:
     void online();
     void dispatch();
 
+    Exchange& exchange_;
     Transport& transport_;
     Screen& screen_;
     LoopContext& context_;
     std::map<QString, Handler> handlers_;
     LinkState state_ = LinkState::Connect;
     int turnCounter_ = 0;
+    bool stopping_ = false;
 };
 
 }  // namespace pelmar

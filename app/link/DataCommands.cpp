@@ -1,90 +1,59 @@
 #include "app/link/DataCommands.h"
 
-#include <QDate>
-#include <algorithm>
 #include <limits>
 
-#include "app/imaging/ImageBuffers.h"
-#include "app/link/MakeFolderPath.h"
+#include "app/link/MeasurementFiles.h"
 #include "app/text/Fields.h"
 #include "app/text/Numbers.h"
 #include "app/text/TextFile.h"
 
 namespace pelmar {
-namespace {
-
-const QString kReplyOk = QStringLiteral("0,\r");
-
-// The file of a measurement in its folder: folder, separator, name and suffix.
-QString measurementFile(const QString& folder, QChar separator, const QString& name,
-                        const QString& suffix) {
-    return folder + separator + name + suffix;
-}
-
-}  // namespace
 
 void DataCommands::registerWith(CommandLoop& loop) {
-    loop.addHandler(QStringLiteral("DATW"), [this] { DATW(); });
-    loop.addHandler(QStringLiteral("XYDT"), [this] { XYDT(); });
+    loop.addHandler(QStringLiteral("DATW"), [this](CommandLine& command) { DATW(command); });
+    loop.addHandler(QStringLiteral("XYDT"), [this](CommandLine& command) { XYDT(command); });
 }
 
-void DataCommands::reply() {
-    state_.loop.replyText = kReplyOk;
-    transport_.SendText(state_.loop.replyText, 0);
+// The current measurement's file in the given folder.
+QString DataCommands::file(const QString& folder, const QString& suffix) const {
+    return measurementFile(folder, exchange_.context().measurementName, suffix,
+                           folders_.separator());
 }
 
-bool DataCommands::receiveLine() {
-    state_.loop.lineBuffer = QString(256, u' ');
-    return transport_.ReceiveLine(4, state_.loop.lineBuffer, 1000, kEndAtCr) != -1;
-}
-
-QString DataCommands::todaysFolder() const {
-    return dayFolder(state_.settings.saveFolder, QDate::currentDate(), folders_.separator());
-}
-
-void DataCommands::DATW() {
-    LoopContext& loop = state_.loop;
+void DataCommands::DATW(CommandLine& command) {
+    LoopContext& loop = exchange_.context();
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("DATW受信"));
 
-    loop.measurementFolder = todaysFolder();
-    MakeFolderPath(loop.measurementFolder, folders_);
+    loop.measurementFolder = makeDayFolder(settings_.saveFolder, folders_);
     QString name;
-    if (text::ReadField(loop.lineBuffer, loop.readPos, name, loop.readPos)) {
-        loop.measurementName = safeFileName(name);
-    }
+    if (command.next(name)) loop.measurementName = safeFileName(name);
 
-    reply();
-    if (!receiveLine()) return;
-    reply();
+    exchange_.reply(kReplyOk);
+    const auto record = exchange_.receiveLine();
+    if (!record) return;
+    exchange_.reply(kReplyOk);
 
     // A short data line leaves the missing fields empty; the file keeps the line as received.
-    ResultHistory& history = state_.history;
-    const int i =
-        history.storeRecord(loop.lineBuffer,
-                            imaging::imageFilePath(loop.measurementFolder, loop.measurementName,
-                                                   QString::fromLatin1(imaging::kJpegExtension)),
-                            imaging::imageFilePath(loop.measurementFolder, loop.measurementName,
-                                                   QString::fromLatin1(imaging::kBmpExtension)));
+    const int i = history_.storeRecord(*record, file(loop.measurementFolder, kJpegSuffix),
+                                       file(loop.measurementFolder, kBitmapSuffix));
     screen_.drawEntryNumber(i + 1);
     screen_.RedrawResults();
-    history.commitRecord();
+    history_.commitRecord();
     screen_.enableTableButtons(true);
 
-    text::writeLines(measurementFile(loop.measurementFolder, folders_.separator(),
-                                     loop.measurementName, QStringLiteral(".csv")),
-                     {loop.lineBuffer});
+    text::writeLines(file(loop.measurementFolder, kDataSuffix), {*record});
 }
 
-void DataCommands::XYDT() {
-    LoopContext& loop = state_.loop;
+void DataCommands::XYDT(CommandLine& command) {
+    LoopContext& loop = exchange_.context();
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("XYDT受信"));
 
     // A count that is missing or not a 16-bit number cannot be served: it is refused without a
     // reply, and the DM's exchange times out on its side.
     QString countText;
-    const bool hasCount = text::ReadField(loop.lineBuffer, loop.readPos, countText, loop.readPos);
+    const bool hasCount = command.next(countText);
     const double count = text::roundHalfEven(text::leadingNumber(countText));
     if (!hasCount || count < std::numeric_limits<std::int16_t>::min() ||
         count > std::numeric_limits<std::int16_t>::max()) {
@@ -94,25 +63,22 @@ void DataCommands::XYDT() {
     }
     const int n = static_cast<int>(count);
 
-    reply();
+    exchange_.reply(kReplyOk);
     QStringList points;
     for (int k = 0; k < n; ++k) {
-        if (!receiveLine()) return;
-        reply();
-        const QStringList fields = text::splitFields(loop.lineBuffer);
+        const auto point = exchange_.receiveLine();
+        if (!point) return;
+        exchange_.reply(kReplyOk);
+        const QStringList fields = text::splitFields(*point);
         points.append(fields[0] + u',' + (fields.size() > 1 ? fields[1] : QString()));
     }
 
     // Before any image or result there is no measurement folder: the points then go into
     // today's folder, never to the root of the disk. XYDT itself does not set the measurement.
-    QString folder = loop.measurementFolder;
-    if (folder.isEmpty()) {
-        folder = todaysFolder();
-        MakeFolderPath(folder, folders_);
-    }
-    text::writeLines(measurementFile(folder, folders_.separator(), loop.measurementName,
-                                     QStringLiteral("_XY.csv")),
-                     points);
+    const QString folder = loop.measurementFolder.isEmpty()
+                               ? makeDayFolder(settings_.saveFolder, folders_)
+                               : loop.measurementFolder;
+    text::writeLines(file(folder, kPointsSuffix), points);
     screen_.enableTableButtons(true);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/ProgramState.h"
+#include "app/AppSettings.h"
+#include "app/ResultHistory.h"
 #include "app/link/CommandLoop.h"
+#include "app/link/Exchange.h"
 #include "app/link/FolderOps.h"
 #include "app/link/Screen.h"
-#include "app/link/Transport.h"
 
 namespace pelmar {
 
@@ -12,24 +13,26 @@ namespace pelmar {
 // points). Each stores a CSV file in the day folder; DATW also adds the result to the history.
 class DataCommands {
 public:
-    DataCommands(Transport& transport, Screen& screen, ProgramState& state, FolderOps& folders)
-        : transport_(transport), screen_(screen), state_(state), folders_(folders) {}
+    DataCommands(Exchange& exchange, Screen& screen, const AppSettings& settings,
+                 ResultHistory& history, FolderOps& folders)
+        : exchange_(exchange),
+          screen_(screen),
+          settings_(settings),
+          history_(history),
+          folders_(folders) {}
 
     void registerWith(CommandLoop& loop);
 
-    void DATW();
-    void XYDT();
+    void DATW(CommandLine& command);
+    void XYDT(CommandLine& command);
 
 private:
-    // Sends the reply composed in replyText, dropping whatever the DM sent meanwhile.
-    void reply();
-    // Receives the next line into lineBuffer; false on a time-out.
-    bool receiveLine();
-    QString todaysFolder() const;
+    QString file(const QString& folder, const QString& suffix) const;
 
-    Transport& transport_;
+    Exchange& exchange_;
     Screen& screen_;
-    ProgramState& state_;
+    const AppSettings& settings_;
+    ResultHistory& history_;
     FolderOps& folders_;
 };
 

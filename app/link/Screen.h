@@ -3,21 +3,19 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
-#include <exception>
 
 namespace pelmar {
 
-// The file dialog's cancel error (32755 on the socket control's platform): a handler throws it
-// and the command loop answers "1,".
-class DialogCancelled : public std::exception {
-public:
-    const char* what() const noexcept override { return "file dialog cancelled (32755)"; }
-};
-
-// The windows as the command handlers see them. Real: Form1. Tests: a scripted fake.
+// The main window as the start-up sequence and the command handlers see it. Real: Form1.
+// Tests: a fake that records what was shown.
 class Screen {
 public:
     virtual ~Screen() = default;
+
+    // Shows the main window (at start-up).
+    virtual void showWindow() = 0;
+    // Copies the settings into the controls.
+    virtual void ShowSettings() = 0;
 
     // Writes a time-stamped status line; leaveflg 1 appends, 0 replaces. It may set the caller's
     // leaveflg to 0 when a new page starts.
@@ -27,8 +25,10 @@ public:
     virtual QString dmAddressText() = 0;
     virtual QString dmPortText() = 0;
 
-    // The result table: its two scroll buttons, and filling it from the result history.
+    // The result table: its two scroll buttons, emptying its rows, and filling them from the
+    // result history.
     virtual void enableTableButtons(bool enabled) = 0;
+    virtual void clearTable() = 0;
     virtual void RedrawResults() = 0;
     // Draws an entry number (three digits) over the picture at its usual place.
     virtual void drawEntryNumber(int number) = 0;
@@ -38,10 +38,6 @@ public:
     // The picture box's persistent image over the extent of the last image shown (what the
     // JPEG file is made from); nullptr when there is none.
     virtual const QImage* pictureImage() = 0;
-
-    // The open-file dialog; throws DialogCancelled when the inspector cancels it.
-    virtual QString openFileDialog(const QString& initialFolder, const QString& filter,
-                                   int flags) = 0;
 };
 
 // DispMsg with a literal flag, for the common case of a plain appended line.

@@ -9,22 +9,17 @@
 
 #include "app/Form1.h"
 #include "app/text/Cp932.h"
-#include "tests/app/TestForm.h"
-#include "tests/support/FakePump.h"
-#include "tests/support/FakeSocket.h"
+#include "tests/support/StationRig.h"
 
 namespace pelmar {
 namespace {
 
-using fakes::FakePump;
-using fakes::FakeSocket;
-using fakes::TestForm;
+using fakes::StationRig;
 
 class Form1Test : public ::testing::Test {
 protected:
-    Form1Test() : socket(pump) {
-        state.programFolder = dir.path();
-        form = std::make_unique<TestForm>(state, socket, pump);
+    Form1Test() {
+        form->endProgram = [this] { ++ends; };
     }
 
     void writeIni(const QString& content) {
@@ -43,15 +38,18 @@ protected:
         return lines;
     }
 
-    QTemporaryDir dir;
-    FakePump pump;
-    FakeSocket socket;
-    ProgramState state;
-    std::unique_ptr<TestForm> form;
+    StationRig rig;
+    QTemporaryDir& dir = rig.dir;
+    ProgramState& state = rig.state;
+    std::unique_ptr<Form1> form =
+        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    Station& station = rig.build(*form);
+    QList<fakes::FakePrompts::Asked>& shown = rig.prompts.asked;
+    int ends = 0;
 };
 
 TEST_F(Form1Test, StartUpWithoutAFileWritesTheDefaults) {
-    form->startUp();
+    station.startUp();
     EXPECT_EQ(state.settings.saveFolder, dir.path());
     EXPECT_EQ(state.workFolder, dir.path());
     EXPECT_EQ(iniText(), QStringLiteral("1,%1,(保存フォルダ)\r\n"
@@ -70,7 +68,7 @@ TEST_F(Form1Test, StartUpWithoutAFileWritesTheDefaults) {
 TEST_F(Form1Test, AnIncompleteFileIsRewrittenWithTheValuesInForce) {
     const QString save = dir.filePath(QStringLiteral("data/sub"));
     writeIni(QStringLiteral("1,%1,x\r\n10,127.0.0.1,x\r\n12,abc,x\r\n13,50,x\r\n").arg(save));
-    form->startUp();
+    station.startUp();
     EXPECT_EQ(iniText(), QStringLiteral("1,%1,(保存フォルダ)\r\n"
                                         "10,127.0.0.1,(DMのIPアドレス)\r\n"
                                         "11,1001,(DMのポート番号)\r\n"
@@ -83,14 +81,14 @@ TEST_F(Form1Test, AnIncompleteFileIsRewrittenWithTheValuesInForce) {
 TEST_F(Form1Test, ACompleteFileIsNotRewritten) {
     const QString content = QStringLiteral("10,127.0.0.1,mine\r\n13,60\r\n");
     writeIni(content);
-    form->startUp();
+    station.startUp();
     EXPECT_EQ(iniText(), content);
     EXPECT_EQ(form->TxtJpgRat->text(), QStringLiteral("60"));
 }
 
 TEST_F(Form1Test, SaveMethodFiveShowsBothAndIsStoredAsTwo) {
     writeIni(QStringLiteral("10,127.0.0.1,x\r\n12,5,x\r\n"));
-    form->startUp();
+    station.startUp();
     EXPECT_TRUE(form->Option1[2]->isChecked());
     EXPECT_TRUE(form->TxtJpgRat->isEnabled());
     EXPECT_EQ(state.settings.saveMethod, 5);
@@ -101,7 +99,7 @@ TEST_F(Form1Test, SaveMethodFiveShowsBothAndIsStoredAsTwo) {
 
 TEST_F(Form1Test, OptionClicksChangeTheSaveMethodAndTheJpegControlsOnly) {
     writeIni(QStringLiteral("10,127.0.0.1,x\r\n"));
-    form->startUp();
+    station.startUp();
     const QString before = iniText();
     form->Option1[1]->click();
     EXPECT_EQ(state.settings.saveMethod, 1);
@@ -114,7 +112,7 @@ TEST_F(Form1Test, OptionClicksChangeTheSaveMethodAndTheJpegControlsOnly) {
 
 TEST_F(Form1Test, JpegRatioOutOfRangeBecomesEightyButSaveStoresTheText) {
     writeIni(QStringLiteral("10,127.0.0.1,x\r\n12,1,x\r\n"));
-    form->startUp();
+    station.startUp();
     form->TxtJpgRat->setText(QStringLiteral("150"));
     form->cmdJpgRat->click();
     EXPECT_EQ(state.settings.jpegQuality, 80);
@@ -132,9 +130,9 @@ TEST_F(Form1Test, JpegRatioOutOfRangeBecomesEightyButSaveStoresTheText) {
 
 TEST_F(Form1Test, AnUnwritableFileIsReportedAndStartUpGoesOn) {
     QDir(dir.path()).mkdir(QStringLiteral("PELMAR.INI"));  // a folder in the file's place
-    form->startUp();
-    ASSERT_EQ(form->shown.size(), 1);
-    EXPECT_TRUE(form->shown[0].text.contains(QStringLiteral("PELMAR.INI")));
+    station.startUp();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("PELMAR.INI")));
     EXPECT_EQ(state.workFolder, dir.path());
 }
 
@@ -161,32 +159,32 @@ TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {
 
 TEST_F(Form1Test, ExitAsksAndEndsOnlyOnYes) {
     form->cmdEnd->click();
-    ASSERT_EQ(form->shown.size(), 1);
-    EXPECT_EQ(form->shown[0].title, QStringLiteral("終了確認"));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].title, QStringLiteral("終了確認"));
     EXPECT_EQ(
-        form->shown[0].text,
+        shown[0].text,
         QStringLiteral("Ｐｅｌｍａｒを終了すると画像保存ができなくなります。よろしいですか？"));
-    EXPECT_EQ(form->ends, 0);
-    form->answer = QMessageBox::Yes;
+    EXPECT_EQ(ends, 0);
+    rig.prompts.answer = Prompts::Yes;
     form->mnu_end->trigger();
-    EXPECT_EQ(form->ends, 1);
+    EXPECT_EQ(ends, 1);
 }
 
 TEST_F(Form1Test, ClosingTheWindowAsksTooAndNoKeepsItOpen) {
     form->show();
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->shown.size(), 1);
-    form->answer = QMessageBox::Yes;
+    EXPECT_EQ(shown.size(), 1);
+    rig.prompts.answer = Prompts::Yes;
     form->close();
-    EXPECT_EQ(form->ends, 1);
+    EXPECT_EQ(ends, 1);
 }
 
 TEST_F(Form1Test, HelpShowsTheVersionWithATwoDigitMinor) {
     form->mnu_help->trigger();
-    ASSERT_EQ(form->shown.size(), 1);
-    EXPECT_EQ(form->shown[0].title, QStringLiteral("Pelmar"));
-    EXPECT_EQ(form->shown[0].text, QStringLiteral("バージョン情報\n1.02.1"));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].title, QStringLiteral("Pelmar"));
+    EXPECT_EQ(shown[0].text, QStringLiteral("バージョン情報\n1.02.1"));
 }
 
 TEST_F(Form1Test, MenuHoldsItsItemsInOrder) {
@@ -202,11 +200,10 @@ TEST_F(Form1Test, MenuHoldsItsItemsInOrder) {
 
 TEST_F(Form1Test, WithoutTheDisplayLibraryTheLoopStillRunsAndSaysSoAfterStart) {
     writeIni(QStringLiteral("10,127.0.0.1,x\r\n11,1001,x\r\n"));
-    form->commandLoop().addHandler(QStringLiteral("STOP"),
-                                   [] { throw std::runtime_error("test over"); });
-    socket.arriveAt(pump.nowMs() + 100, "NONE\r");
-    socket.arriveAt(pump.nowMs() + 200, "STOP\r");
-    form->Form_Load();
+    rig.socket.arriveAt(rig.pump.nowMs() + 100, "NONE\r");
+    rig.pump.at(rig.pump.nowMs() + 200, [&] { station.stop(); });
+    station.startUp();
+    station.run();
     const QStringList lines = statusLines();
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("起動"));
@@ -215,8 +212,8 @@ TEST_F(Form1Test, WithoutTheDisplayLibraryTheLoopStillRunsAndSaysSoAfterStart) {
         << notice.toStdString();
     EXPECT_EQ(lines[2], QStringLiteral("接続開始"));
     EXPECT_TRUE(lines.contains(QStringLiteral("NONE受信")));
-    EXPECT_EQ(socket.sent, QByteArray("0,\r"));
-    EXPECT_EQ(socket.remoteHost, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(rig.socket.sent, QByteArray("0,\r"));
+    EXPECT_EQ(rig.socket.remoteHost, QStringLiteral("127.0.0.1"));
 }
 
 }  // namespace

@@ -4,25 +4,19 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include "tests/app/TestForm.h"
-#include "tests/support/FakePump.h"
-#include "tests/support/FakeSocket.h"
+#include "app/Form1.h"
+#include "tests/support/StationRig.h"
 
 namespace pelmar {
 namespace {
 
-using fakes::FakePump;
-using fakes::FakeSocket;
-using fakes::TestForm;
+using fakes::StationRig;
 
 class ResultTableTest : public ::testing::Test {
 protected:
-    ResultTableTest() : socket(pump) {
-        state.programFolder = dir.path();
-        form = std::make_unique<TestForm>(state, socket, pump);
-        form->startUp();
-        form->commandLoop().start();
-        while (form->commandLoop().state() != LinkState::Online) form->commandLoop().turn();
+    ResultTableTest() {
+        station.startUp();
+        rig.goOnline();
     }
 
     // One DATW exchange with a data line of the DM's layout.
@@ -33,18 +27,16 @@ protected:
             QStringLiteral("%1,%2,0.0%3,OK,0.050,0.001,LENS-%3,SN%3,DM-7100,WORKER,EC-200\r")
                 .arg(dateTime.arg(n % 60, 2, 10, QChar(u'0')), mode)
                 .arg(n);
-        socket.arrive(QStringLiteral("DATW,%1\r").arg(name).toLatin1());
-        socket.arriveAt(pump.nowMs() + 20, line.toLatin1());
-        form->commandLoop().turn();
+        rig.serve(QStringLiteral("DATW,%1").arg(name).toLatin1(), {line.toLatin1()});
     }
 
     QString no(int row) const { return form->lblNo[static_cast<std::size_t>(row)]->text(); }
 
-    QTemporaryDir dir;
-    FakePump pump;
-    FakeSocket socket;
-    ProgramState state;
-    std::unique_ptr<TestForm> form;
+    StationRig rig;
+    ProgramState& state = rig.state;
+    std::unique_ptr<Form1> form =
+        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    Station& station = rig.build(*form);
 };
 
 TEST_F(ResultTableTest, TheFirstResultFillsRowZero) {
@@ -127,12 +119,12 @@ TEST_F(ResultTableTest, UncheckingARowChangesItsEntry) {
 TEST_F(ResultTableTest, DataClearAsksAndEmptiesHistoryAndTable) {
     for (int n = 1; n <= 3; ++n) datw(n);
     form->cmdDataClear->trigger();
-    ASSERT_EQ(form->shown.size(), 1);
-    EXPECT_EQ(form->shown[0].title, QStringLiteral("確認"));
-    EXPECT_EQ(form->shown[0].text,
+    ASSERT_EQ(rig.prompts.asked.size(), 1);
+    EXPECT_EQ(rig.prompts.asked[0].title, QStringLiteral("確認"));
+    EXPECT_EQ(rig.prompts.asked[0].text,
               QStringLiteral("表示されているデータをクリアします。よろしいですか？"));
     EXPECT_EQ(state.history.historyCount, 3);
-    form->answer = QMessageBox::Yes;
+    rig.prompts.answer = Prompts::Yes;
     form->cmdDataClear->trigger();
     EXPECT_EQ(state.history.historyCount, 0);
     EXPECT_EQ(state.history.entries[1].lensName, QString());

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "app/link/Screen.h"
@@ -15,6 +14,8 @@ namespace pelmar::fakes {
 // address and port the text boxes hold.
 class FakeScreen : public Screen {
 public:
+    void showWindow() override { windowShown = true; }
+    void ShowSettings() override { ++settingsShown; }
     void DispMsg(const QString& msg, int& leaveflg) override {
         if (leaveflg == 0) statusPage.clear();
         statusPage.append(msg);
@@ -24,6 +25,7 @@ public:
     QString dmPortText() override { return port; }
 
     void enableTableButtons(bool enabled) override { tableButtonsEnabled = enabled; }
+    void clearTable() override { ++tableClears; }
     void RedrawResults() override { ++redraws; }
     void drawEntryNumber(int number) override { entryNumbers.push_back(number); }
 
@@ -36,25 +38,19 @@ public:
     }
     const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
 
-    QString openFileDialog(const QString& initialFolder, const QString& filter,
-                           int flags) override {
-        dialogs.append(QStringLiteral("%1|%2|%3").arg(initialFolder, filter).arg(flags, 0, 16));
-        if (!fileToChoose) throw DialogCancelled();
-        return *fileToChoose;
-    }
-
     QStringList status;      // every line ever written
     QStringList statusPage;  // the lines since the last replacing one
     QString address = QStringLiteral("127.0.0.1");
     QString port = QStringLiteral("1001");
 
+    bool windowShown = false;
+    int settingsShown = 0;
     bool tableButtonsEnabled = true;
+    int tableClears = 0;
     int redraws = 0;
     std::vector<int> entryNumbers;
     QImage picture;  // what the picture box shows (the plane as drawn, before the palette)
     int imagesShown = 0;
-    std::optional<QString> fileToChoose;  // nothing: the inspector cancels the dialog
-    QStringList dialogs;                  // "folder|filter|flags" of each dialog opened
 };
 
 }  // namespace pelmar::fakes

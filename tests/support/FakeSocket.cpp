@@ -69,6 +69,10 @@ QByteArray FakeSocket::readAll() {
 
 void FakeSocket::sendText(const QString& text) {
     sendBytes(text::toCp932(text));
+    if (text == QStringLiteral("0,\r") && !afterOk.empty()) {
+        arrive(afterOk.front());
+        afterOk.pop_front();
+    }
 }
 
 void FakeSocket::sendBytes(QByteArrayView bytes) {

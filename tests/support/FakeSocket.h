@@ -21,6 +21,9 @@ public:
     void arriveAt(std::int64_t timeMs, const QByteArray& bytes);
     // The peer closes the connection (the socket's state stops being connected).
     void dropAt(std::int64_t timeMs) { dropTime_ = timeMs; }
+    // A DM that sends each of these only once Pelmar has answered "0," (anything sent earlier
+    // would be discarded by that reply): the next one arrives with each "0,".
+    std::deque<QByteArray> afterOk;
 
     // How connection attempts end: after connectDelayMs connected, or never.
     bool acceptConnections = true;

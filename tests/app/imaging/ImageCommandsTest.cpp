@@ -7,16 +7,12 @@
 #include <QTemporaryDir>
 #include <deque>
 
-#include "app/ProgramState.h"
 #include "app/imaging/BmpFile.h"
-#include "app/imaging/ImageCommands.h"
 #include "app/imaging/JpegFile.h"
-#include "app/link/CommandLoop.h"
-#include "app/link/MakeFolderPath.h"
+#include "app/link/Folders.h"
 #include "tests/app/imaging/FileBytes.h"
-#include "tests/support/FakePump.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/FakeSocket.h"
+#include "tests/support/StationRig.h"
 
 namespace pelmar {
 namespace {
@@ -24,6 +20,7 @@ namespace {
 using fakes::FakePump;
 using fakes::FakeScreen;
 using fakes::FakeSocket;
+using fakes::StationRig;
 using imaging::byteAt;
 using imaging::fileBytes;
 using imaging::le32;
@@ -31,21 +28,6 @@ using imaging::writeFile;
 
 const QByteArray kOk = "0,\r";
 const QByteArray kFailed = "-1,\r";
-
-// The DM's side of an image transfer: it sends its next block only once Pelmar has said "0,"
-// (anything sent earlier would be discarded by that reply).
-class DmPeer : public FakeSocket {
-public:
-    using FakeSocket::FakeSocket;
-    void sendText(const QString& text) override {
-        FakeSocket::sendText(text);
-        if (text == QString::fromLatin1(kOk) && !blocks.empty()) {
-            arrive(blocks.front());
-            blocks.pop_front();
-        }
-    }
-    std::deque<QByteArray> blocks;
-};
 
 // Pixel values that differ from row to row and from plane to plane.
 QByteArray plane(int width, int height, int seed) {
@@ -72,44 +54,28 @@ std::string entriesOf(const QString& folder) {
 
 class ImageCommandsTest : public ::testing::Test {
 protected:
-    ImageCommandsTest()
-        : socket(pump),
-          transport(socket, pump),
-          loop(transport, screen, state.loop),
-          commands(transport, screen, state, folders) {
+    ImageCommandsTest() {
         // Two missing levels: the first image of the day makes them.
         state.settings.saveFolder = dir.filePath(QStringLiteral("save/station"));
         imaging::setGrayRamp(state.palette);
-        commands.registerWith(loop);
-        loop.start();
-        while (loop.state() != LinkState::Online) loop.turn();
+        rig.goOnline();
     }
 
-    // The DM sends a command line (and the blocks it will send on each "0,"); returns what
-    // Pelmar sent back while serving it.
     QByteArray serve(const QByteArray& line, std::deque<QByteArray> blocks = {}) {
-        socket.blocks = std::move(blocks);
-        const qsizetype before = socket.sent.size();
-        socket.arrive(line + "\r");
-        loop.turn();
-        return socket.sent.mid(before);
+        return rig.serve(line, std::move(blocks));
     }
-
-    QString day() const {
-        return dayFolder(state.settings.saveFolder, QDate::currentDate(), QLatin1Char('/'));
-    }
-    QString dayFile(const QString& name) const { return day() + QLatin1Char('/') + name; }
+    QString day() const { return rig.day(); }
+    QString dayFile(const QString& name) const { return rig.dayFile(name); }
     std::string dayFiles() const { return entriesOf(day()); }
 
-    QTemporaryDir dir;
-    FakePump pump;
-    DmPeer socket{pump};
-    Transport transport;
     FakeScreen screen;
-    LocalFolders folders;
-    ProgramState state;
-    CommandLoop loop;
-    ImageCommands commands;
+    StationRig rig;
+    Station& station = rig.build(screen);
+    ProgramState& state = rig.state;
+    FakeSocket& socket = rig.socket;
+    FakePump& pump = rig.pump;
+    QTemporaryDir& dir = rig.dir;
+    CommandLoop& loop = station.loop();
 };
 
 TEST_F(ImageCommandsTest, GrayImageIsAnsweredShownAndStoredAsBitmap) {
@@ -240,7 +206,7 @@ TEST_F(ImageCommandsTest, ALineWithoutANameStoresNothingAndOverwritesNothing) {
 }
 
 TEST_F(ImageCommandsTest, ABitmapWrittenOverALargerFileLeavesNoOldTail) {
-    ASSERT_NO_THROW(MakeFolderPath(day(), folders));
+    ASSERT_NO_THROW(MakeFolderPath(day(), station.folders()));
     writeFile(dayFile(QStringLiteral("A001.bmp")), QByteArray(400000, 'x'));
     serve("BMPW,1,640,480,A001", {plane(640, 480, 1)});
     EXPECT_EQ(QFile(dayFile(QStringLiteral("A001.bmp"))).size(), 308278);
@@ -256,14 +222,16 @@ TEST_F(ImageCommandsTest, ADayFolderThatCannotBeMadeEndsTheLoopBeforeAnyReply) {
 TEST_F(ImageCommandsTest, CancelledFileDialogIsAnsweredOnlyWithOne) {
     EXPECT_EQ(serve("BMPR,1,640,480"), QByteArray("1,\r"));
     EXPECT_TRUE(screen.status.contains(QStringLiteral("BMPR受信")));
-    EXPECT_EQ(screen.dialogs, QStringList({state.settings.saveFolder +
-                                           QStringLiteral("|BMPファイル(*.bmp)|*.bmp|80000")}));
+    EXPECT_EQ(
+        rig.prompts.fileQuestions,
+        QStringList(
+            {QStringLiteral("open|%1|BMPファイル(*.bmp)|*.bmp").arg(state.settings.saveFolder)}));
 }
 
 TEST_F(ImageCommandsTest, StoredGrayFileIsSentTopRowFirstWithItsOwnSize) {
     const QByteArray pixels = plane(640, 480, 1);
     serve("BMPW,1,640,480,A001", {pixels});
-    screen.fileToChoose = dayFile(QStringLiteral("A001.bmp"));
+    rig.prompts.filesToOpen = {dayFile(QStringLiteral("A001.bmp"))};
     EXPECT_TRUE(serve("BMPR,3,10,10") == kOk + pixels + kOk) << "the file's size wins";
     EXPECT_EQ(screen.imagesShown, 1) << "the image is not shown";
     EXPECT_TRUE(state.images.plane1.empty());
@@ -272,7 +240,7 @@ TEST_F(ImageCommandsTest, StoredGrayFileIsSentTopRowFirstWithItsOwnSize) {
 TEST_F(ImageCommandsTest, StoredColourFileIsSentAsThreePlanesInFileOrder) {
     const QByteArray p1 = plane(6, 3, 1), p2 = plane(6, 3, 2), p3 = plane(6, 3, 3);
     serve("BMPW,3,6,3,C1", {p1, p2, p3});
-    screen.fileToChoose = dayFile(QStringLiteral("C1.bmp"));
+    rig.prompts.filesToOpen = {dayFile(QStringLiteral("C1.bmp"))};
     // The file stores each pixel as plane 3, 2, 1, and the first byte is sent first.
     EXPECT_TRUE(serve("BMPR,3,6,3") == kOk + p3 + kOk + p2 + kOk + p1 + kOk);
 }
@@ -286,7 +254,7 @@ TEST_F(ImageCommandsTest, AFileThatIsNoBitmapGetsMinusOneEvenWithStaleBuffers) {
     QByteArray sixteenBit = imaging::bmpHeaders(4, 2, 16) + QByteArray(16, '\0');
     writeFile(dir.filePath(QStringLiteral("16bit.bmp")), sixteenBit);
     for (const char* name : {"text.bmp", "16bit.bmp", "missing.bmp"}) {
-        screen.fileToChoose = dir.filePath(QString::fromLatin1(name));
+        rig.prompts.filesToOpen = {dir.filePath(QString::fromLatin1(name))};
         EXPECT_EQ(serve("BMPR,1,64,48"), kFailed) << name;
     }
 }
@@ -304,7 +272,7 @@ TEST_F(ImageCommandsTest, ReadingAFileNeverChangesWhatLaterImagesCarry) {
     }
     foreign += QByteArray(8, '\x11');
     writeFile(dir.filePath(QStringLiteral("foreign.bmp")), foreign);
-    screen.fileToChoose = dir.filePath(QStringLiteral("foreign.bmp"));
+    rig.prompts.filesToOpen = {dir.filePath(QStringLiteral("foreign.bmp"))};
     EXPECT_EQ(serve("BMPR,1,4,2"), kOk + QByteArray(8, '\x11') + kOk);
 
     serve("BMPW,1,4,2,AFTER", {pixels});

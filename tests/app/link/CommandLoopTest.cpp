@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/link/CommandLoop.h"
-#include "app/text/Fields.h"
 #include "tests/support/FakePump.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeSocket.h"
@@ -18,7 +17,11 @@ using fakes::FakeSocket;
 
 class CommandLoopTest : public ::testing::Test {
 protected:
-    CommandLoopTest() : socket(pump), transport(socket, pump), loop(transport, screen, context) {
+    CommandLoopTest()
+        : socket(pump),
+          transport(socket, pump),
+          exchange(transport, context),
+          loop(exchange, screen) {
         loop.start();
     }
 
@@ -47,6 +50,7 @@ protected:
     Transport transport;
     FakeScreen screen;
     LoopContext context;
+    Exchange exchange;
     CommandLoop loop;
 };
 
@@ -165,7 +169,7 @@ TEST_F(CommandLoopTest, ALostConnectionIsNoticedAndClosed) {
 }
 
 TEST_F(CommandLoopTest, ACancelledFileDialogIsAnsweredWithOneAndTheLoopGoesOn) {
-    loop.addHandler(QStringLiteral("BMPR"), [] { throw DialogCancelled(); });
+    loop.addHandler(QStringLiteral("BMPR"), [](CommandLine&) { throw DialogCancelled(); });
     goOnline();
     serve("BMPR,1,640,480\r");
     EXPECT_EQ(socket.sent, QByteArray("1,\r"));
@@ -176,17 +180,29 @@ TEST_F(CommandLoopTest, ACancelledFileDialogIsAnsweredWithOneAndTheLoopGoesOn) {
 
 TEST_F(CommandLoopTest, HandlersReadTheirParametersAfterTheCommand) {
     QString seen;
-    loop.addHandler(QStringLiteral("ECHO"), [&] {
-        text::ReadField(context.lineBuffer, context.readPos, seen, context.readPos);
+    int readPos = 0;
+    loop.addHandler(QStringLiteral("ECHO"), [&](CommandLine& command) {
+        command.next(seen);
+        readPos = command.readPos;
     });
     goOnline();
     serve("ECHO,A001,x\r");
     EXPECT_EQ(seen, QStringLiteral("A001"));
-    EXPECT_EQ(context.readPos, 10);
+    EXPECT_EQ(readPos, 10);
+}
+
+TEST_F(CommandLoopTest, StopEndsTheRunAfterTheTurnInProgress) {
+    loop.addHandler(QStringLiteral("STOP"), [&](CommandLine&) { loop.stop(); });
+    goOnline();
+    socket.arrive("STOP\r");
+    loop.run();
+    EXPECT_EQ(loop.state(), LinkState::Online);
+    EXPECT_NE(screen.status.last().left(4), QStringLiteral("通信停止")) << "no error ended it";
 }
 
 TEST_F(CommandLoopTest, AnUnexpectedErrorEndsTheLoopWithAStatusLineNamingIt) {
-    loop.addHandler(QStringLiteral("DATW"), [] { throw std::runtime_error("disk full"); });
+    loop.addHandler(QStringLiteral("DATW"),
+                    [](CommandLine&) { throw std::runtime_error("disk full"); });
     goOnline();
     socket.arrive("DATW,A001\r");
     loop.run();

@@ -5,11 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/link/CommandLoop.h"
-#include "app/link/DataCommands.h"
-#include "tests/support/FakePump.h"
 #include "tests/support/FakeScreen.h"
-#include "tests/support/FakeSocket.h"
+#include "tests/support/StationRig.h"
 
 namespace pelmar {
 namespace {
@@ -17,45 +14,31 @@ namespace {
 using fakes::FakePump;
 using fakes::FakeScreen;
 using fakes::FakeSocket;
+using fakes::StationRig;
 
 class DataCommandsTest : public ::testing::Test {
 protected:
-    DataCommandsTest()
-        : socket(pump),
-          transport(socket, pump),
-          loop(transport, screen, state.loop),
-          commands(transport, screen, state, folders) {
-        state.settings.saveFolder = dir.path();
-        commands.registerWith(loop);
-        loop.start();
-        while (loop.state() != LinkState::Online) loop.turn();
+    DataCommandsTest() { rig.goOnline(); }
+
+    // The DM's side: a command line, then each further line after Pelmar's previous "0,".
+    void exchange(const QByteArray& command, const std::deque<QByteArray>& lines = {}) {
+        rig.serve(command.chopped(1), lines);
     }
 
-    // The DM's side: a command line, then each further line after Pelmar's previous reply.
-    void exchange(const QByteArray& command, const QList<QByteArray>& lines = {}) {
-        socket.arrive(command);
-        std::int64_t at = pump.nowMs();
-        for (const QByteArray& line : lines) socket.arriveAt(at += 20, line);
-        loop.turn();
-    }
-
-    QString day() const {
-        return QDir(dir.path()).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
-    }
+    QString day() const { return rig.day(); }
     QByteArray file(const QString& name) const {
-        QFile f(QDir(day()).filePath(name));
+        QFile f(rig.dayFile(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
-    QTemporaryDir dir;
-    FakePump pump;
-    FakeSocket socket;
-    Transport transport;
     FakeScreen screen;
-    ProgramState state;
-    LocalFolders folders;
-    CommandLoop loop;
-    DataCommands commands;
+    StationRig rig;
+    Station& station = rig.build(screen);
+    ProgramState& state = rig.state;
+    FakeSocket& socket = rig.socket;
+    FakePump& pump = rig.pump;
+    QTemporaryDir& dir = rig.dir;
+    CommandLoop& loop = station.loop();
 };
 
 const QByteArray kDataLine =

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
 #include <stdexcept>
 
@@ -20,11 +19,12 @@ public:
 // stay).
 void MakeFolderPath(QString path, FolderOps& ops);
 
-// The day folder of a measurement: the save folder and today's date as yyyymmdd.
-QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator);
+// Makes the folder exist, parents first: 0 when it exists afterwards, -1 otherwise. A missing
+// folder given with a final separator is created but reported as -1, since the created folder's
+// full path never ends in one.
+int EnsureFolder(const QString& folder, FolderOps& ops);
 
-// A name from the DM made fit to be a file name inside the day folder: path separators and the
-// characters Windows forbids in names become "_", and a name of dots only gets a leading "_".
-QString safeFileName(const QString& name);
+// True if the file can be opened for reading; never fails.
+bool FileExists(const QString& path);
 
 }  // namespace pelmar

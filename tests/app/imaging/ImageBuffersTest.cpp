@@ -5,21 +5,6 @@
 namespace pelmar::imaging {
 namespace {
 
-TEST(ImageFilePath, DayFolderNameAndExtension) {
-    const QString day = QStringLiteral("/data/Pelmar/20261207");
-    EXPECT_EQ(imageFilePath(day, QStringLiteral("A001"), kBmpExtension),
-              QStringLiteral("/data/Pelmar/20261207/A001.bmp"));
-    EXPECT_EQ(imageFilePath(day, QStringLiteral("A 001.x"), kJpegExtension),
-              QStringLiteral("/data/Pelmar/20261207/A 001.x.jpg"));
-}
-
-TEST(ImageFilePath, NamesLeadingOutOfTheDayFolderGiveNoPath) {
-    const QString day = QStringLiteral("/data/Pelmar/20261207");
-    for (const char* name : {"", ".", "..", "../A001", "sub/A001", "..\\..\\A001", "/etc/A001"}) {
-        EXPECT_EQ(imageFilePath(day, QString::fromLatin1(name), kBmpExtension), QString()) << name;
-    }
-}
-
 TEST(ImageBuffers, GrayRampAndPixelCounts) {
     Palette palette;
     palette.fill(PaletteEntry{1, 2, 3, 4});

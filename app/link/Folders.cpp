@@ -1,4 +1,6 @@
-#include "app/link/MakeFolderPath.h"
+#include "app/link/Folders.h"
+
+#include <QFile>
 
 namespace pelmar {
 
@@ -27,17 +29,17 @@ void MakeFolderPath(QString path, FolderOps& ops) {
     }
 }
 
-QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator) {
-    return saveFolder + separator + date.toString(QStringLiteral("yyyyMMdd"));
+int EnsureFolder(const QString& folder, FolderOps& ops) {
+    if (folder.isEmpty()) return -1;
+    if (ops.exists(folder)) return 0;
+    if (EnsureFolder(ops.parent(folder), ops) != 0) return -1;
+    const auto created = ops.create(folder);
+    return created && created->compare(folder, Qt::CaseInsensitive) == 0 ? 0 : -1;
 }
 
-QString safeFileName(const QString& name) {
-    QString safe = name;
-    for (QChar& c : safe) {
-        if (QStringView(u"\\/:*?\"<>|").contains(c)) c = u'_';
-    }
-    if (!safe.isEmpty() && safe.count(u'.') == safe.size()) safe.prepend(u'_');
-    return safe;
+bool FileExists(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
 }
 
 }  // namespace pelmar

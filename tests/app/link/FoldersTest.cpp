@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/link/MakeFolderPath.h"
+#include "app/link/Folders.h"
 #include "tests/support/FakeFolders.h"
 
 namespace pelmar {
@@ -86,19 +86,52 @@ TEST(MakeFolderPath, MakesRealFoldersAndStopsAtAFileInTheWay) {
     EXPECT_THROW(MakeFolderPath(dir.filePath(QStringLiteral("a/f/g")), local), FolderError);
 }
 
-TEST(SafeFileName, SeparatorsAndForbiddenCharactersBecomeUnderscores) {
-    EXPECT_EQ(safeFileName(QStringLiteral("A001")), QStringLiteral("A001"));
-    EXPECT_EQ(safeFileName(QStringLiteral("../../x")), QStringLiteral(".._.._x"));
-    EXPECT_EQ(safeFileName(QStringLiteral("a\\b:c*d?e\"f<g>h|i")),
-              QStringLiteral("a_b_c_d_e_f_g_h_i"));
-    EXPECT_EQ(safeFileName(QStringLiteral("..")), QStringLiteral("_.."));
-    EXPECT_EQ(safeFileName(QStringLiteral(".")), QStringLiteral("_."));
-    EXPECT_EQ(safeFileName(QStringLiteral("a.b")), QStringLiteral("a.b"));
+TEST(EnsureFolder, CreatesMissingParentsFirst) {
+    FakeFolders fs;
+    fs.folders = {QStringLiteral("C:\\")};
+    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs), 0);
+    EXPECT_EQ(fs.created, QStringList({"C:\\DATA", "C:\\DATA\\LOG"}));
+    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs), 0);
+    EXPECT_EQ(fs.created.size(), 2);
 }
 
-TEST(DayFolder, IsTheSaveFolderAndTheDate) {
-    EXPECT_EQ(dayFolder(QStringLiteral("D:\\data"), QDate(2026, 1, 7), u'\\'),
-              QStringLiteral("D:\\data\\20260107"));
+TEST(EnsureFolder, AFinalSeparatorCreatesTheFolderButReportsFailure) {
+    FakeFolders fs;
+    fs.folders = {QStringLiteral("C:\\"), QStringLiteral("C:\\DATA")};
+    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs), -1);
+    EXPECT_TRUE(fs.exists(QStringLiteral("C:\\DATA\\NEW")));
+    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs), 0) << "it exists now";
+}
+
+TEST(EnsureFolder, EmptyPathsAndBlockedLevelsFail) {
+    FakeFolders fs;
+    fs.folders = {QStringLiteral("C:\\")};
+    fs.blocked = {QStringLiteral("C:\\FILE")};
+    EXPECT_EQ(EnsureFolder(QString(), fs), -1);
+    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\FILE\\SUB"), fs), -1);
+    EXPECT_TRUE(fs.created.isEmpty());
+}
+
+TEST(EnsureFolder, WorksOnTheComputersOwnFolders) {
+    QTemporaryDir dir;
+    LocalFolders local;
+    const QString deep = dir.filePath(QStringLiteral("a/b/c"));
+    EXPECT_EQ(EnsureFolder(deep, local), 0);
+    EXPECT_TRUE(QFileInfo(deep).isDir());
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_EQ(EnsureFolder(dir.filePath(QStringLiteral("file/sub")), local), -1);
+}
+
+TEST(FileExists, TrueOnlyForAReadableFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f"));
+    EXPECT_FALSE(FileExists(path));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(FileExists(QString()));
 }
 
 }  // namespace

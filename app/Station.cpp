@@ -1,0 +1,63 @@
+#include "app/Station.h"
+
+#include <QDir>
+
+#include "app/IniFile.h"
+#include "app/link/Folders.h"
+
+namespace pelmar {
+
+Station::Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& screen,
+                 Prompts& prompts, imaging::TessioLibrary& display)
+    : state_(state),
+      pump_(pump),
+      screen_(screen),
+      prompts_(prompts),
+      display_(display),
+      transport_(socket, pump),
+      exchange_(transport_, state.loop),
+      loop_(exchange_, screen),
+      dataCommands_(exchange_, screen, state.settings, state.history, folders_),
+      imageCommands_(exchange_, screen, prompts, state.settings, state.images, state.palette,
+                     folders_) {
+    dataCommands_.registerWith(loop_);
+    imageCommands_.registerWith(loop_);
+}
+
+void Station::startUp() {
+    imaging::setGrayRamp(state_.palette);
+    screen_.showWindow();
+    pump_.processEvents();
+
+    // Tessio's display state; its result does not matter, only whether the library is there.
+    if (!display_.DDSopen_sys()) {
+        startupNotice_ = QStringLiteral("表示ライブラリ %1 を読み込めません（画像は保存のみ）")
+                             .arg(imaging::TessioLibrary::fileName());
+    }
+
+    AppSettings& settings = state_.settings;
+    settings.saveFolder = state_.programFolder;
+    state_.iniPath = QDir(state_.programFolder).filePath(QStringLiteral("PELMAR.INI"));
+    state_.nameIniPath = QDir(state_.programFolder).filePath(QStringLiteral("NAME.INI"));
+    settings.dmAddress = kDefaultDmAddress;
+    settings.dmPort = kDefaultDmPort;
+    settings.saveMethod = SaveBitmap;
+    settings.jpegQuality = 80;
+
+    if (LoadIniFile(state_.iniPath, settings) != 0) {
+        SaveIniFileTelling(state_.iniPath, settings, prompts_);
+    }
+    EnsureFolder(settings.saveFolder, folders_);
+    state_.workFolder = settings.saveFolder;
+    state_.history.clear();
+    screen_.clearTable();
+    screen_.ShowSettings();
+}
+
+void Station::run() {
+    loop_.start();
+    if (!startupNotice_.isEmpty()) appendStatus(screen_, startupNotice_);
+    loop_.run();
+}
+
+}  // namespace pelmar

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/ProgramState.h"
+#include "app/imaging/ImageCommands.h"
+#include "app/imaging/TessioLibrary.h"
+#include "app/link/CommandLoop.h"
+#include "app/link/DataCommands.h"
+#include "app/link/EventPump.h"
+#include "app/link/Exchange.h"
+#include "app/link/FolderOps.h"
+#include "app/link/Prompts.h"
+#include "app/link/Screen.h"
+#include "app/link/Socket.h"
+#include "app/link/Transport.h"
+
+namespace pelmar {
+
+// The program without its windows: the link to the DM, the command loop with every command
+// handler, and the start-up sequence. It reaches the windows only through the Screen and Prompts
+// seams, so tests run it on fakes exactly as the program runs it.
+class Station {
+public:
+    Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& screen, Prompts& prompts,
+            imaging::TessioLibrary& display);
+
+    // The start-up sequence, up to the command loop: the BMP palette, the window shown, the
+    // display library prepared, PELMAR.INI read (and written back when it is missing or
+    // incomplete), the save folder made to exist, the history emptied and the settings shown.
+    void startUp();
+    // The command loop, until stop() or an unexpected error ends it.
+    void run();
+    void stop() { loop_.stop(); }
+
+    CommandLoop& loop() { return loop_; }
+    FolderOps& folders() { return folders_; }
+
+private:
+    ProgramState& state_;
+    EventPump& pump_;
+    Screen& screen_;
+    Prompts& prompts_;
+    imaging::TessioLibrary& display_;
+    LocalFolders folders_;
+    Transport transport_;
+    Exchange exchange_;
+    CommandLoop loop_;
+    DataCommands dataCommands_;
+    imaging::ImageCommands imageCommands_;
+    QString startupNotice_;  // said right after "起動" when the display library is missing
+};
+
+}  // namespace pelmar

@@ -1,0 +1,28 @@
+#include "app/link/Exchange.h"
+
+#include "app/text/Fields.h"
+
+namespace pelmar {
+
+bool CommandLine::next(QString& out) {
+    return text::ReadField(line, readPos, out, readPos);
+}
+
+bool CommandLine::next(std::int32_t& out) {
+    return text::ReadField(line, readPos, out, readPos);
+}
+
+void Exchange::reply(const char* text) {
+    context_.replyText = QString::fromLatin1(text);
+    transport_.SendText(context_.replyText, 0);
+}
+
+std::optional<QString> Exchange::receiveLine() {
+    context_.lineBuffer = QString(256, u' ');
+    if (transport_.ReceiveLine(4, context_.lineBuffer, kLineTimeoutMs, kEndAtCr) == -1) {
+        return std::nullopt;
+    }
+    return context_.lineBuffer;
+}
+
+}  // namespace pelmar

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <optional>
+
+#include "app/link/LoopContext.h"
+#include "app/link/Transport.h"
+
+namespace pelmar {
+
+// The replies of every exchange, each ended by CR alone.
+inline constexpr char kReplyOk[] = "0,\r";       // accepted, received, done
+inline constexpr char kReplyRefused[] = "1,\r";  // refused or cancelled by the inspector
+inline constexpr char kReplyFailed[] = "-1,\r";  // failed
+
+// The file dialog's cancel error (32755 on the socket control's platform): a handler throws it
+// and the command loop answers "1,".
+class DialogCancelled : public std::exception {
+public:
+    const char* what() const noexcept override { return "file dialog cancelled (32755)"; }
+};
+
+// The command line a handler is entered with: the whole line as received and the read position
+// just after the command word. Its parameters are read one field at a time from there.
+struct CommandLine {
+    QString line;
+    int readPos = 0;
+
+    // The next field as text, or as its leading number rounded halves to even. False (out and
+    // the position unchanged) when the field is empty or the line has ended.
+    bool next(QString& out);
+    bool next(std::int32_t& out);
+};
+
+// What every command handler (and the setting-data send dialog) does on the link: compose a
+// reply in replyText and send it, dropping whatever the DM sent meanwhile; and receive the DM's
+// next line into lineBuffer as the loop does (256 blanks first, at least 4 characters, 1000 ms,
+// ended by CR).
+class Exchange {
+public:
+    static constexpr int kLineTimeoutMs = 1000;
+
+    Exchange(Transport& transport, LoopContext& context)
+        : transport_(transport), context_(context) {}
+
+    void reply(const char* text);
+    // The next line, or nothing when the DM did not send one in time.
+    std::optional<QString> receiveLine();
+
+    Transport& transport() { return transport_; }
+    LoopContext& context() { return context_; }
+
+private:
+    Transport& transport_;
+    LoopContext& context_;
+};
+
+}  // namespace pelmar

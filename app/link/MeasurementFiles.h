@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QChar>
+#include <QDate>
+#include <QString>
+
+#include "app/link/FolderOps.h"
+
+namespace pelmar {
+
+// Where a measurement's files go. The DM names each measurement; its CSV files and images are
+// stored in the day folder under that name with their suffixes.
+
+// The day folder: the save folder, the separator and the date as yyyymmdd.
+QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator);
+
+// Today's day folder under the save folder, made to exist with every missing level. Throws
+// FolderError when a level cannot be created.
+
+QString makeDayFolder(const QString& saveFolder, FolderOps& folders);
+
+// A name from the DM made fit to be a file name inside the day folder: path separators and the
+// characters Windows forbids in names become "_", and a name of dots only gets a leading "_".
+QString safeFileName(const QString& name);
+
+// A measurement's file: folder, separator, name and suffix (".csv", "_XY.csv", ".bmp", ".jpg").
+QString measurementFile(const QString& folder, const QString& name, const QString& suffix,
+                        QChar separator);
+
+inline const QString kDataSuffix = QStringLiteral(".csv");
+inline const QString kPointsSuffix = QStringLiteral("_XY.csv");
+inline const QString kBitmapSuffix = QStringLiteral(".bmp");
+inline const QString kJpegSuffix = QStringLiteral(".jpg");
+
+}  // namespace pelmar
