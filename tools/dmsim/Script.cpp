@@ -1,6 +1,7 @@
 #include "tools/dmsim/Script.h"
 
 #include <QCryptographicHash>
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <thread>
@@ -126,9 +127,9 @@ bool isMark(const Token& token, const char* mark) {
     return !token.quoted && token.text == mark;
 }
 
-// stats N STEP [; STEP ...] [| STEP [; STEP ...]]: the steps before "|" are timed together, once
-// per round; those after it run untimed at the end of each round (to let Pelmar settle).
-Action parseStats(Args& args, int rounds, const QList<Token>& body) {
+// The steps of stats: those before "|" are timed together, once per round; those after it run
+// untimed at the end of each round (to let Pelmar settle).
+Action parseRounds(Args& args, int rounds, const QList<Token>& body) {
     std::vector<Action> steps;
     std::size_t timedCount = 0;
     QList<Token> group;
@@ -171,123 +172,201 @@ Action parseStats(Args& args, int rounds, const QList<Token>& body) {
     };
 }
 
-Action parseStep(Args& args) {
-    const QByteArray verb = args.text("a command");
-    Action action;
-    if (verb == "accept") {
-        const int ms = args.number("the time limit");
-        action = [ms](Session& s) { s.accept(ms); };
-    } else if (verb == "send") {
-        const QByteArray text = args.text("the text");
-        action = [text](Session& s) { s.sendLine(text); };
-    } else if (verb == "sendraw") {
-        const QByteArray kind = args.text("hex, bytes or image");
-        if (kind == "hex") {
-            const QByteArray digits = args.text("the hex digits");
-            const QByteArray bytes = QByteArray::fromHex(digits);
-            if (digits.size() % 2 != 0 || bytes.toHex().toLower() != digits.toLower())
-                fail(args.line(), "sendraw hex needs pairs of hex digits");
-            action = [bytes](Session& s) { s.sendRaw(bytes); };
-        } else if (kind == "bytes") {
-            const int value = args.number("the byte value", 0, 255);
-            const int count = args.number("the count", 0, kMaxBytes);
-            action = [value, count](Session& s) {
-                s.sendRaw(QByteArray(count, static_cast<char>(value)),
-                          QString("%1 x 0x%2").arg(count).arg(value, 2, 16, QChar('0')));
-            };
-        } else if (kind == "image") {
-            const int type = args.number("the image type");
-            const int width = args.number("the width", 0, kMaxSide);
-            const int height = args.number("the height", 0, kMaxSide);
-            const auto seed = static_cast<std::uint32_t>(args.number("the seed"));
-            action = [=](Session& s) {
-                s.sendRaw(makeImage(type, width, height, seed).join(),
-                          QString("image type %1, %2 x %3, seed %4")
-                              .arg(type)
-                              .arg(width)
-                              .arg(height)
-                              .arg(seed));
-            };
-        } else {
-            fail(args.line(), "sendraw takes hex, bytes or image");
-        }
-    } else if (verb == "expect") {
-        const QByteArray text = args.text("the reply");
-        const int ms = args.number("the time limit");
-        action = [text, ms](Session& s) { s.expect(text, ms); };
-    } else if (verb == "silence") {
-        const int ms = args.number("the time");
-        action = [ms](Session& s) { s.expectSilence(ms); };
-    } else if (verb == "closed") {
-        const int ms = args.number("the time limit");
-        action = [ms](Session& s) { s.expectClosed(ms); };
-    } else if (verb == "drop") {
-        action = [](Session& s) { s.drop(); };
-    } else if (verb == "sleep") {
-        const int ms = args.number("the time");
-        action = [ms](Session&) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-    } else if (verb == "limit") {
-        const int ms = args.number("the time limit", 1);
-        action = [ms](Session& s) { s.setReplyLimit(ms); };
-    } else if (verb == "none") {
-        action = [](Session& s) { s.none(); };
-    } else if (verb == "bmpw") {
-        const int type = args.number("the image type");
-        const int width = args.number("the width", 0, kMaxSide);
-        const int height = args.number("the height", 0, kMaxSide);
-        const QByteArray name = args.text("the image name");
-        const auto seed = static_cast<std::uint32_t>(args.more() ? args.number("the seed") : 1);
-        action = [=](Session& s) { s.bmpw(type, width, height, name, seed); };
-    } else if (verb == "bmpr") {
-        const int type = args.number("the image type");
-        const int width = args.number("the width", 0, kMaxSide);
-        const int height = args.number("the height", 0, kMaxSide);
-        QByteArray sha1;
-        if (args.more()) {
-            if (args.text("sha1") != "sha1")
-                fail(args.line(), "bmpr takes sha1 HEX after the size");
-            sha1 = args.text("the SHA-1").toLower();
-        }
-        action = [=](Session& s) {
-            const QByteArray image = s.bmpr(type, width, height);
-            const QByteArray got =
-                QCryptographicHash::hash(image, QCryptographicHash::Sha1).toHex();
-            s.transcript().note("  sha1 " + QString::fromLatin1(got));
-            if (!sha1.isEmpty() && got != sha1)
-                throw Unmet("expected planes with sha1 " + sha1.toStdString() + ", got " +
-                            got.toStdString());
-        };
-    } else if (verb == "datw") {
-        const QByteArray name = args.text("the name");
-        const QByteArray line = args.text("the data line");
-        action = [name, line](Session& s) { s.datw(name, line); };
-    } else if (verb == "xydt") {
-        QList<QByteArray> points;
-        for (const Token& token : args.rest()) points.append(token.text);
-        action = [points](Session& s) { s.xydt(points); };
-    } else if (verb == "stats") {
-        const int rounds = args.number("the number of rounds", 1);
-        return parseStats(args, rounds, args.rest());
-    } else if (verb == "pingstats") {
-        const int rounds = args.number("the number of rounds", 1);
-        args.end();
-        return parseStats(args, rounds, {Token{"none"}});
-    } else if (verb == "baseline") {
-        const int rounds = args.number("the number of rounds", 1);
-        const int bytes = args.number("the number of bytes", 1, kMaxBytes);
-        action = [rounds, bytes](Session& s) {
-            s.transcript().note(QString("baseline %1 bytes over plain loopback: %2")
-                                    .arg(bytes)
-                                    .arg(describe(measureLoopback(rounds, bytes))));
-        };
-    } else {
-        fail(args.line(), QString("unknown command \"%1\"").arg(QString::fromLatin1(verb)));
+Action parseAccept(Args& args) {
+    const int ms = args.number("the time limit");
+    return [ms](Session& s) { s.accept(ms); };
+}
+
+Action parseSend(Args& args) {
+    const QByteArray text = args.text("the text");
+    return [text](Session& s) { s.sendLine(text); };
+}
+
+Action parseSendRaw(Args& args) {
+    const QByteArray kind = args.text("hex, bytes or image");
+    if (kind == "hex") {
+        const QByteArray digits = args.text("the hex digits");
+        const QByteArray bytes = QByteArray::fromHex(digits);
+        if (digits.size() % 2 != 0 || bytes.toHex().toLower() != digits.toLower())
+            fail(args.line(), "sendraw hex needs pairs of hex digits");
+        return [bytes](Session& s) { s.sendRaw(bytes); };
     }
+    if (kind == "bytes") {
+        const int value = args.number("the byte value", 0, 255);
+        const int count = args.number("the count", 0, kMaxBytes);
+        return [value, count](Session& s) {
+            s.sendRaw(QByteArray(count, static_cast<char>(value)),
+                      QString("%1 x 0x%2").arg(count).arg(value, 2, 16, QChar('0')));
+        };
+    }
+    if (kind == "image") {
+        const int type = args.number("the image type");
+        const int width = args.number("the width", 0, kMaxSide);
+        const int height = args.number("the height", 0, kMaxSide);
+        const auto seed = static_cast<std::uint32_t>(args.number("the seed"));
+        return [=](Session& s) {
+            s.sendRaw(makeImage(type, width, height, seed).join(),
+                      QString("image type %1, %2 x %3, seed %4")
+                          .arg(type)
+                          .arg(width)
+                          .arg(height)
+                          .arg(seed));
+        };
+    }
+    fail(args.line(), "sendraw takes hex, bytes or image");
+}
+
+Action parseExpect(Args& args) {
+    const QByteArray text = args.text("the reply");
+    const int ms = args.number("the time limit");
+    return [text, ms](Session& s) { s.expect(text, ms); };
+}
+
+Action parseSilence(Args& args) {
+    const int ms = args.number("the time");
+    return [ms](Session& s) { s.expectSilence(ms); };
+}
+
+Action parseClosed(Args& args) {
+    const int ms = args.number("the time limit");
+    return [ms](Session& s) { s.expectClosed(ms); };
+}
+
+Action parseDrop(Args&) {
+    return [](Session& s) { s.drop(); };
+}
+
+Action parseSleep(Args& args) {
+    const int ms = args.number("the time");
+    return [ms](Session&) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+}
+
+Action parseLimit(Args& args) {
+    const int ms = args.number("the time limit", 1);
+    return [ms](Session& s) { s.setReplyLimit(ms); };
+}
+
+Action parseNone(Args&) {
+    return [](Session& s) { s.none(); };
+}
+
+Action parseBmpw(Args& args) {
+    const int type = args.number("the image type");
+    const int width = args.number("the width", 0, kMaxSide);
+    const int height = args.number("the height", 0, kMaxSide);
+    const QByteArray name = args.text("the image name");
+    const auto seed = static_cast<std::uint32_t>(args.more() ? args.number("the seed") : 1);
+    return [=](Session& s) { s.bmpw(type, width, height, name, seed); };
+}
+
+Action parseBmpr(Args& args) {
+    const int type = args.number("the image type");
+    const int width = args.number("the width", 0, kMaxSide);
+    const int height = args.number("the height", 0, kMaxSide);
+    QByteArray sha1;
+    if (args.more()) {
+        if (args.text("sha1") != "sha1") fail(args.line(), "bmpr takes sha1 HEX after the size");
+        sha1 = args.text("the SHA-1").toLower();
+    }
+    return [=](Session& s) {
+        const QByteArray image = s.bmpr(type, width, height);
+        const QByteArray got = QCryptographicHash::hash(image, QCryptographicHash::Sha1).toHex();
+        s.transcript().note("  sha1 " + QString::fromLatin1(got));
+        if (!sha1.isEmpty() && got != sha1)
+            throw Unmet("expected planes with sha1 " + sha1.toStdString() + ", got " +
+                        got.toStdString());
+    };
+}
+
+Action parseDatw(Args& args) {
+    const QByteArray name = args.text("the name");
+    const QByteArray line = args.text("the data line");
+    return [name, line](Session& s) { s.datw(name, line); };
+}
+
+Action parseXydt(Args& args) {
+    QList<QByteArray> points;
+    for (const Token& token : args.rest()) points.append(token.text);
+    return [points](Session& s) { s.xydt(points); };
+}
+
+Action parseStats(Args& args) {
+    const int rounds = args.number("the number of rounds", 1);
+    return parseRounds(args, rounds, args.rest());
+}
+
+Action parsePingStats(Args& args) {
+    const int rounds = args.number("the number of rounds", 1);
+    return parseRounds(args, rounds, {Token{"none"}});
+}
+
+Action parseBaseline(Args& args) {
+    const int rounds = args.number("the number of rounds", 1);
+    const int bytes = args.number("the number of bytes", 1, kMaxBytes);
+    return [rounds, bytes](Session& s) {
+        s.transcript().note(QString("baseline %1 bytes over plain loopback: %2")
+                                .arg(bytes)
+                                .arg(describe(measureLoopback(rounds, bytes))));
+    };
+}
+
+struct Verb {
+    const char* name;
+    const char* usage;
+    Action (*parse)(Args&);  // reads the verb's arguments; parseStep rejects any left over
+};
+
+// The script language: one entry per verb, in the order `dmsim --help` lists them.
+constexpr Verb kVerbs[] = {
+    {"accept", "accept MS: wait for (the next) connection from Pelmar", parseAccept},
+    {"send", "send TEXT: send TEXT + CR", parseSend},
+    {"sendraw",
+     "sendraw hex HEX | bytes VALUE COUNT | image TYPE W H SEED: send the bytes written as hex "
+     "digits, COUNT bytes of VALUE, or the planes of a generated image back to back",
+     parseSendRaw},
+    {"expect", "expect TEXT MS: the next reply must be exactly TEXT + CR within MS", parseExpect},
+    {"silence", "silence MS: nothing may arrive for MS", parseSilence},
+    {"closed", "closed MS: Pelmar must close the connection within MS", parseClosed},
+    {"drop", "drop: close the connection from the DM's side", parseDrop},
+    {"sleep", "sleep MS: wait MS", parseSleep},
+    {"limit", "limit MS: reply time limit of the exchanges below (default 10000)", parseLimit},
+    {"none", "none: NONE, expect \"0,\"", parseNone},
+    {"bmpw", "bmpw TYPE W H NAME [SEED]: the whole image exchange, generated image (seed 1)",
+     parseBmpw},
+    {"bmpr", "bmpr TYPE W H [sha1 HEX]: the DM's side of BMPR; checks the planes' SHA-1 if given",
+     parseBmpr},
+    {"datw", "datw NAME TEXT: DATW,NAME then the data line TEXT, \"0,\" after each", parseDatw},
+    {"xydt", "xydt [X,Y ...]: XYDT with the points given, \"0,\" after each", parseXydt},
+    {"stats",
+     "stats N STEP [; STEP ...] [| STEP [; STEP ...]]: repeat the steps N times, print the time "
+     "per round of those before | (those after it run untimed)",
+     parseStats},
+    {"pingstats", "pingstats N: stats N none", parsePingStats},
+    {"baseline", "baseline N BYTES: time N pieces of BYTES over a plain loopback connection",
+     parseBaseline},
+};
+
+Action parseStep(Args& args) {
+    const QByteArray name = args.text("a command");
+    const auto verb = std::ranges::find_if(kVerbs, [&](const Verb& v) { return name == v.name; });
+    if (verb == std::end(kVerbs)) {
+        QStringList known;
+        for (const Verb& v : kVerbs) known.append(v.name);
+        fail(args.line(), QString("unknown command \"%1\" (known: %2)")
+                              .arg(QString::fromLatin1(name), known.join(", ")));
+    }
+    Action action = verb->parse(args);
     args.end();
     return action;
 }
 
 }  // namespace
+
+QString scriptUsage() {
+    QStringList lines;
+    for (const Verb& verb : kVerbs) lines.append(verb.usage);
+    return lines.join('\n');
+}
 
 Script parseScript(const QByteArray& source) {
     Script script;

@@ -47,7 +47,9 @@ void writePortFile(const QString& path, quint16 port) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription("The DM's side of Pelmar's line protocol, on 127.0.0.1.");
+    parser.setApplicationDescription(
+        "The DM's side of Pelmar's line protocol, on 127.0.0.1.\n\nScript steps, one per line:\n" +
+        dmsim::scriptUsage());
     parser.addHelpOption();
     parser.addPositionalArgument("demo", "Play the DM of a measuring station until stopped.");
     const QCommandLineOption portOption("port", "Port to listen on; 0 picks a free one.", "N", "0");

@@ -1,4 +1,5 @@
 // The script language: what a line puts on the wire, and the messages for lines it rejects.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "PelmarStandIn.h"
@@ -6,6 +7,10 @@
 #include "tools/dmsim/Script.h"
 
 namespace {
+
+using testing::HasSubstr;
+using testing::Not;
+using testing::StartsWith;
 
 std::string rejection(const QByteArray& script) {
     try {
@@ -60,7 +65,8 @@ TEST(Script, NoConnectionInTimeIsUnmet) {
 }
 
 TEST(Script, BadLinesAreRejectedWithTheirLineNumber) {
-    EXPECT_EQ(rejection("accept 10\n\nfrobnicate 3\n"), "line 3: unknown command \"frobnicate\"");
+    EXPECT_THAT(rejection("accept 10\n\nfrobnicate 3\n"),
+                StartsWith("line 3: unknown command \"frobnicate\" "));
     EXPECT_EQ(rejection("expect \"0,\"\n"), "line 1: the time limit is missing");
     EXPECT_EQ(rejection("send \"open\n"), "line 1: a text is not closed by \"");
     EXPECT_EQ(rejection("send \"\\q\"\n"), "line 1: unknown escape \\q");
@@ -83,6 +89,28 @@ TEST(Script, BadLinesAreRejectedWithTheirLineNumber) {
               "line 1: the width must be a number from 0 to 8192, not \"100000\"");
     EXPECT_EQ(rejection("sendraw bytes 1 0x7fffffff\n"),
               "line 1: the count must be a number from 0 to 67108864, not \"0x7fffffff\"");
+}
+
+TEST(Script, AnUnknownCommandIsAnsweredWithTheKnownOnesEachWithItsUsage) {
+    const std::string message = rejection("frobnicate\n");
+    const std::string prefix = "line 1: unknown command \"frobnicate\" (known: ";
+    ASSERT_THAT(message, StartsWith(prefix));
+    ASSERT_EQ(message.back(), ')');
+    const QStringList known =
+        QString::fromStdString(message).sliced(prefix.size()).chopped(1).split(", ");
+    for (const char* verb :
+         {"accept", "send", "sendraw", "expect", "silence", "closed", "drop", "sleep", "limit",
+          "none", "bmpw", "bmpr", "datw", "xydt", "stats", "pingstats", "baseline"})
+        EXPECT_TRUE(known.contains(verb)) << verb;
+    const QStringList usage = dmsim::scriptUsage().split('\n');
+    ASSERT_EQ(usage.size(), known.size());
+    for (qsizetype i = 0; i < known.size(); ++i) {
+        // Each listed verb is one the parser takes, whatever its arguments lack.
+        EXPECT_THAT(rejection(known[i].toLatin1() + "\n"), Not(HasSubstr("unknown")))
+            << known[i].toStdString();
+        EXPECT_TRUE(usage[i].startsWith(known[i] + ' ') || usage[i].startsWith(known[i] + ':'))
+            << usage[i].toStdString();
+    }
 }
 
 TEST(Script, StatsTimesAllItsStepsEachRound) {
