@@ -1,0 +1,74 @@
+#include "tools/screens/Gallery.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <thread>
+
+namespace pelmar::screens {
+namespace {
+
+// The gallery never waits for anyone: prompts answer at once, waits do nothing.
+class QuietPump : public EventPump {
+public:
+    void processEvents() override { QCoreApplication::processEvents(); }
+    void sleepMs(int) override {}
+    std::int64_t nowMs() override {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+};
+
+class QuietPrompts : public Prompts {
+public:
+    Button message(const QString&, const QString&, Icon, Buttons) override { return No; }
+    std::optional<QString> openFile(const QString&, const QString&) override { return {}; }
+    std::optional<QString> saveFile(const QString&, const QString&) override { return {}; }
+};
+
+QuietPump quietPump;
+QuietPrompts quietPrompts;
+
+}  // namespace
+
+std::vector<Shot>& shots() {
+    static std::vector<Shot> all;
+    return all;
+}
+
+Gallery::Gallery(const QString& programFolder)
+    : pump(quietPump), prompts(quietPrompts), display(programFolder) {
+    state.programFolder = programFolder;
+    state.settings.saveFolder = QStringLiteral("/srv/pelmar/data");
+    state.settings.dmAddress = QStringLiteral("127.0.0.1");
+    state.settings.dmPort = QStringLiteral("1001");
+    state.settings.saveMethod = SaveBoth;
+    state.settings.jpegQuality = 80;
+    state.workFolder = state.settings.saveFolder;
+    imaging::setGrayRamp(state.palette);
+    display.DDSopen_sys();
+}
+
+QString Gallery::sampleRecord(int n) {
+    static const char* const judgements[] = {"OK", "OK", "OK", "NG"};
+    return QStringLiteral(
+               "12/07/2026 Mon. 10:%1:%2,V,0.%3,%4,0.0200,0.0010,PL-35F2,S26120700%5,"
+               "DM-7200,SATO,EC-500")
+        .arg(n / 60 % 60 + 10, 2, 10, QChar(u'0'))
+        .arg(n % 60, 2, 10, QChar(u'0'))
+        .arg(100 + n * 37 % 900, 4, 10, QChar(u'0'))
+        .arg(QLatin1String(judgements[n % 4]))
+        .arg(n, 2, 10, QChar(u'0'));
+}
+
+void Gallery::fillHistory(int n) {
+    state.history.clear();
+    for (int i = 1; i <= n; ++i) {
+        const QString name =
+            QStringLiteral("/srv/pelmar/data/20261207/A%1").arg(i, 3, 10, QChar(u'0'));
+        state.history.storeRecord(sampleRecord(i), name + QStringLiteral(".jpg"),
+                                  name + QStringLiteral(".bmp"));
+        state.history.commitRecord();
+    }
+}
+
+}  // namespace pelmar::screens

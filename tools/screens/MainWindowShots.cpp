@@ -1,0 +1,45 @@
+#include <QLineEdit>
+#include <vector>
+
+#include "app/Form1.h"
+#include "tools/screens/Gallery.h"
+
+namespace pelmar::screens {
+namespace {
+
+// A lens target in gray, as the DM's camera sees it.
+std::vector<std::uint8_t> lensImage(int width, int height) {
+    std::vector<std::uint8_t> plane(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int dx = x - width / 2 - 6, dy = y - height / 2 + 4;
+            const int r2 = dx * dx + dy * dy;
+            const bool ring = r2 > 150 * 150 && r2 < 156 * 156;
+            const bool cross =
+                (std::abs(dx) < 2 && std::abs(dy) < 40) || (std::abs(dy) < 2 && std::abs(dx) < 40);
+            plane[static_cast<std::size_t>(y) * width + x] =
+                ring || cross ? 230 : static_cast<std::uint8_t>(40 + (x + y) / 20);
+        }
+    }
+    return plane;
+}
+
+const AddShot form1(QStringLiteral("Form1"), [](Gallery& g) -> QWidget* {
+    g.fillHistory(12);
+    auto* form = new Form1(g.state, g.pump, g.prompts, g.display);
+    form->ShowSettings();
+    const std::vector<std::uint8_t> image = lensImage(640, 480);
+    form->showImage(image.data(), 640, 480);
+    form->drawEntryNumber(12);
+    form->RedrawResults();
+    int leave = 0;
+    form->DispMsg(QStringLiteral("起動"), leave);
+    for (const char* line : {"接続開始", "OPEN受信", "NONE受信", "BMPW受信", "DATW受信"}) {
+        leave = 1;
+        form->DispMsg(QString::fromUtf8(line), leave);
+    }
+    return form;
+});
+
+}  // namespace
+}  // namespace pelmar::screens

@@ -1,0 +1,45 @@
+// The gallery of ./dev screens: every window and dialog of the program, filled with sample data,
+// drawn offscreen with the real fonts and saved as OUT_DIR/<window>.png for people to look at.
+//   pelmar_screens OUT_DIR [NAME ...]
+#include <QApplication>
+#include <QDir>
+#include <QTranslator>
+#include <cstdio>
+
+#include "app/Japanese.h"
+#include "tools/screens/Gallery.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: pelmar_screens OUT_DIR [NAME ...]\n");
+        return 2;
+    }
+    QTranslator japanese;
+    pelmar::installJapanese(japanese);
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "pelmar_screens: cannot make %s\n", argv[1]);
+        return 1;
+    }
+    QStringList only;
+    for (int i = 2; i < argc; ++i) only.append(QString::fromLocal8Bit(argv[i]));
+
+    int failures = 0;
+    for (const pelmar::screens::Shot& shot : pelmar::screens::shots()) {
+        if (!only.isEmpty() && !only.contains(shot.name)) continue;
+        pelmar::screens::Gallery gallery(QString::fromLocal8Bit(PELMAR_BIN_DIR));
+        QWidget* window = shot.make(gallery);
+        window->show();
+        QApplication::processEvents();
+        const QString path = out.filePath(shot.name + QStringLiteral(".png"));
+        if (window->grab().save(path)) {
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+        } else {
+            std::fprintf(stderr, "pelmar_screens: cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+        delete window;
+    }
+    return failures == 0 ? 0 : 1;
+}
