@@ -116,9 +116,14 @@ void CommandLoop::dispatch() {
     }
     CommandLine command{context_.lineBuffer, context_.readPos};
     try {
-        handler->second(command);
-    } catch (const DialogCancelled&) {
-        exchange_.reply(kReplyRefused);
+        try {
+            handler->second(command);
+        } catch (const DialogCancelled&) {
+            exchange_.reply(kReplyRefused);
+        }
+    } catch (const ConnectionLost&) {
+        // The DM is gone in the middle of an exchange: the next turn finds the socket closed,
+        // says "切断", pauses and connects again.
     }
 }
 

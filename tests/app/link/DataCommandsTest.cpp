@@ -88,10 +88,41 @@ TEST_F(DataCommandsTest, DatwWithoutANameKeepsTheCurrentMeasurementName) {
     EXPECT_EQ(state.history.historyCount, 2);
 }
 
+TEST_F(DataCommandsTest, LinesShorterThanFourBytesWaitForTheirEndAcrossAPause) {
+    // "1," then a pause then "2": nothing is complete until four bytes or the CR are in.
+    socket.arrive("DATW,A010\r");
+    socket.arriveAt(pump.nowMs() + 5, "1,");
+    socket.arriveAt(pump.nowMs() + 60, "2\r");
+    socket.arriveAt(pump.nowMs() + 80, "XYDT,1\r");
+    socket.arriveAt(pump.nowMs() + 85, "5");
+    socket.arriveAt(pump.nowMs() + 140, ",6\r");
+    loop.turn();
+    loop.turn();
+    EXPECT_EQ(file(QStringLiteral("A010.csv")), QByteArray("1,2\r\n"));
+    EXPECT_EQ(file(QStringLiteral("A010_XY.csv")), QByteArray("5,6\r\n"));
+}
+
+TEST_F(DataCommandsTest, NoFileIsEverEmptyOrHiddenAndLongNamesAreCutToFit) {
+    exchange("DATW\r", {"nameless\r"});
+    EXPECT_EQ(file(QStringLiteral("_.csv")), QByteArray("nameless\r\n"));
+
+    // The longest file of a measurement, <name>_XY.csv, must fit 255 bytes.
+    const QByteArray fits(248, 'n');
+    exchange("DATW," + fits + "\r", {"fits\r"});
+    exchange("XYDT,1\r", {"1,2\r"});
+    EXPECT_EQ(file(QString::fromLatin1(fits + "_XY.csv")), QByteArray("1,2\r\n"));
+    exchange("DATW," + fits + "xyz\r", {"cut\r"});
+    exchange("XYDT,1\r", {"3,4\r"});
+    EXPECT_EQ(file(QString::fromLatin1(fits + ".csv")), QByteArray("cut\r\n"));
+    EXPECT_EQ(file(QString::fromLatin1(fits + "_XY.csv")), QByteArray("3,4\r\n"));
+    EXPECT_EQ(loop.state(), LinkState::Online);
+    EXPECT_EQ(socket.sent.count("0,\r"), 10);
+}
+
 TEST_F(DataCommandsTest, NamesFromTheDmNeverLeaveTheDayFolder) {
     exchange("DATW,../../x\r", {"up\r"});
     exchange("DATW,a\\b\r", {"back\r"});
-    EXPECT_EQ(file(QStringLiteral(".._.._x.csv")), QByteArray("up\r\n"));
+    EXPECT_EQ(file(QStringLiteral("_.._.._x.csv")), QByteArray("up\r\n"));
     EXPECT_EQ(file(QStringLiteral("a_b.csv")), QByteArray("back\r\n"));
     QDir root(dir.path());
     EXPECT_EQ(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -133,7 +164,7 @@ TEST_F(DataCommandsTest, ACountOutsideSixteenBitsIsRefusedWithoutReply) {
 
 TEST_F(DataCommandsTest, XydtBeforeAnyMeasurementGoesIntoTodaysFolder) {
     exchange("XYDT,1\r", {"7,8\r"});
-    EXPECT_EQ(file(QStringLiteral("_XY.csv")), QByteArray("7,8\r\n"));
+    EXPECT_EQ(file(QStringLiteral("__XY.csv")), QByteArray("7,8\r\n"));
     EXPECT_TRUE(state.loop.measurementFolder.isEmpty());
 }
 

@@ -50,6 +50,8 @@ TEST(TextFile, MissingFileAndUnwritableFileAreReported) {
 
 TEST(Cp932, UnmappableCharactersBecomeQuestionMarksAndBadBytesDoNotStopDecoding) {
     EXPECT_EQ(toCp932(QStringLiteral("a😀b")), QByteArray("a?b"));
+    EXPECT_EQ(toCp932(QStringLiteral("a😀")), QByteArray("a?")) << "a pair at the very end";
+    EXPECT_EQ(toCp932(QStringLiteral("😀")), QByteArray("?"));
     EXPECT_EQ(fromCp932(QByteArray("a\x82", 2)), QStringLiteral("a\uFFFD"));
     EXPECT_EQ(fromCp932(QByteArray("\xB1")), QStringLiteral("ｱ"));
 }
