@@ -6,6 +6,7 @@
 #include "app/ResultHistory.h"
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/LoopContext.h"
+#include "app/settings/SettingData.h"
 
 namespace pelmar {
 
@@ -24,6 +25,9 @@ struct ProgramState {
     imaging::ImageBuffers images;
     imaging::BmpHeader bmpHeader;
     imaging::Palette palette{};
+    // The DM's setting data in hand, and the file chosen for the current SETR exchange.
+    settings::SettingData settingData;
+    QString settingFilePath;
 };
 
 }  // namespace pelmar

@@ -13,11 +13,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Writes the lines in code page 932, each ended by CR LF, replacing the file. Throws FileError.
+// Where a line of a text file ends when it is read.
+enum class LineEnds {
+    crLfCrOrLf,  // CR LF, CR alone or LF alone
+    crLfOrCr,    // CR LF or CR alone; an LF alone stays in the line
+};
+
+// Writes the lines in code page 932, each ended by CR LF, replacing the file. The file is written
+// whole or not at all: the new text goes to a temporary file beside it that takes the old file's
+// place only once complete, so a full disk never leaves half a file. Throws FileError.
 void writeLines(const QString& path, const QStringList& lines);
 
-// Reads a code page 932 text file as lines; a line ends at CR LF, LF or CR. Nothing when the
+// Reads a code page 932 text file as lines; a last line without an end counts. Nothing when the
 // file cannot be opened or read.
-std::optional<QStringList> readLines(const QString& path);
+std::optional<QStringList> readLines(const QString& path, LineEnds ends = LineEnds::crLfCrOrLf);
 
 }  // namespace pelmar::text
