@@ -28,11 +28,7 @@ void writeLines(const QString& path, const QStringList& lines) {
     }
 }
 
-std::optional<QStringList> readLines(const QString& path, LineEnds ends) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+QStringList splitLines(const QByteArray& bytes, LineEnds ends) {
     const bool lfEnds = ends == LineEnds::crLfCrOrLf;
     QStringList lines;
     qsizetype start = 0;
@@ -45,6 +41,14 @@ std::optional<QStringList> readLines(const QString& path, LineEnds ends) {
     }
     if (start < bytes.size()) lines.append(fromCp932(bytes.mid(start)));
     return lines;
+}
+
+std::optional<QStringList> readLines(const QString& path, LineEnds ends) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return splitLines(bytes, ends);
 }
 
 }  // namespace pelmar::text

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,6 +24,9 @@ enum class LineEnds {
 // whole or not at all: the new text goes to a temporary file beside it that takes the old file's
 // place only once complete, so a full disk never leaves half a file. Throws FileError.
 void writeLines(const QString& path, const QStringList& lines);
+
+// Code page 932 text as lines; a last line without an end counts.
+QStringList splitLines(const QByteArray& bytes, LineEnds ends = LineEnds::crLfCrOrLf);
 
 // Reads a code page 932 text file as lines; a last line without an end counts. Nothing when the
 // file cannot be opened or read.
