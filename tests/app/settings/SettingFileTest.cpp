@@ -29,19 +29,17 @@ protected:
 };
 
 SettingData sample() {
-    SettingData data;
-    data.lensName = QStringLiteral("検査レンズ①");
-    data.measureMode = 4;
-    data.startTime = -3;
-    data.measureTime = 2147483647;
-    data.saveResult = 1;
-    data.traceDisplay = 0;
-    data.swingDisplay = 1;
-    data.okNgDisplay = 1;
-    data.scaleReflect = 0;
-    data.inspectImage = 128;
-    data.workerNames = {"SATO", "髙橋", "", "", "", "", "", "", "", "LAST"};
-    return data;
+    return {"検査レンズ①",
+            4,
+            -3,
+            2147483647,
+            1,
+            0,
+            1,
+            1,
+            0,
+            128,
+            {"SATO", "髙橋", "", "", "", "", "", "", "", "LAST"}};
 }
 
 TEST_F(SettingFileTest, TwelveCodePage932LinesReplaceTheFileAndReadBackEqual) {

@@ -12,27 +12,15 @@
 namespace pelmar::settings {
 namespace {
 
+// The record of the DM's documentation, without workers.
 SettingData lensA() {
-    SettingData data;
-    data.lensName = QStringLiteral("LENS-A");
-    data.measureMode = 4;
-    data.startTime = 3;
-    data.measureTime = 10;
-    data.saveResult = 1;
-    data.swingDisplay = 1;
-    data.okNgDisplay = 1;
-    data.inspectImage = 128;
-    return data;
+    return {"LENS-A", 4, 3, 10, 1, 0, 1, 1, 0, 128, {}};
 }
 
 TEST(SettingLines, RecordAndWorkerLinesInSignedBlankFormEachEndedByCr) {
-    SettingData negative = lensA();
-    negative.lensName.clear();
-    negative.startTime = -3;
-    negative.inspectImage = -1;
+    const SettingData negative{"", 4, -3, 10, 1, 0, 1, 1, 0, -1, {}};
     SettingData twoWorkers;
-    twoWorkers.workerNames[0] = QStringLiteral("A");
-    twoWorkers.workerNames[1] = QStringLiteral("B");
+    twoWorkers.workerNames = {"A", "B"};
 
     EXPECT_EQ(FormatRecordLine(lensA()), QStringLiteral("LENS-A, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r"));
     EXPECT_EQ(FormatRecordLine(negative), QStringLiteral(", 4,-3, 10, 1, 0, 1, 1, 0,-1,\r"));
@@ -41,21 +29,9 @@ TEST(SettingLines, RecordAndWorkerLinesInSignedBlankFormEachEndedByCr) {
 }
 
 TEST(SettingLines, RecordLineFromTheDm) {
-    SettingData full = lensA();
-    full.lensName = QStringLiteral("LENS-B");
-    full.measureMode = 1;
-    full.startTime = 5;
-    full.measureTime = 20;
-    full.saveResult = 0;
-    full.traceDisplay = 1;
-    full.swingDisplay = 0;
-    full.okNgDisplay = 1;
-    full.scaleReflect = 0;
-    full.inspectImage = -1;
-    SettingData clamped = full;
-    clamped.startTime = 2147483647;
-    clamped.measureTime = -2147483647 - 1;
-    clamped.saveResult = 2;  // 2.5, halves to even
+    const SettingData full{"LENS-B", 1, 5, 20, 0, 1, 0, 1, 0, -1, {}};
+    // Blanks around 2.5: halves to even.
+    const SettingData clamped{"LENS-B", 1, 2147483647, -2147483647 - 1, 2, 1, 0, 1, 0, -1, {}};
 
     const struct {
         const char* line;
@@ -64,7 +40,7 @@ TEST(SettingLines, RecordLineFromTheDm) {
         {"LENS-B,1,5,20,0,1,0,1,0,-1", full},
         {"LENS-B, 1 , 5,\t20, 0, 1, 0, 1, 0,-1,", full},
         {"LENS-B,1,5,20,0,1,0,1,0,-1,,junk,", full},
-        {"LENS-B,1,3000000000,-1e12,2.5,1,0,1,0,-1,", clamped},
+        {"LENS-B,1,3000000000,-1e12, 2.5 ,1,0,1,0,-1,", clamped},
     };
     for (const auto& c : accepted) {
         SettingData data;
@@ -73,14 +49,9 @@ TEST(SettingLines, RecordLineFromTheDm) {
     }
 
     // A failing piece leaves the fields before it replaced and the later ones as they were.
-    SettingData fourPieces = lensA();
-    fourPieces.lensName = QStringLiteral("LENS-B");
-    fourPieces.measureMode = 1;
-    fourPieces.startTime = 5;
-    fourPieces.measureTime = 20;
-    SettingData emptySwing = fourPieces;
-    emptySwing.saveResult = 0;
-    emptySwing.traceDisplay = 1;
+    // A failing piece leaves the fields before it replaced and the later ones as they were.
+    const SettingData fourPieces{"LENS-B", 1, 5, 20, 1, 0, 1, 1, 0, 128, {}};
+    const SettingData emptySwing{"LENS-B", 1, 5, 20, 0, 1, 1, 1, 0, 128, {}};
     const struct {
         const char* line;
         SettingData expected;
@@ -153,13 +124,7 @@ TEST(SettingLines, OptionButtonsShowEveryValueAndCollectOnlyTheCodes) {
 TEST(SettingLines, AFileThroughThePanelToTheDmAndBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lens.txt"));
-    SettingData stored = lensA();
-    stored.lensName = QStringLiteral("レンズ-A");
-    stored.measureMode = 0;
-    stored.saveResult = 2;
-    stored.inspectImage = 5;
-    stored.workerNames[0] = QStringLiteral("佐藤");
-    stored.workerNames[1] = QStringLiteral("SATO");
+    const SettingData stored{"レンズ-A", 0, 3, 10, 2, 0, 1, 1, 0, 5, {"佐藤", "SATO"}};
     ASSERT_FALSE(WriteSettingFile(path, stored));
 
     SettingData loaded;
