@@ -9,9 +9,10 @@ namespace pelmar::settings {
 
 // The two lines in which the setting data travels to and from the DM, each ended by a single CR.
 // The record line is the lens name and the nine numbers in the order of the file's second line,
-// each after a comma in signed-blank form, with a final comma: "LENS-A, 4, 3, 10, 1, 0, 1, 1, 0,
-// 128,". The worker line is the ten worker names, each followed by a comma. Names go as they
-// are: a comma inside one shifts the later fields for the receiver.
+// each after a comma in signed-blank form, with a final comma:
+//     LENS-A, 4, 3, 10, 1, 0, 1, 1, 0, 128,
+// The worker line is the ten worker names, each followed by a comma. Names go as they are: a
+// comma inside one shifts the later fields for the receiver.
 QString FormatRecordLine(const SettingData& data);
 QString FormatWorkerLine(const SettingData& data);
 

