@@ -133,7 +133,7 @@ void CommandLoop::run() {
         while (!stopping_) turn();
     } catch (const std::exception& error) {
         // The link stops here for the rest of the run; the inspector must see why.
-        status(QStringLiteral("通信停止（エラー: %1）").arg(QString::fromLocal8Bit(error.what())));
+        status(QStringLiteral("通信停止（エラー: %1）").arg(QString::fromUtf8(error.what())));
     }
 }
 

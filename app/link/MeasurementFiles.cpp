@@ -21,7 +21,7 @@ QString safeFileName(const QString& name) {
     }
     if (safe.isEmpty() || safe.startsWith(u'.')) safe.prepend(u'_');
     // Cut at whole characters, counting the bytes the file system stores (UTF-8 here).
-    const qsizetype room = kLongestFileName - kPointsSuffix.size();
+    const qsizetype room = kLongestFileName - kTemporarySuffixLength - kPointsSuffix.size();
     qsizetype bytes = 0;
     for (qsizetype i = 0; i < safe.size(); ++i) {
         const qsizetype width = safe[i].isHighSurrogate() && i + 1 < safe.size() ? 2 : 1;

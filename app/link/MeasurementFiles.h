@@ -22,11 +22,13 @@ QString makeDayFolder(const QString& saveFolder, FolderOps& folders);
 // A name from the DM made fit to be a file name inside the day folder, never empty or hidden:
 // path separators and the characters Windows forbids in names become "_", an empty name or one
 // that begins with a dot gets a leading "_", and a name too long for the file system is cut so
-// that its longest file ("_XY.csv" added) still fits one name's limit.
+// that its longest file ("_XY.csv" added) can still be written.
 QString safeFileName(const QString& name);
 
-// The most bytes a file name may have (Linux and Windows allow 255).
+// The most bytes a file name may have (Linux and Windows allow 255). A file is written whole or
+// not at all, through a temporary file beside it whose name adds ".XXXXXX": that name must fit.
 inline constexpr int kLongestFileName = 255;
+inline constexpr int kTemporarySuffixLength = 7;
 
 // A measurement's file: folder, separator, the name made safe, and the suffix (".csv",
 // "_XY.csv", ".bmp", ".jpg").

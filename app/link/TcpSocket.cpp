@@ -63,10 +63,10 @@ void TcpSocket::sendText(const QString& text) {
 
 void TcpSocket::sendBytes(QByteArrayView bytes) {
     if (socket_.state() != QAbstractSocket::ConnectedState) {
-        throw ConnectionLost("send on a socket that is not connected");
+        throw ConnectionLost("送信できません（接続がありません）");
     }
     if (socket_.write(bytes.data(), bytes.size()) != bytes.size()) {
-        const std::string reason = socket_.errorString().toStdString();
+        const std::string reason = "送信できません: " + socket_.errorString().toStdString();
         if (socket_.state() != QAbstractSocket::ConnectedState) throw ConnectionLost(reason);
         throw std::runtime_error(reason);
     }

@@ -106,8 +106,9 @@ TEST_F(DataCommandsTest, NoFileIsEverEmptyOrHiddenAndLongNamesAreCutToFit) {
     exchange("DATW\r", {"nameless\r"});
     EXPECT_EQ(file(QStringLiteral("_.csv")), QByteArray("nameless\r\n"));
 
-    // The longest file of a measurement, <name>_XY.csv, must fit 255 bytes.
-    const QByteArray fits(248, 'n');
+    // The longest file of a measurement, <name>_XY.csv, is written through a temporary file
+    // whose name adds ".XXXXXX"; that must fit 255 bytes.
+    const QByteArray fits(241, 'n');
     exchange("DATW," + fits + "\r", {"fits\r"});
     exchange("XYDT,1\r", {"1,2\r"});
     EXPECT_EQ(file(QString::fromLatin1(fits + "_XY.csv")), QByteArray("1,2\r\n"));
@@ -153,13 +154,30 @@ TEST_F(DataCommandsTest, AMissingPointEndsTheExchangeWithoutAFile) {
     EXPECT_FALSE(screen.tableButtonsEnabled);
 }
 
-TEST_F(DataCommandsTest, ACountOutsideSixteenBitsIsRefusedWithoutReply) {
-    exchange("XYDT,40000\r");
-    exchange("XYDT\r");
-    EXPECT_TRUE(socket.sent.isEmpty());
-    EXPECT_TRUE(screen.status.last().startsWith(QStringLiteral("XYDT点数不正")));
-    EXPECT_TRUE(screen.tableButtonsEnabled);
-    EXPECT_EQ(loop.state(), LinkState::Online);
+TEST_F(DataCommandsTest, TheCountIsASixteenBitNumberOrTheCommandIsRefused) {
+    exchange("DATW,A009\r", {kDataLine + "\r"});
+    const QByteArray before = "7,8\r\n";
+    exchange("XYDT,1\r", {"7,8\r"});
+    ASSERT_EQ(file(QStringLiteral("A009_XY.csv")), before);
+    const struct {
+        const char* line;
+        bool served;
+    } cases[] = {
+        {"XYDT,40000", false}, {"XYDT,32768", false}, {"XYDT,-32769", false}, {"XYDT", false},
+        {"XYDT,abc", false},   {"XYDT,-32768", true}, {"XYDT,-5", true},      {"XYDT,0", true},
+    };
+    for (const auto& c : cases) {
+        socket.sent.clear();
+        exchange(QByteArray(c.line) + "\r");
+        EXPECT_EQ(socket.sent, c.served ? QByteArray("0,\r") : QByteArray()) << c.line;
+        EXPECT_EQ(screen.status.last().startsWith(QStringLiteral("XYDT点数不正")), !c.served)
+            << c.line;
+        EXPECT_EQ(file(QStringLiteral("A009_XY.csv")), c.served ? QByteArray() : before)
+            << c.line << ": a refused count leaves the stored points alone";
+        EXPECT_TRUE(screen.tableButtonsEnabled) << c.line;
+        EXPECT_EQ(loop.state(), LinkState::Online) << c.line;
+        if (c.served) exchange("XYDT,1\r", {"7,8\r"});  // the points again for the next case
+    }
 }
 
 TEST_F(DataCommandsTest, XydtBeforeAnyMeasurementGoesIntoTodaysFolder) {

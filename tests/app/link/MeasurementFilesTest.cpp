@@ -6,7 +6,8 @@ namespace pelmar {
 namespace {
 
 TEST(SafeFileName, NeverLeavesTheFolderIsNeverEmptyOrHiddenAndAlwaysFits) {
-    const QString fits(248, u'n');  // 248 + "_XY.csv" = 255 bytes, the most one name may have
+    // 241 + "_XY.csv" + the temporary file's ".XXXXXX" = 255 bytes, the most one name may have.
+    const QString fits(241, u'n');
     const struct {
         QString name;
         QString safe;
@@ -22,8 +23,8 @@ TEST(SafeFileName, NeverLeavesTheFolderIsNeverEmptyOrHiddenAndAlwaysFits) {
         {fits, fits},
         {fits + u'x', fits},
         {QString(300, u'n'), fits},
-        // Cut at whole characters by their UTF-8 bytes: 82 three-byte characters are 246 bytes.
-        {QString(83, QChar(0x30A2)), QString(82, QChar(0x30A2))},
+        // Cut at whole characters by their UTF-8 bytes: 80 three-byte characters are 240 bytes.
+        {QString(81, QChar(0x30A2)), QString(80, QChar(0x30A2))},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(safeFileName(c.name), c.safe) << c.name.toStdString();
