@@ -1,7 +1,11 @@
 #include "app/logdata/LogReader.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QFile>
+#include <cerrno>
 #include <optional>
 
 #include "app/text/Cp932.h"
@@ -11,20 +15,26 @@ namespace {
 
 // The bytes of a file up to its first line end, or up to kMaxRecordBytes: never more of a large
 // file than that. Nothing when the file cannot be opened or read. The buffer is the caller's, to
-// be reused from file to file.
+// be reused from file to file. Plain open(2) and read(2): a file costs three system calls, where
+// QFile would add two status queries and a read to the end of the file.
 std::optional<QByteArrayView> readFirstLine(const QString& path, QByteArray& buffer) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
     buffer.resize(kMaxRecordBytes);
     qsizetype filled = 0;
+    bool failed = false;
     while (filled < kMaxRecordBytes) {
-        const qint64 got = file.read(buffer.data() + filled, kMaxRecordBytes - filled);
-        if (got < 0) return std::nullopt;
-        if (got == 0) break;
+        const ssize_t got =
+            ::read(fd, buffer.data() + filled, static_cast<std::size_t>(kMaxRecordBytes - filled));
+        if (got < 0 && errno == EINTR) continue;
+        failed = got < 0;
+        if (got <= 0) break;
         const QByteArrayView added(buffer.constData() + filled, got);
         filled += got;
         if (added.contains('\r') || added.contains('\n')) break;
     }
+    ::close(fd);
+    if (failed) return std::nullopt;
     return QByteArrayView(buffer.constData(), filled);
 }
 

@@ -4,14 +4,19 @@ namespace pelmar::logdata {
 namespace {
 
 // Characters, not UTF-16 units: "?" takes a character outside the basic plane whole.
-std::u32string lowerCharacters(const QString& text) {
-    return text.toLower().toStdU32String();
+char32_t characterAt(QStringView text, qsizetype i, qsizetype& width) {
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        width = 2;
+        return QChar::surrogateToUcs4(text[i], text[i + 1]);
+    }
+    width = 1;
+    return text[i].unicode();
 }
 
 }  // namespace
 
 NamePattern::NamePattern(const QString& pattern) {
-    const std::u32string p = lowerCharacters(pattern);
+    const std::u32string p = pattern.toLower().toStdU32String();
     for (std::size_t k = 0; k < p.size(); ++k) {
         Token token;
         switch (p[k]) {
@@ -74,23 +79,30 @@ bool NamePattern::Token::matches(char32_t c) const {
     return false;
 }
 
+bool NamePattern::matches(const QString& name) const {
+    return matchesLowerCase(name.toLower());
+}
+
 // Every token but "*" takes exactly one character, so a failed match only ever has to go back
 // to the last star and let it take one character more: no backtracking beyond that.
-bool NamePattern::matches(const QString& name) const {
-    const std::u32string s = lowerCharacters(name);
-    const std::size_t n = s.size(), m = tokens_.size();
-    std::size_t i = 0, j = 0;
-    std::size_t star = m, starFrom = 0;
+bool NamePattern::matchesLowerCase(QStringView name) const {
+    const qsizetype n = name.size();
+    const std::size_t m = tokens_.size();
+    qsizetype i = 0, starFrom = 0;
+    std::size_t j = 0, star = m;
     while (i < n) {
+        qsizetype width = 0;
+        const char32_t c = characterAt(name, i, width);
         if (j < m && tokens_[j].kind == Token::Star) {
             star = j++;
             starFrom = i;
-        } else if (j < m && tokens_[j].matches(s[i])) {
-            ++i;
+        } else if (j < m && tokens_[j].matches(c)) {
+            i += width;
             ++j;
         } else if (star < m) {
             j = star + 1;
-            i = ++starFrom;
+            characterAt(name, starFrom, width);
+            i = starFrom += width;
         } else {
             return false;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 namespace pelmar::logdata {
@@ -15,6 +16,8 @@ class NamePattern {
 public:
     explicit NamePattern(const QString& pattern);
     bool matches(const QString& name) const;
+    // For a caller that has the name in lower case already.
+    bool matchesLowerCase(QStringView name) const;
 
 private:
     struct Range {
