@@ -17,29 +17,29 @@ namespace pelmar::logdata {
 class LogTree {
 public:
     LogTree() { EXPECT_EQ(::chmod(QFile::encodeName(root()).constData(), 0755), 0); }
+    // Gives the locked paths back their permissions, so that the tree can be removed.
+    ~LogTree() {
+        for (const QString& p : locked_) ::chmod(QFile::encodeName(p).constData(), 0700);
+    }
     QString root() const { return dir_.path(); }
     QString path(const QString& relative) const { return dir_.filePath(relative); }
 
     // Writes a file, making its folders first.
-    QString write(const QString& relative, const QByteArray& bytes) const {
-        const QString p = path(relative);
-        EXPECT_TRUE(QDir().mkpath(QFileInfo(p).path()));
-        QFile f(p);
+    void write(const QString& relative, const QByteArray& bytes) const {
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(path(relative)).path()));
+        QFile f(path(relative));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
-        return p;
-    }
-    QString folder(const QString& relative) const {
-        EXPECT_TRUE(QDir().mkpath(path(relative)));
-        return path(relative);
     }
     // Takes every permission away from a file or folder.
-    void lock(const QString& relative) const {
-        EXPECT_EQ(::chmod(QFile::encodeName(path(relative)).constData(), 0), 0);
+    void lock(const QString& relative) {
+        locked_.append(path(relative));
+        EXPECT_EQ(::chmod(QFile::encodeName(locked_.last()).constData(), 0), 0);
     }
 
 private:
     QTemporaryDir dir_;
+    QStringList locked_;
 };
 
 // Runs the rest of a test as an ordinary user: root reads files and folders whatever their
