@@ -146,16 +146,16 @@ void Form1::buildTable(QWidget* central) {
     };
     const std::array<ColumnLayout, 12> table = {{
         {"lblNo", QStringLiteral("Ｎｏ．"), 36},
-        {"lblDate", QStringLiteral("日時"), 150},
-        {"lblMode", QStringLiteral("測定モード"), 86},
+        {"lblDate", QStringLiteral("日時"), 146},
+        {"lblMode", QStringLiteral("測定モード"), 100},
         {"lblKekka", QStringLiteral("測定結果 "), 64},
         {"lblOkNg", QStringLiteral("判定"), 40},
         {"lblKyoyou", QStringLiteral("許容値"), 60},
-        {"lblMemori", QStringLiteral("１目盛り"), 62},
-        {"lblLenz", QStringLiteral("レンズ名"), 84},
+        {"lblMemori", QStringLiteral("１目盛り"), 60},
+        {"lblLenz", QStringLiteral("レンズ名"), 80},
         {"lblSerial", QStringLiteral("シリアル"), 102},
         {"lblGsyoriki", QStringLiteral("画像処理"), 76},
-        {"lblWorker", QStringLiteral("作業者名"), 76},
+        {"lblWorker", QStringLiteral("作業者名"), 72},
         {"lblSokuteiki", QStringLiteral("偏芯測定器"), 82},
     }};
     using namespace layout;
