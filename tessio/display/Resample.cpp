@@ -64,6 +64,11 @@ TESSIO_EVERY_PIXEL void blendPairs(std::uint16_t* pairs, const std::uint16_t* fr
 // that by 8, which stays below 65536.
 TESSIO_EVERY_PIXEL void blendRows(const std::uint16_t* upper, const std::uint16_t* lower,
                                   std::uint16_t fraction, std::uint8_t* out, std::size_t count) {
+    if (fraction == 0) {
+        // The samples lie on the upper row: (u * 256) >> 16.
+        for (std::size_t k = 0; k < count; ++k) out[k] = static_cast<std::uint8_t>(upper[k] >> 8);
+        return;
+    }
     const auto rest = static_cast<std::uint16_t>(256 - fraction);
     for (std::size_t k = 0; k < count; ++k) {
         const auto high =
