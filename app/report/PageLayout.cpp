@@ -13,6 +13,16 @@ std::array<QString, kColumns> laterScreenHeadings() {
     return headings;
 }
 
+// Both printed pages share their columns but for the number cells' width.
+std::array<TableColumn, kColumns> printedColumns(int numberWidth) {
+    return {{{930, 2535, 960, 2535},
+             {3600, 720, 3600, numberWidth},
+             {4320, 2265, 4320, 2295},
+             {6600, 1275, 6600, 1275},
+             {7800, 1680, 7800, 1680},
+             {9495, 1320, 9480, 1335}}};
+}
+
 constexpr TwipRect kNoRect{0, 0, 0, 0};
 
 }  // namespace
@@ -100,6 +110,72 @@ const PageLayout& screenLaterPage() {
         .frameBottom = 10440,
         .columnRules = {2520, 3360, 5640, 7440, 9480},
         .firstRowRule = 1800,
+    };
+    return layout;
+}
+
+const PageLayout& printedFirstPage() {
+    static const PageLayout layout{
+        .width = 12030,
+        .height = 14175,
+        .pageIndicator = {9720, 360, 1215, 255},
+        .hasHeader = true,
+        .title = {4800, 810, 1755, 390},
+        .captions = {{{960, 1695, 1860, 315},
+                      {960, 2055, 1860, 315},
+                      {960, 2415, 1860, 315},
+                      {960, 2790, 1860, 315},
+                      {7560, 1695, 885, 315}}},
+        .values = {{{2970, 1695, 1875, 330},
+                    {2970, 2055, 1635, 315},
+                    {2970, 2415, 1635, 315},
+                    {2970, 2790, 1635, 330},
+                    {8400, 1695, 2400, 315},
+                    {7560, 2055, 3255, 315},
+                    {7560, 2415, 3255, 315}}},
+        .headings = kHeadings,
+        .headingTop = 3840,
+        .headingHeight = 375,
+        .columns = printedColumns(720),
+        .rows = 20,
+        .rowTop = 4320,
+        .rowPitch = 480,
+        .rowHeight = 255,
+        .frameLeft = 960,
+        .frameRight = 10800,
+        .frameTop = 3720,
+        .headingRule = 4200,
+        .frameBottom = 13800,
+        .columnRules = {3480, 4320, 6600, 7800, 9480},
+        .firstRowRule = 4680,
+    };
+    return layout;
+}
+
+const PageLayout& printedLaterPage() {
+    static const PageLayout layout{
+        .width = 12030,
+        .height = 14175,
+        .pageIndicator = {9720, 360, 1215, 255},
+        .hasHeader = false,
+        .title = kNoRect,
+        .captions = {},
+        .values = {},
+        .headings = kHeadings,
+        .headingTop = 1440,
+        .headingHeight = 375,
+        .columns = printedColumns(735),
+        .rows = 25,
+        .rowTop = 1920,
+        .rowPitch = 480,
+        .rowHeight = 255,
+        .frameLeft = 960,
+        .frameRight = 10800,
+        .frameTop = 1320,
+        .headingRule = 1800,
+        .frameBottom = 13800,
+        .columnRules = {3480, 4320, 6600, 7800, 9480},
+        .firstRowRule = 2280,
     };
     return layout;
 }

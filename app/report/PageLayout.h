@@ -26,7 +26,7 @@ constexpr int kCaptions = 5;  // 検査日, 温度：湿度, 測定器, 画像�
 constexpr int kHeaderValues = 7;
 
 // The fixed layout of one kind of report page: where every text goes and where the rules run,
-// in twips. The screen pages place their labels by it and draw its rules. Table cells
+// in twips. The screen pages place their labels by it, the printed pages draw by it. Table cells
 // and the title are centred, header cells left-aligned; every text hangs from the top of its box.
 struct PageLayout {
     int width;  // the page area
@@ -72,5 +72,8 @@ const std::array<QString, kCaptions>& captionTexts();
 // The screen pages: page 1 (frmSeiseki) and the later pages (frmSeiseki2).
 const PageLayout& screenFirstPage();
 const PageLayout& screenLaterPage();
+// The printed pages: page 1 and the later pages, on a 12030 x 14175 twip area.
+const PageLayout& printedFirstPage();
+const PageLayout& printedLaterPage();
 
 }  // namespace pelmar::report

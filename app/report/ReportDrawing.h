@@ -2,9 +2,14 @@
 
 #include <QFont>
 #include <QRectF>
+#include <QString>
+#include <optional>
+#include <vector>
 
 #include "app/report/PageLayout.h"
+#include "app/report/ReportPages.h"
 
+class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
 
@@ -35,5 +40,18 @@ QFont reportFont(double points);
 
 // The black rules of a page: the frame, the heading rule, the column rules and the row rules.
 void drawRules(QPainter& painter, const PageLayout& layout, const TwipScale& scale);
+
+// A whole printed page on white: title, page indicator, header block, headings, rows and rules,
+// at the resolution of the painter's device.
+void drawPage(QPainter& painter, const PageContent& page);
+
+// The pages onto a printer or a PDF writer, one device page each, A4 portrait whatever the
+// device's paper, drawn from its top-left corner. Nothing when all went out; otherwise why not.
+std::optional<QString> renderPages(QPagedPaintDevice& device,
+                                   const std::vector<PageContent>& pages);
+
+// The pages as a PDF file, written whole or not at all. Nothing when done; otherwise the path
+// and the reason.
+std::optional<QString> writeReportPdf(const QString& path, const std::vector<PageContent>& pages);
 
 }  // namespace pelmar::report

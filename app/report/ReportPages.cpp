@@ -73,4 +73,19 @@ std::vector<ReportRow> pageRows(const ResultHistory& history, int pageIndex,
     return rows;
 }
 
+std::vector<PageContent> printedPages(const ResultHistory& history, const ReportHeader& header) {
+    const int count = reportPageCount(listedCount(history));
+    std::vector<PageContent> pages;
+    for (int p = 0; p < count; ++p) {
+        PageContent page;
+        page.pageIndex = p;
+        page.pageCount = count;
+        if (p == 0) page.header = headerCells(history, header);
+        page.rows =
+            pageRows(history, p, p == 0 ? DateTimeColumn::Reformatted : DateTimeColumn::AsRecorded);
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
 }  // namespace pelmar::report

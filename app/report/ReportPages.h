@@ -35,6 +35,14 @@ struct ReportRow {
 // (the later printed pages).
 enum class DateTimeColumn { Reformatted, AsRecorded };
 
+// One page: index 0 is page 1.
+struct PageContent {
+    int pageIndex = 0;
+    int pageCount = 1;
+    HeaderCells header;  // page 1 only
+    std::vector<ReportRow> rows;
+};
+
 // How many history slots from 0 to historyCount - 1 are checked.
 int listedCount(const ResultHistory& history);
 // 1 page for up to 20 listed entries, then one more per 25, five at most.
@@ -55,5 +63,9 @@ QString inspectionDateText(const QString& dateTime);
 
 // The rows of a page as the history holds them now.
 std::vector<ReportRow> pageRows(const ResultHistory& history, int pageIndex, DateTimeColumn column);
+
+// Every page of the report as it is printed now: the page count and the listed entries taken
+// from the history at this moment, later pages with the date-time field as recorded.
+std::vector<PageContent> printedPages(const ResultHistory& history, const ReportHeader& header);
 
 }  // namespace pelmar::report

@@ -1,8 +1,12 @@
 #include "app/report/frmSeiseki.h"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
 
 #include "app/report/NameIni.h"
+#include "app/report/ReportDrawing.h"
+#include "app/report/ReportPrinter.h"
 
 namespace pelmar::report {
 namespace {
@@ -38,6 +42,7 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
                        const QString& nameIniPath, const QString& saveFolder, Prompts& prompts,
                        QWidget* parent)
     : ReportSheet(screenFirstPage(), parent),
+      openPrinter(defaultPrinter),
       header_(header),
       history_(history),
       nameIniPath_(nameIniPath),
@@ -71,9 +76,9 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
     BtnPrint = placeButton(QStringLiteral("BtnPrint"), QStringLiteral("印　刷"), 10980, 9840);
     BtnEnd = placeButton(QStringLiteral("BtnEnd"), QStringLiteral("終　了"), 10980, 10440);
     BtnAllDataSave->setEnabled(false);
-    BtnPrint->setEnabled(false);
     connect(BtnAllDataSave, &QPushButton::clicked, this, &frmSeiseki::BtnAllDataSave_Click);
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki::BtnNext_Click);
+    connect(BtnPrint, &QPushButton::clicked, this, &frmSeiseki::BtnPrint_Click);
     connect(BtnEnd, &QPushButton::clicked, this, &QWidget::close);
 
     load();
@@ -155,6 +160,43 @@ void frmSeiseki::BtnNext_Click() {
         connect(page, &frmSeiseki2::back, this, &QWidget::show);
         return page;
     });
+}
+
+// The printout reads the history as it is now, not as the screen pages show it.
+void frmSeiseki::BtnPrint_Click() {
+    BtnPrint->hide();
+    BtnEnd->hide();
+    const std::vector<PageContent> pages = printedPages(history_, header_);
+    reportPageCount = pages.front().pageCount;
+    std::unique_ptr<QPrinter> printer = openPrinter();
+    const std::optional<QString> failure =
+        printer ? printPages(*printer, pages)
+                : std::optional<QString>(QStringLiteral("既定のプリンタがありません。"));
+    if (failure) offerPdf(pages, *failure);
+    BtnPrint->show();
+    BtnEnd->show();
+}
+
+// A report that could not be printed can be kept as a PDF file of the same pages.
+void frmSeiseki::offerPdf(const std::vector<PageContent>& pages, const QString& why) {
+    const Prompts::Button answer = prompts_.message(
+        kProgramTitle,
+        QStringLiteral("検査成績書を印刷できませんでした。\n%1\nPDFファイルとして保存しますか？")
+            .arg(why),
+        Prompts::Icon::Warning, Prompts::Yes | Prompts::No);
+    if (answer != Prompts::Yes) return;
+    const QString proposed =
+        QDir(saveFolder_)
+            .filePath(QStringLiteral("検査成績書_%1.pdf")
+                          .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))));
+    const std::optional<QString> path =
+        prompts_.saveFile(proposed, QStringLiteral("PDFファイル(*.pdf)|*.pdf"));
+    if (!path) return;
+    if (const std::optional<QString> error = writeReportPdf(*path, pages)) {
+        prompts_.message(kProgramTitle,
+                         QStringLiteral("PDFファイルを書き込めません。\n%1").arg(*error),
+                         Prompts::Icon::Warning, Prompts::Ok);
+    }
 }
 
 void frmSeiseki::BtnAllDataSave_Click() {

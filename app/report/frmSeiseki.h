@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <array>
 #include <functional>
 #include <memory>
@@ -31,6 +32,10 @@ public:
     // is given: page 1 hides while the window made here is open and shows again once it closes.
     void setMergeDialog(std::function<QWidget*()> make);
 
+    // Where BtnPrint sends the report: the system's default printer, nothing when there is
+    // none. Tests put a printer of their own in its place.
+    std::function<std::unique_ptr<QPrinter>()> openPrinter;
+
     QLabel* Label1;
     std::array<QLabel*, kCaptions> lblName;
     std::array<QLabel*, kHeaderValues> lblNameData;
@@ -59,6 +64,8 @@ private:
     void load();
     void lblNameData_Click(int index);
     void BtnNext_Click();
+    void BtnPrint_Click();
+    void offerPdf(const std::vector<PageContent>& pages, const QString& why);
     void BtnAllDataSave_Click();
 
     ReportHeader& header_;

@@ -1,5 +1,8 @@
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 
+#include "app/report/ReportDrawing.h"
 #include "app/report/Temperture.h"
 #include "app/report/frmHizukeR.h"
 #include "app/report/frmNameInp.h"
@@ -25,6 +28,26 @@ void sampleReport(Gallery& g) {
 
 void type(QWidget* dialog, const char* box, const QString& text) {
     dialog->findChild<QLineEdit*>(QLatin1String(box))->setText(text);
+}
+
+// A printed page, drawn by the printing code into an A4 image at 150 dpi.
+QWidget* printedPage(Gallery& g, int pageIndex) {
+    sampleReport(g);
+    constexpr int kDpi = 150;
+    QImage paper(qRound(210 / 25.4 * kDpi), qRound(297 / 25.4 * kDpi), QImage::Format_RGB32);
+    paper.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    paper.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const auto pages = report::printedPages(g.state.history, g.state.reportHeader);
+    report::drawPage(painter, pages[static_cast<std::size_t>(pageIndex)]);
+    painter.end();
+    auto* label = new QLabel;
+    label->setPixmap(QPixmap::fromImage(paper));
+    label->setFixedSize(paper.size());
+    return label;
 }
 
 const AddShot page1(QStringLiteral("frmSeiseki"), [](Gallery& g) -> QWidget* {
@@ -57,6 +80,11 @@ const AddShot climate(QStringLiteral("Temperture"), [](Gallery& g) -> QWidget* {
     type(dialog, "txtHumidity", QStringLiteral("45"));
     return dialog;
 });
+
+const AddShot printed1(QStringLiteral("report-page1"),
+                       [](Gallery& g) -> QWidget* { return printedPage(g, 0); });
+const AddShot printed2(QStringLiteral("report-page2"),
+                       [](Gallery& g) -> QWidget* { return printedPage(g, 1); });
 
 }  // namespace
 }  // namespace pelmar::screens
