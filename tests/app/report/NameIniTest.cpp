@@ -36,16 +36,6 @@ TEST(NameIni, FirstStartCreatesTwoEmptyLinesAndTakesTheStartDate) {
     EXPECT_TRUE(rig.prompts.asked.isEmpty());
 }
 
-TEST(NameIni, StartReadsTheLinesOfAnExistingFile) {
-    fakes::StationRig rig;
-    writeBytes(QDir(rig.dir.path()).filePath(QStringLiteral("NAME.INI")),
-               text::toCp932(QStringLiteral("株式会社 髙橋光学\r\n第２工場\r\n")));
-    fakes::FakeScreen screen;
-    rig.build(screen).startUp();
-    EXPECT_EQ(rig.state.reportHeader.nameLine1, QStringLiteral("株式会社 髙橋光学"));
-    EXPECT_EQ(rig.state.reportHeader.nameLine2, QStringLiteral("第２工場"));
-}
-
 TEST(NameIni, AFileThatCannotBeMadeIsReportedAndStartGoesOn) {
     fakes::StationRig rig;
     ASSERT_TRUE(QDir(rig.dir.path()).mkdir(QStringLiteral("NAME.INI")));  // in the file's way
