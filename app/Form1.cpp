@@ -11,6 +11,8 @@
 
 #include "app/IniFile.h"
 #include "app/link/Folders.h"
+#include "app/report/NameIni.h"
+#include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
 
 namespace pelmar {
@@ -224,14 +226,15 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    // The save-location dialog, the report and the log reader come with their windows; until
-    // then their commands are shown but cannot be chosen.
-    for (QAction* pending : {mnu_SaveDir, cmdSeiseki, cmdLogRead}) pending->setEnabled(false);
+    // The save-location dialog and the log reader come with their windows; until then their
+    // commands are shown but cannot be chosen.
+    for (QAction* pending : {mnu_SaveDir, cmdLogRead}) pending->setEnabled(false);
 
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
+    connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -304,6 +307,24 @@ void Form1::cmdDataClear_Click() {
                          Prompts::Icon::Information, Prompts::Yes | Prompts::No) == Prompts::Yes) {
         ClearResults();
     }
+}
+
+report::frmSeiseki* Form1::seiseki() const {
+    return seiseki_.get();
+}
+
+// The report reads NAME.INI again, so edits made to it outside the program show; a file that
+// cannot be read leaves the lines in memory as they are.
+void Form1::cmdSeiseki_Click() {
+    report::LoadNameIni(state_.nameIniPath, state_.reportHeader);
+    hide();
+    seiseki_.open([this] {
+        auto* page1 =
+            new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
+                                   state_.settings.saveFolder, prompts_, this);
+        connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
+        return page1;
+    });
 }
 
 void Form1::ClearResults() {

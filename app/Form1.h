@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/ProgramState.h"
+#include "app/SingleInstance.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/EventPump.h"
@@ -18,6 +19,10 @@
 
 class QAction;
 class QGroupBox;
+
+namespace pelmar::report {
+class frmSeiseki;
+}
 
 namespace pelmar {
 
@@ -84,6 +89,9 @@ public:
     QAction* cmdDataClear;
     QAction* mnu_help;
 
+    // The inspection report's page 1 while it is open.
+    report::frmSeiseki* seiseki() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,12 +113,16 @@ private:
     void btnUp_Click();
     void btnDn_Click();
     void Check1_Click(int row);
+    void cmdSeiseki_Click();
 
     ProgramState& state_;
     EventPump& pump_;
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
+
+    // The windows the menu opens.
+    SingleInstance<report::frmSeiseki> seiseki_;
 };
 
 }  // namespace pelmar
