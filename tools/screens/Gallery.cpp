@@ -45,7 +45,9 @@ Gallery::Gallery(const QString& programFolder)
     state.settings.jpegQuality = 80;
     state.workFolder = state.settings.saveFolder;
     imaging::setGrayRamp(state.palette);
-    display.DDSopen_sys();
+    // Tessio's display state is the library's own, prepared once for every picture.
+    static const bool prepared = display.DDSopen_sys().has_value();
+    Q_UNUSED(prepared);
 }
 
 QString Gallery::sampleRecord(int n) {
@@ -57,7 +59,7 @@ QString Gallery::sampleRecord(int n) {
         .arg(n % 60, 2, 10, QChar(u'0'))
         .arg(100 + n * 37 % 900, 4, 10, QChar(u'0'))
         .arg(QLatin1String(judgements[n % 4]))
-        .arg(n, 2, 10, QChar(u'0'));
+        .arg(n, 5, 10, QChar(u'0'));
 }
 
 void Gallery::fillHistory(int n) {
