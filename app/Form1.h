@@ -15,6 +15,7 @@
 #include "app/link/EventPump.h"
 #include "app/link/Prompts.h"
 #include "app/link/Screen.h"
+#include "app/settings/SettingWindows.h"
 
 class QAction;
 class QGroupBox;
@@ -48,6 +49,9 @@ public:
     void drawEntryNumber(int number) override;
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
+
+    // The setting room's windows: the save location and, later, the setting-data dialogs.
+    settings::SettingWindows& settingWindows() { return settingWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -111,6 +115,7 @@ private:
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
+    settings::SettingWindows settingWindows_;
 };
 
 }  // namespace pelmar
