@@ -16,6 +16,8 @@ struct AppSettings {
     QString dmPort;
     std::int32_t saveMethod = SaveBitmap;
     std::int32_t jpegQuality = 80;
+
+    bool operator==(const AppSettings&) const = default;
 };
 
 // The built-in DM address: the DM's usual place on the station's private LAN. Every test and

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenuBar>
 #include <algorithm>
 #include <cstdlib>
@@ -48,40 +49,61 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
     setWindowTitle(kProgramTitle);
     buildControls();
     buildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 Form1::~Form1() = default;
 
+// The window's layout, in pixels at 96 dpi. It fits a 1024 x 768 station screen with its frame
+// and the task bar: the picture and the panel beside it on top, the result table below, their
+// right edges aligned.
+namespace layout {
+constexpr int kMargin = 4;
+constexpr int kPanelLeft = kMargin + imaging::PictureBox::kWidth + 8;
+constexpr int kRight = 1004;  // right edge of the panel and of the table
+constexpr int kPanelWidth = kRight - kPanelLeft;
+constexpr int kTableTop = kMargin + imaging::PictureBox::kHeight + 4;
+constexpr int kRowHeight = 20;
+constexpr int kClientWidth = kRight + kMargin;
+constexpr int kClientHeight = kTableTop + (ResultHistory::kRows + 1) * kRowHeight + kMargin;
+}  // namespace layout
+
 void Form1::buildControls() {
+    using namespace layout;
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    setFixedSize(1100, 800);
+    central->setFixedSize(kClientWidth, kClientHeight);
 
     Picture1 = named(new imaging::PictureBox(central), QStringLiteral("Picture1"));
-    Picture1->move(8, 8);
+    Picture1->move(kMargin, kMargin);
 
     Frame1 = named(new QGroupBox(QStringLiteral("接続状態"), central), QStringLiteral("Frame1"));
-    Frame1->setGeometry(668, 4, 424, 232);
+    Frame1->setGeometry(kPanelLeft, 2, kPanelWidth, 282);
     Label4 = named(new QLabel(Frame1), QStringLiteral("Label4"));
-    Label4->setGeometry(8, 20, 408, 204);
+    Label4->setGeometry(6, 20, kPanelWidth - 12, 256);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A long line (a loop-ending error with its reason) wraps inside the frame, so its time
+    // stamp stays in view.
+    Label4->setWordWrap(true);
 
+    const int x = kPanelLeft + 4;
     Label1 = named(new QLabel(QStringLiteral("DMアドレス"), central), QStringLiteral("Label1"));
-    Label1->setGeometry(672, 248, 96, 24);
+    Label1->setGeometry(x, 292, 90, 22);
     txtDMIP = named(new QLineEdit(central), QStringLiteral("txtDMIP"));
-    txtDMIP->setGeometry(772, 248, 160, 24);
+    txtDMIP->setGeometry(x + 94, 292, 150, 22);
     Label2 = named(new QLabel(QStringLiteral("DMポート"), central), QStringLiteral("Label2"));
-    Label2->setGeometry(672, 280, 96, 24);
+    Label2->setGeometry(x, 320, 90, 22);
     txtDMPort = named(new QLineEdit(central), QStringLiteral("txtDMPort"));
-    txtDMPort->setGeometry(772, 280, 80, 24);
+    txtDMPort->setGeometry(x + 94, 320, 80, 22);
 
     Label3 = named(new QLabel(QStringLiteral("現在の保存場所"), central), QStringLiteral("Label3"));
-    Label3->setGeometry(672, 316, 200, 20);
+    Label3->setGeometry(x, 348, 200, 20);
     lblSave = named(new QLabel(central), QStringLiteral("lblSave"));
-    lblSave->setGeometry(672, 338, 420, 44);
+    lblSave->setGeometry(x, 368, kRight - x, 40);
     lblSave->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblSave->setWordWrap(true);
     lblSave->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSave->setContentsMargins(3, 1, 3, 1);
 
     auto* group = new QButtonGroup(this);
     const std::array<QString, 3> captions = {QStringLiteral("Bitmap"), QStringLiteral("Jpeg"),
@@ -89,20 +111,26 @@ void Form1::buildControls() {
     for (int i = 0; i < 3; ++i) {
         Option1[i] =
             named(new QRadioButton(captions[i], central), QStringLiteral("Option1_%1").arg(i));
-        Option1[i]->setGeometry(672 + i * 84, 394, 80, 24);
+        Option1[i]->setGeometry(x + i * 72, 416, 70, 22);
         group->addButton(Option1[i], i);
     }
     connect(group, &QButtonGroup::idClicked, this, &Form1::Option1_Click);
 
     TxtJpgRat = named(new QLineEdit(central), QStringLiteral("TxtJpgRat"));
-    TxtJpgRat->setGeometry(924, 394, 48, 24);
+    TxtJpgRat->setGeometry(x + 220, 416, 44, 22);
     cmdJpgRat = named(new QPushButton(QStringLiteral("％"), central), QStringLiteral("cmdJpgRat"));
-    cmdJpgRat->setGeometry(976, 394, 32, 24);
+    cmdJpgRat->setGeometry(x + 268, 416, 32, 22);
     connect(cmdJpgRat, &QPushButton::clicked, this, &Form1::cmdJpgRat_Click);
 
     cmdEnd = named(new QPushButton(QStringLiteral("終了"), central), QStringLiteral("cmdEnd"));
-    cmdEnd->setGeometry(992, 440, 100, 40);
+    cmdEnd->setGeometry(kRight - 100, kTableTop - 44, 100, 40);
     connect(cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
+
+    // A screen reader names each text box by the caption beside it.
+    txtDMIP->setAccessibleName(Label1->text());
+    txtDMPort->setAccessibleName(Label2->text());
+    TxtJpgRat->setAccessibleName(QStringLiteral("Jpeg圧縮率"));
+    lblSave->setAccessibleName(Label3->text());
 
     buildTable(central);
 }
@@ -118,60 +146,64 @@ void Form1::buildTable(QWidget* central) {
         QString header;
         int width;
     };
-    const std::array<ColumnLayout, 12> layout = {{
-        {"lblNo", QStringLiteral("Ｎｏ．"), 44},
-        {"lblDate", QStringLiteral("日時"), 140},
-        {"lblMode", QStringLiteral("測定モード"), 104},
-        {"lblKekka", QStringLiteral("測定結果 "), 72},
-        {"lblOkNg", QStringLiteral("判定"), 44},
-        {"lblKyoyou", QStringLiteral("許容値"), 64},
-        {"lblMemori", QStringLiteral("１目盛り"), 64},
-        {"lblLenz", QStringLiteral("レンズ名"), 100},
-        {"lblSerial", QStringLiteral("シリアル"), 88},
-        {"lblGsyoriki", QStringLiteral("画像処理"), 84},
-        {"lblWorker", QStringLiteral("作業者名"), 84},
-        {"lblSokuteiki", QStringLiteral("偏芯測定器"), 96},
+    const std::array<ColumnLayout, 12> table = {{
+        {"lblNo", QStringLiteral("Ｎｏ．"), 36},
+        {"lblDate", QStringLiteral("日時"), 150},
+        {"lblMode", QStringLiteral("測定モード"), 86},
+        {"lblKekka", QStringLiteral("測定結果 "), 64},
+        {"lblOkNg", QStringLiteral("判定"), 40},
+        {"lblKyoyou", QStringLiteral("許容値"), 60},
+        {"lblMemori", QStringLiteral("１目盛り"), 62},
+        {"lblLenz", QStringLiteral("レンズ名"), 84},
+        {"lblSerial", QStringLiteral("シリアル"), 102},
+        {"lblGsyoriki", QStringLiteral("画像処理"), 76},
+        {"lblWorker", QStringLiteral("作業者名"), 76},
+        {"lblSokuteiki", QStringLiteral("偏芯測定器"), 82},
     }};
-    constexpr int kTop = 504;
-    constexpr int kRowHeight = 24;
+    using namespace layout;
     const auto columns = labelColumns();
-    int x = 8;
-    for (std::size_t c = 0; c < layout.size(); ++c) {
-        auto* header = new QLabel(layout[c].header, central);
-        header->setObjectName(QStringLiteral("%1Header").arg(QLatin1String(layout[c].name)));
-        header->setGeometry(x, kTop, layout[c].width - 2, kRowHeight - 2);
+    int x = kMargin;
+    const auto headerCell = [&](const QString& text, const QString& name, int width) {
+        auto* header = new QLabel(text, central);
+        header->setObjectName(name);
+        header->setGeometry(x, kTableTop, width - 2, kRowHeight - 2);
         header->setAlignment(Qt::AlignCenter);
         header->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    };
+    for (std::size_t c = 0; c < table.size(); ++c) {
+        headerCell(table[c].header, QStringLiteral("%1Header").arg(QLatin1String(table[c].name)),
+                   table[c].width);
         for (int r = 0; r < ResultHistory::kRows; ++r) {
             auto* cell = new QLabel(central);
-            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(layout[c].name)).arg(r));
-            cell->setGeometry(x, kTop + (r + 1) * kRowHeight, layout[c].width - 2, kRowHeight - 2);
+            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table[c].name)).arg(r));
+            cell->setGeometry(x, kTableTop + (r + 1) * kRowHeight, table[c].width - 2,
+                              kRowHeight - 2);
             cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            cell->setContentsMargins(3, 0, 3, 0);
             cell->setAutoFillBackground(true);
             cell->setBackgroundRole(QPalette::Base);
             cell->installEventFilter(this);
             (*columns[c])[static_cast<std::size_t>(r)] = cell;
         }
-        x += layout[c].width;
+        x += table[c].width;
     }
-    auto* checkHeader = new QLabel(QStringLiteral("チェック"), central);
-    checkHeader->setObjectName(QStringLiteral("Check1Header"));
-    checkHeader->setGeometry(x, kTop, 58, kRowHeight - 2);
-    checkHeader->setAlignment(Qt::AlignCenter);
-    checkHeader->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    constexpr int kCheckWidth = 50;
+    headerCell(QStringLiteral("チェック"), QStringLiteral("Check1Header"), kCheckWidth);
     for (int r = 0; r < ResultHistory::kRows; ++r) {
-        Check1[static_cast<std::size_t>(r)] =
-            named(new QCheckBox(central), QStringLiteral("Check1_%1").arg(r));
-        Check1[static_cast<std::size_t>(r)]->setGeometry(x + 20, kTop + (r + 1) * kRowHeight, 30,
-                                                         kRowHeight - 2);
-        connect(Check1[static_cast<std::size_t>(r)], &QCheckBox::clicked, this,
-                [this, r] { Check1_Click(r); });
+        QCheckBox*& box = Check1[static_cast<std::size_t>(r)];
+        box = named(new QCheckBox(central), QStringLiteral("Check1_%1").arg(r));
+        box->setGeometry(x + 17, kTableTop + (r + 1) * kRowHeight, 24, kRowHeight - 2);
+        box->setAccessibleName(QStringLiteral("チェック%1").arg(r + 1));
+        connect(box, &QCheckBox::clicked, this, [this, r] { Check1_Click(r); });
     }
-    const int buttonsTop = kTop + (ResultHistory::kRows + 1) * kRowHeight + 4;
+    // The scroll buttons stand beside the rows, at the table's right edge.
+    x += kCheckWidth + 2;
     btnUp = named(new QPushButton(QStringLiteral("▲"), central), QStringLiteral("btnUp"));
-    btnUp->setGeometry(x, buttonsTop, 28, 24);
+    btnUp->setGeometry(x, kTableTop + kRowHeight, kRight - x, 3 * kRowHeight);
     btnDn = named(new QPushButton(QStringLiteral("▼"), central), QStringLiteral("btnDn"));
-    btnDn->setGeometry(x + 30, buttonsTop, 28, 24);
+    btnDn->setGeometry(x, kTableTop + 6 * kRowHeight, kRight - x, 3 * kRowHeight - 2);
+    btnUp->setAccessibleName(QStringLiteral("上へ"));
+    btnDn->setAccessibleName(QStringLiteral("下へ"));
     connect(btnUp, &QPushButton::clicked, this, &Form1::btnUp_Click);
     connect(btnDn, &QPushButton::clicked, this, &Form1::btnDn_Click);
 }
@@ -373,7 +405,9 @@ void Form1::drawEntryNumber(int number) {
 
 void Form1::showImage(const std::uint8_t* plane, int width, int height) {
     HDC dc = Picture1->clearFor(width, height);
-    display_.DDSdisplay(dc, 0, 0, width, height, plane);
+    if (!display_.DDSdisplay(dc, 0, 0, width, height, plane)) {
+        Picture1->drawPlane(plane, width, height);
+    }
     Picture1->shown();
 }
 

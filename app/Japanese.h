@@ -5,8 +5,8 @@
 namespace pelmar {
 
 // Gives Qt's standard buttons and dialogs their Japanese texts (はい, いいえ, キャンセル) and
-// asks for the windows' font by its Japanese name. False when Qt's Japanese translation is
-// missing (the buttons then stay English).
+// Japanese dates, and asks for the windows' font by its Japanese name. False when Qt's Japanese
+// translation is missing (the buttons then stay English).
 bool installJapanese(QTranslator& translator);
 
 }  // namespace pelmar

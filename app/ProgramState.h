@@ -6,6 +6,7 @@
 #include "app/ResultHistory.h"
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/LoopContext.h"
+#include "app/settings/SettingData.h"
 
 namespace pelmar {
 
@@ -23,6 +24,9 @@ struct ProgramState {
     // The image in hand and the BMP writer's colour table.
     imaging::ImageBuffers images;
     imaging::Palette palette{};
+    // The DM's setting data in hand, and the file chosen for the current SETR exchange.
+    settings::SettingData settingData;
+    QString settingFilePath;
 };
 
 }  // namespace pelmar

@@ -3,18 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <memory>
 
 namespace pelmar {
 namespace {
-
-// "description|pattern" as Qt writes it: "description (pattern)". The program's descriptions
-// already end in their pattern ("BMPファイル(*.bmp)"), which Qt reads as it stands.
-QString qtFilter(const QString& filter) {
-    const QStringList parts = filter.split(u'|');
-    if (parts.size() < 2) return filter;
-    if (parts[0].endsWith(u'(' + parts[1] + u')')) return parts[0];
-    return QStringLiteral("%1 (%2)").arg(parts[0], parts[1]);
-}
 
 QMessageBox::Icon qtIcon(Prompts::Icon icon) {
     switch (icon) {
@@ -38,14 +31,31 @@ constexpr std::pair<Prompts::Button, QMessageBox::StandardButton> kButtons[] = {
 
 }  // namespace
 
+// "description|pattern" as Qt writes it: "description (pattern)". The program's descriptions
+// already end in their pattern ("BMPファイル(*.bmp)"), which Qt reads as it stands.
+QString qtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2) return filter;
+    if (parts[0].endsWith(u'(' + parts[1] + u')')) return parts[0];
+    return QStringLiteral("%1 (%2)").arg(parts[0], parts[1]);
+}
+
+QMessageBox* makeMessageBox(const QString& title, const QString& text, Prompts::Icon icon,
+                            Prompts::Buttons buttons, QWidget* parent) {
+    auto* box = new QMessageBox(qtIcon(icon), title.isEmpty() ? kProgramTitle : title, text,
+                                QMessageBox::NoButton, parent);
+    for (const auto& [ours, qt] : kButtons) {
+        // The system's own message boxes carry plain text buttons.
+        if (buttons.testFlag(ours)) box->addButton(qt)->setIcon(QIcon());
+    }
+    return box;
+}
+
 Prompts::Button QtPrompts::message(const QString& title, const QString& text, Icon icon,
                                    Buttons buttons) {
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? kProgramTitle : title, text,
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    for (const auto& [ours, qt] : kButtons) {
-        if (buttons.testFlag(ours)) box.addButton(qt);
-    }
-    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    std::unique_ptr<QMessageBox> box(
+        makeMessageBox(title, text, icon, buttons, QApplication::activeWindow()));
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box->exec());
     for (const auto& [ours, qt] : kButtons) {
         if (qt == pressed) return ours;
     }
@@ -57,14 +67,14 @@ Prompts::Button QtPrompts::message(const QString& title, const QString& text, Ic
 
 std::optional<QString> QtPrompts::openFile(const QString& initialFolder, const QString& filter) {
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                      initialFolder, qtFilter(filter));
+                                                      initialFolder, qtFileFilter(filter));
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
 
 std::optional<QString> QtPrompts::saveFile(const QString& initialPath, const QString& filter) {
     const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                      initialPath, qtFilter(filter));
+                                                      initialPath, qtFileFilter(filter));
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -31,8 +31,9 @@ void Station::startUp() {
 
     // Tessio's display state; its result does not matter, only whether the library is there.
     if (!display_.DDSopen_sys()) {
-        startupNotice_ = QStringLiteral("表示ライブラリ %1 を読み込めません（画像は保存のみ）")
-                             .arg(imaging::TessioLibrary::fileName());
+        startupNotice_ =
+            QStringLiteral("表示ライブラリ %1 を読み込めません（画像はPelmarが自分で表示します）")
+                .arg(imaging::TessioLibrary::fileName());
     }
 
     AppSettings& settings = state_.settings;

@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 #include <cstring>
+
+#include "app/text/SaveFile.h"
 
 namespace pelmar::imaging {
 
@@ -101,10 +102,6 @@ QByteArray encodePalette(const Palette& palette) {
     return out;
 }
 
-bool writeAll(QIODevice& device, const char* data, std::int64_t size) {
-    return device.write(data, size) == size;
-}
-
 }  // namespace
 
 bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, ImageBuffers& images,
@@ -148,21 +145,13 @@ bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, Ima
     header.biBitCount = gray ? 8 : 24;
     header.biSizeImage = static_cast<std::uint32_t>(*pixelBytes);
 
-    // A save file replaces the old one only when the new one is complete, so neither a tail of
-    // a longer older image nor a half-written file is ever left under the name.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // The old file is replaced only when the new one is complete, so neither a tail of a longer
+    // older image nor a half-written file is ever left under the name.
     const QByteArray headers = encodeHeaders(header);
-    if (!writeAll(file, headers.constData(), headers.size())) return false;
-    if (gray) {
-        const QByteArray table = encodePalette(palette);
-        if (!writeAll(file, table.constData(), table.size())) return false;
-    }
-    if (!writeAll(file, reinterpret_cast<const char*>(images.filePixels.data()), *pixelBytes)) {
-        return false;
-    }
-    return file.commit();
+    const QByteArray table = gray ? encodePalette(palette) : QByteArray();
+    const QByteArrayView pixels(reinterpret_cast<const char*>(images.filePixels.data()),
+                                static_cast<qsizetype>(*pixelBytes));
+    return text::saveWhole(path, {headers, table, pixels}).isEmpty();
 }
 
 bool readBmp(const QString& path, int& bytesPerPixel, int& width, int& height, ImageBuffers& images,

@@ -42,10 +42,10 @@ void ImageCommands::BMPW(CommandLine& command) {
     command.next(type);
     command.next(width);
     command.next(height);
-    command.next(name);
-    // A missing name stays empty rather than reusing the previous one, so no earlier image is
-    // written over; an empty name stores no file.
-    loop.measurementName = safeFileName(name);
+    // Without a name the image is shown but stored nowhere: the current measurement's files are
+    // not written over, and the name stays what it was for the results that follow.
+    const bool named = command.next(name);
+    if (named) loop.measurementName = safeFileName(name);
 
     // Any type but gray travels as three planes.
     const bool gray = type == 1;
@@ -72,14 +72,13 @@ void ImageCommands::BMPW(CommandLine& command) {
     exchange_.reply(kReplyOk);
 
     screen_.showImage(images_.plane1.data(), width, height);
-    storeImage(type, width, height);
+    if (named) storeImage(type, width, height);
     images_.release();
     screen_.enableTableButtons(true);
 }
 
 void ImageCommands::storeImage(int type, int width, int height) {
     const LoopContext& loop = exchange_.context();
-    if (loop.measurementName.isEmpty()) return;
     const auto path = [&](const QString& suffix) {
         return measurementFile(loop.measurementFolder, loop.measurementName, suffix,
                                folders_.separator());

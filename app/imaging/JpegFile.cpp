@@ -1,25 +1,26 @@
 #include "app/imaging/JpegFile.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "app/text/SaveFile.h"
 
 namespace pelmar::imaging {
 
 int writeJpeg(const QImage* image, const QString& path, int quality) {
     if (image == nullptr || image->isNull()) return JpegNoImage;
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return JpegWriteFailed;
-    QImageWriter writer(&file, "jpg");
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "jpg");
     writer.setQuality(std::min(quality, 100));
     // Baseline files are the form every JPEG reader understands.
     writer.setProgressiveScanWrite(false);
     writer.setOptimizedWrite(false);
     if (!writer.write(*image)) return JpegWriteFailed;
-    return file.commit() ? JpegOk : JpegWriteFailed;
+    return text::saveWhole(path, {encoded.data()}).isEmpty() ? JpegOk : JpegWriteFailed;
 }
 
 }  // namespace pelmar::imaging

@@ -54,6 +54,21 @@ HDC PictureBox::clearFor(int width, int height) {
     return dc_;
 }
 
+void PictureBox::drawPlane(const std::uint8_t* plane, int width, int height) {
+    // The display library's palette shows the boards' video range: below 16 as 16, above 240
+    // as 240.
+    const int rows = std::min(height, image_.height());
+    const int columns = std::min(width, image_.width());
+    for (int y = 0; y < rows; ++y) {
+        const std::uint8_t* from = plane + static_cast<std::ptrdiff_t>(y) * width;
+        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = 0; x < columns; ++x) {
+            const int level = std::clamp<int>(from[x], 16, 240);
+            to[x] = qRgb(level, level, level);
+        }
+    }
+}
+
 void PictureBox::shown() {
     extentImage_ = QImage();
     update();

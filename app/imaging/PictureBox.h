@@ -23,6 +23,9 @@ public:
     // Clears the picture for a new width × height image (the picture grows to hold a larger
     // one) and returns the device context that draws into it. Call shown() after drawing.
     HDC clearFor(int width, int height);
+    // Draws an 8-bit plane at the top left as the display library would, with its palette's
+    // levels: for when the library is not there. Call after clearFor().
+    void drawPlane(const std::uint8_t* plane, int width, int height);
     void shown();
 
     // Makes a picture loaded from a file the box's picture.

@@ -116,9 +116,14 @@ void CommandLoop::dispatch() {
     }
     CommandLine command{context_.lineBuffer, context_.readPos};
     try {
-        handler->second(command);
-    } catch (const DialogCancelled&) {
-        exchange_.reply(kReplyRefused);
+        try {
+            handler->second(command);
+        } catch (const DialogCancelled&) {
+            exchange_.reply(kReplyRefused);
+        }
+    } catch (const ConnectionLost&) {
+        // The DM is gone in the middle of an exchange: the next turn finds the socket closed,
+        // says "切断", pauses and connects again.
     }
 }
 
@@ -128,7 +133,7 @@ void CommandLoop::run() {
         while (!stopping_) turn();
     } catch (const std::exception& error) {
         // The link stops here for the rest of the run; the inspector must see why.
-        status(QStringLiteral("通信停止（エラー: %1）").arg(QString::fromLocal8Bit(error.what())));
+        status(QStringLiteral("通信停止（エラー: %1）").arg(QString::fromUtf8(error.what())));
     }
 }
 

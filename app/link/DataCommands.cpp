@@ -1,5 +1,6 @@
 #include "app/link/DataCommands.h"
 
+#include <cmath>
 #include <limits>
 
 #include "app/link/MeasurementFiles.h"
@@ -50,13 +51,13 @@ void DataCommands::XYDT(CommandLine& command) {
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("XYDT受信"));
 
-    // A count that is missing or not a 16-bit number cannot be served: it is refused without a
-    // reply, and the DM's exchange times out on its side.
+    // A count that is missing, not a number or not a 16-bit number cannot be served: it is
+    // refused without a reply, and the DM's exchange times out on its side.
     QString countText;
-    const bool hasCount = command.next(countText);
-    const double count = text::roundHalfEven(text::leadingNumber(countText));
-    if (!hasCount || count < std::numeric_limits<std::int16_t>::min() ||
-        count > std::numeric_limits<std::int16_t>::max()) {
+    command.next(countText);
+    const double count = text::roundHalfEven(text::leadingNumberIfAny(countText).value_or(NAN));
+    if (!(count >= std::numeric_limits<std::int16_t>::min() &&
+          count <= std::numeric_limits<std::int16_t>::max())) {
         appendStatus(screen_, QStringLiteral("XYDT点数不正（%1）").arg(countText));
         screen_.enableTableButtons(true);
         return;

@@ -19,13 +19,25 @@ QString safeFileName(const QString& name) {
     for (QChar& c : safe) {
         if (QStringView(u"\\/:*?\"<>|").contains(c)) c = u'_';
     }
-    if (!safe.isEmpty() && safe.count(u'.') == safe.size()) safe.prepend(u'_');
+    if (safe.isEmpty() || safe.startsWith(u'.')) safe.prepend(u'_');
+    // Cut at whole characters, counting the bytes the file system stores (UTF-8 here).
+    const qsizetype room = kLongestFileName - kTemporarySuffixLength - kPointsSuffix.size();
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < safe.size(); ++i) {
+        const qsizetype width = safe[i].isHighSurrogate() && i + 1 < safe.size() ? 2 : 1;
+        bytes += QStringView(safe).mid(i, width).toUtf8().size();
+        if (bytes > room) {
+            safe.truncate(i);
+            break;
+        }
+        i += width - 1;
+    }
     return safe;
 }
 
 QString measurementFile(const QString& folder, const QString& name, const QString& suffix,
                         QChar separator) {
-    return folder + separator + name + suffix;
+    return folder + separator + safeFileName(name) + suffix;
 }
 
 }  // namespace pelmar

@@ -19,11 +19,19 @@ QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator)
 
 QString makeDayFolder(const QString& saveFolder, FolderOps& folders);
 
-// A name from the DM made fit to be a file name inside the day folder: path separators and the
-// characters Windows forbids in names become "_", and a name of dots only gets a leading "_".
+// A name from the DM made fit to be a file name inside the day folder, never empty or hidden:
+// path separators and the characters Windows forbids in names become "_", an empty name or one
+// that begins with a dot gets a leading "_", and a name too long for the file system is cut so
+// that its longest file ("_XY.csv" added) can still be written.
 QString safeFileName(const QString& name);
 
-// A measurement's file: folder, separator, name and suffix (".csv", "_XY.csv", ".bmp", ".jpg").
+// The most bytes a file name may have (Linux and Windows allow 255). A file is written whole or
+// not at all, through a temporary file beside it whose name adds ".XXXXXX": that name must fit.
+inline constexpr int kLongestFileName = 255;
+inline constexpr int kTemporarySuffixLength = 7;
+
+// A measurement's file: folder, separator, the name made safe, and the suffix (".csv",
+// "_XY.csv", ".bmp", ".jpg").
 QString measurementFile(const QString& folder, const QString& name, const QString& suffix,
                         QChar separator);
 

@@ -3,11 +3,20 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <stdexcept>
 
 namespace pelmar {
 
+// A send on a connection that is gone (the DM closed it, or the network dropped it). It is a lost
+// link, never an unexpected error: the handler ends and the loop notices the closed socket.
+class ConnectionLost : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // The TCP client socket as the link needs it, and nothing more. Errors of close, connect and the
-// senders are thrown (std::runtime_error) to the caller.
+// senders are thrown (std::runtime_error) to the caller; a send without a connection throws
+// ConnectionLost.
 class Socket {
 public:
     // The socket control's state values the program distinguishes.

@@ -63,10 +63,12 @@ void TcpSocket::sendText(const QString& text) {
 
 void TcpSocket::sendBytes(QByteArrayView bytes) {
     if (socket_.state() != QAbstractSocket::ConnectedState) {
-        throw std::runtime_error("send on a socket that is not connected");
+        throw ConnectionLost("送信できません（接続がありません）");
     }
     if (socket_.write(bytes.data(), bytes.size()) != bytes.size()) {
-        throw std::runtime_error(socket_.errorString().toStdString());
+        const std::string reason = "送信できません: " + socket_.errorString().toStdString();
+        if (socket_.state() != QAbstractSocket::ConnectedState) throw ConnectionLost(reason);
+        throw std::runtime_error(reason);
     }
     socket_.flush();
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "app/text/Cp932.h"
+#include "app/text/SaveFile.h"
 
 namespace pelmar::text {
 
@@ -12,22 +13,19 @@ void writeLines(const QString& path, const QStringList& lines) {
         bytes += toCp932(line);
         bytes += "\r\n";
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        throw FileError(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+    const QString failure = saveWhole(path, {bytes});
+    if (!failure.isEmpty()) {
+        throw FileError(
+            QStringLiteral("ファイルに書き込めません: %1（%2）").arg(path, failure).toStdString());
     }
 }
 
-std::optional<QStringList> readLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+QStringList splitLines(const QByteArray& bytes, LineEnds ends) {
+    const bool lfEnds = ends == LineEnds::crLfCrOrLf;
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') {
+        if (bytes[i] == '\r' || (lfEnds && bytes[i] == '\n')) {
             lines.append(fromCp932(bytes.mid(start, i - start)));
             if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             start = i + 1;
@@ -35,6 +33,14 @@ std::optional<QStringList> readLines(const QString& path) {
     }
     if (start < bytes.size()) lines.append(fromCp932(bytes.mid(start)));
     return lines;
+}
+
+std::optional<QStringList> readLines(const QString& path, LineEnds ends) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return splitLines(bytes, ends);
 }
 
 }  // namespace pelmar::text

@@ -52,11 +52,18 @@ TEST_F(IniFileTest, ValuesAreTakenAsTheyStandUpToTheNextComma) {
 }
 
 TEST_F(IniFileTest, EmptyValuesKeepTheDefaultsAndAnEmptySaveFolderIsReported) {
-    write("1,,x\r\n10,,x\r\n12,,x\r\n");
-    EXPECT_EQ(load(), 1);
-    EXPECT_EQ(settings.saveFolder, QStringLiteral("/prog"));
-    EXPECT_EQ(settings.dmAddress, QStringLiteral("def"));
-    EXPECT_EQ(settings.saveMethod, 0);
+    // Each item alone with an empty value: only the save folder's is reported.
+    const struct {
+        const char* line;
+        int result;
+    } cases[] = {{"1,,x", 1}, {"10,,x", 0}, {"11,,x", 0}, {"12,,x", 0}, {"13,,x", 0}};
+    for (const auto& c : cases) {
+        write(QByteArray(c.line) + "\r\n");
+        EXPECT_EQ(load(), c.result) << c.line;
+        EXPECT_EQ(settings, (AppSettings{QStringLiteral("/prog"), QStringLiteral("def"),
+                                         QStringLiteral("1001"), 0, 80}))
+            << c.line;
+    }
 }
 
 TEST_F(IniFileTest, LettersInANumberItemFailButEarlierItemsStay) {

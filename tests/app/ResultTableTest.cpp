@@ -153,15 +153,40 @@ TEST_F(ResultTableTest, TheEntryNumberIsDrawnInGreenOverThePicture) {
     }
 }
 
-TEST_F(ResultTableTest, ClickingARowShowsItsStoredImage) {
+TEST_F(ResultTableTest, ClickingARowShowsItsStoredImageTheJpegFirst) {
     datw(1);
-    QImage stored(640, 480, QImage::Format_RGB32);
-    stored.fill(QColor(200, 100, 50));
-    ASSERT_TRUE(stored.save(state.history.entries[0].bitmapPath, "BMP"));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->lblLenz[0], &press);
-    EXPECT_EQ(form->Picture1->image().pixel(100, 100), QColor(200, 100, 50).rgb());
+    datw(2);
+    const auto store = [](const QString& path, const QColor& colour, const char* format) {
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(path, format));
+    };
+    store(state.history.entries[0].bitmapPath, QColor(200, 100, 50), "BMP");
+    store(state.history.entries[1].bitmapPath, QColor(200, 100, 50), "BMP");
+    store(state.history.entries[1].jpegPath, QColor(0, 0, 255), "JPG");
+    const auto click = [&](int row) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->lblLenz[static_cast<std::size_t>(row)], &press);
+        return QColor(form->Picture1->image().pixel(100, 100));
+    };
+    EXPECT_EQ(click(0).rgb(), QColor(200, 100, 50).rgb()) << "the bitmap when it is alone";
+    const QColor jpeg = click(1);
+    EXPECT_LT(jpeg.red(), 16) << "the JPEG when both exist";
+    EXPECT_GT(jpeg.blue(), 240);
+}
+
+TEST_F(ResultTableTest, ACheckClickAfterDataClearMarksTheEntryOfItsRow) {
+    for (int n = 1; n <= 10; ++n) datw(n);
+    ASSERT_EQ(state.history.historyTop, 2);
+    rig.prompts.answer = Prompts::Yes;
+    form->cmdDataClear->trigger();
+    for (int n = 1; n <= 3; ++n) datw(n);
+    form->Check1[1]->click();
+    EXPECT_EQ(state.history.entries[1].checked, 0);
+    EXPECT_EQ(state.history.entries[3].checked, 0) << "an emptied entry, untouched";
+    EXPECT_EQ(state.history.entries[0].checked, 1);
+    EXPECT_EQ(state.history.entries[2].checked, 1);
 }
 
 }  // namespace

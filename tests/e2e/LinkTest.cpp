@@ -2,6 +2,8 @@
 // reconnection, and the reconnection after a silent DM.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "PelmarRig.h"
 
 namespace {
@@ -40,6 +42,25 @@ TEST(Link, ASilentDmMakesPelmarReconnect) {
         "none\n");
     ASSERT_TRUE(outcome.finished) << outcome.transcript.toStdString();
     EXPECT_EQ(outcome.exitCode, 0) << outcome.transcript.toStdString();
+}
+
+TEST(Link, ADmThatGoesAwayInTheMiddleOfAnImageIsServedWhenItComesBack) {
+    PelmarRig rig;
+    // A DM restarted mid-image: after the first "0," it closes. Pelmar's "-1," five seconds
+    // later finds no connection; it must connect again and store the next image.
+    const auto outcome = rig.run(
+        "accept 30000\n"
+        "send \"BMPW,1,64,48,D001\"\n"
+        "expect \"0,\" 2000\n"
+        "drop\n"
+        "accept 30000\n"
+        "bmpw 1 64 48 D002\n"
+        "none\n");  // answered once the image is stored
+    ASSERT_TRUE(outcome.finished) << outcome.transcript.toStdString();
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.transcript.toStdString();
+    EXPECT_FALSE(rig.dayFile(QStringLiteral("D002.bmp")).isEmpty());
+    EXPECT_FALSE(QFile::exists(rig.dayFolder(QDate::currentDate()) + QStringLiteral("/D001.bmp")))
+        << "the broken one is not stored";
 }
 
 }  // namespace

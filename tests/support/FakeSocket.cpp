@@ -76,7 +76,7 @@ void FakeSocket::sendText(const QString& text) {
 }
 
 void FakeSocket::sendBytes(QByteArrayView bytes) {
-    if (state() != kConnected) throw std::runtime_error("send on a socket that is not connected");
+    if (state() != kConnected) throw ConnectionLost("send on a socket that is not connected");
     sends.append(bytes.toByteArray());
     sent += bytes.toByteArray();
 }

@@ -2,6 +2,9 @@
 #include <vector>
 
 #include "app/Form1.h"
+#include "app/QtPrompts.h"
+
+#include <QMessageBox>
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {
@@ -39,6 +42,19 @@ const AddShot form1(QStringLiteral("Form1"), [](Gallery& g) -> QWidget* {
         form->DispMsg(QString::fromUtf8(line), leave);
     }
     return form;
+});
+
+// Two of the main window's message boxes: one with an icon and two buttons, one without an icon.
+const AddShot exitBox(QStringLiteral("msgExit"), [](Gallery&) -> QWidget* {
+    return makeMessageBox(
+        QStringLiteral("終了確認"),
+        QStringLiteral("Ｐｅｌｍａｒを終了すると画像保存ができなくなります。よろしいですか？"),
+        Prompts::Icon::Information, Prompts::Yes | Prompts::No, nullptr);
+});
+
+const AddShot helpBox(QStringLiteral("msgHelp"), [](Gallery&) -> QWidget* {
+    return makeMessageBox(kProgramTitle, QStringLiteral("バージョン情報\n1.02.1"),
+                          Prompts::Icon::None, Prompts::Ok, nullptr);
 });
 
 }  // namespace

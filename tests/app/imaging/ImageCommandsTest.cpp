@@ -187,11 +187,19 @@ TEST_F(ImageCommandsTest, ImpossibleSizesAreRefusedAtOnceWithoutAllocating) {
     EXPECT_EQ(serve("NONE"), kOk);
 }
 
+TEST_F(ImageCommandsTest, TheLargestImageIsTakenAndAnyTypeButGrayIsThreePlanes) {
+    // 16384 x 16384 gray is exactly 256 MiB: accepted, so the plane is awaited.
+    EXPECT_EQ(serve("BMPW,1,16384,16384,BIG"), kOk + kFailed);
+    EXPECT_EQ(serve("BMPW,0,4,2,T0", {plane(4, 2, 1), plane(4, 2, 2), plane(4, 2, 3)}),
+              kOk + kOk + kOk + kOk);
+    EXPECT_EQ(fileBytes(dayFile(QStringLiteral("T0.bmp"))).size(), 54 + 24);
+}
+
 TEST_F(ImageCommandsTest, ImageNamesStayInsideTheDayFolder) {
     serve("BMPW,1,4,2,../../x", {plane(4, 2, 1)});
     serve("BMPW,1,4,2,a\\b", {plane(4, 2, 2)});
     serve("BMPW,1,4,2,..", {plane(4, 2, 3)});
-    EXPECT_EQ(dayFiles(), ".._.._x.bmp _...bmp a_b.bmp");
+    EXPECT_EQ(dayFiles(), "_...bmp _.._.._x.bmp a_b.bmp");
     EXPECT_EQ(entriesOf(dir.path()), "save");
     EXPECT_EQ(entriesOf(state.settings.saveFolder),
               QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString());
@@ -201,6 +209,8 @@ TEST_F(ImageCommandsTest, ALineWithoutANameStoresNothingAndOverwritesNothing) {
     const QByteArray first = plane(4, 2, 1);
     serve("BMPW,1,4,2,A001", {first});
     EXPECT_EQ(serve("BMPW,1,4,2", {plane(4, 2, 9)}), kOk + kOk);
+    EXPECT_EQ(screen.imagesShown, 2) << "it is shown";
+    EXPECT_EQ(state.loop.measurementName, QStringLiteral("A001")) << "for the results to come";
     EXPECT_EQ(dayFiles(), "A001.bmp");
     EXPECT_TRUE(fileBytes(dayFile(QStringLiteral("A001.bmp"))).mid(1078) == bottomUp(first, 4, 2));
 }

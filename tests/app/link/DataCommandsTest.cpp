@@ -88,10 +88,42 @@ TEST_F(DataCommandsTest, DatwWithoutANameKeepsTheCurrentMeasurementName) {
     EXPECT_EQ(state.history.historyCount, 2);
 }
 
+TEST_F(DataCommandsTest, LinesShorterThanFourBytesWaitForTheirEndAcrossAPause) {
+    // "1," then a pause then "2": nothing is complete until four bytes or the CR are in.
+    socket.arrive("DATW,A010\r");
+    socket.arriveAt(pump.nowMs() + 5, "1,");
+    socket.arriveAt(pump.nowMs() + 60, "2\r");
+    socket.arriveAt(pump.nowMs() + 80, "XYDT,1\r");
+    socket.arriveAt(pump.nowMs() + 85, "5");
+    socket.arriveAt(pump.nowMs() + 140, ",6\r");
+    loop.turn();
+    loop.turn();
+    EXPECT_EQ(file(QStringLiteral("A010.csv")), QByteArray("1,2\r\n"));
+    EXPECT_EQ(file(QStringLiteral("A010_XY.csv")), QByteArray("5,6\r\n"));
+}
+
+TEST_F(DataCommandsTest, NoFileIsEverEmptyOrHiddenAndLongNamesAreCutToFit) {
+    exchange("DATW\r", {"nameless\r"});
+    EXPECT_EQ(file(QStringLiteral("_.csv")), QByteArray("nameless\r\n"));
+
+    // The longest file of a measurement, <name>_XY.csv, is written through a temporary file
+    // whose name adds ".XXXXXX"; that must fit 255 bytes.
+    const QByteArray fits(241, 'n');
+    exchange("DATW," + fits + "\r", {"fits\r"});
+    exchange("XYDT,1\r", {"1,2\r"});
+    EXPECT_EQ(file(QString::fromLatin1(fits + "_XY.csv")), QByteArray("1,2\r\n"));
+    exchange("DATW," + fits + "xyz\r", {"cut\r"});
+    exchange("XYDT,1\r", {"3,4\r"});
+    EXPECT_EQ(file(QString::fromLatin1(fits + ".csv")), QByteArray("cut\r\n"));
+    EXPECT_EQ(file(QString::fromLatin1(fits + "_XY.csv")), QByteArray("3,4\r\n"));
+    EXPECT_EQ(loop.state(), LinkState::Online);
+    EXPECT_EQ(socket.sent.count("0,\r"), 10);
+}
+
 TEST_F(DataCommandsTest, NamesFromTheDmNeverLeaveTheDayFolder) {
     exchange("DATW,../../x\r", {"up\r"});
     exchange("DATW,a\\b\r", {"back\r"});
-    EXPECT_EQ(file(QStringLiteral(".._.._x.csv")), QByteArray("up\r\n"));
+    EXPECT_EQ(file(QStringLiteral("_.._.._x.csv")), QByteArray("up\r\n"));
     EXPECT_EQ(file(QStringLiteral("a_b.csv")), QByteArray("back\r\n"));
     QDir root(dir.path());
     EXPECT_EQ(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -122,18 +154,35 @@ TEST_F(DataCommandsTest, AMissingPointEndsTheExchangeWithoutAFile) {
     EXPECT_FALSE(screen.tableButtonsEnabled);
 }
 
-TEST_F(DataCommandsTest, ACountOutsideSixteenBitsIsRefusedWithoutReply) {
-    exchange("XYDT,40000\r");
-    exchange("XYDT\r");
-    EXPECT_TRUE(socket.sent.isEmpty());
-    EXPECT_TRUE(screen.status.last().startsWith(QStringLiteral("XYDT点数不正")));
-    EXPECT_TRUE(screen.tableButtonsEnabled);
-    EXPECT_EQ(loop.state(), LinkState::Online);
+TEST_F(DataCommandsTest, TheCountIsASixteenBitNumberOrTheCommandIsRefused) {
+    exchange("DATW,A009\r", {kDataLine + "\r"});
+    const QByteArray before = "7,8\r\n";
+    exchange("XYDT,1\r", {"7,8\r"});
+    ASSERT_EQ(file(QStringLiteral("A009_XY.csv")), before);
+    const struct {
+        const char* line;
+        bool served;
+    } cases[] = {
+        {"XYDT,40000", false}, {"XYDT,32768", false}, {"XYDT,-32769", false}, {"XYDT", false},
+        {"XYDT,abc", false},   {"XYDT,-32768", true}, {"XYDT,-5", true},      {"XYDT,0", true},
+    };
+    for (const auto& c : cases) {
+        socket.sent.clear();
+        exchange(QByteArray(c.line) + "\r");
+        EXPECT_EQ(socket.sent, c.served ? QByteArray("0,\r") : QByteArray()) << c.line;
+        EXPECT_EQ(screen.status.last().startsWith(QStringLiteral("XYDT点数不正")), !c.served)
+            << c.line;
+        EXPECT_EQ(file(QStringLiteral("A009_XY.csv")), c.served ? QByteArray() : before)
+            << c.line << ": a refused count leaves the stored points alone";
+        EXPECT_TRUE(screen.tableButtonsEnabled) << c.line;
+        EXPECT_EQ(loop.state(), LinkState::Online) << c.line;
+        if (c.served) exchange("XYDT,1\r", {"7,8\r"});  // the points again for the next case
+    }
 }
 
 TEST_F(DataCommandsTest, XydtBeforeAnyMeasurementGoesIntoTodaysFolder) {
     exchange("XYDT,1\r", {"7,8\r"});
-    EXPECT_EQ(file(QStringLiteral("_XY.csv")), QByteArray("7,8\r\n"));
+    EXPECT_EQ(file(QStringLiteral("__XY.csv")), QByteArray("7,8\r\n"));
     EXPECT_TRUE(state.loop.measurementFolder.isEmpty());
 }
 

@@ -5,14 +5,31 @@
 namespace pelmar {
 namespace {
 
-TEST(SafeFileName, SeparatorsAndForbiddenCharactersBecomeUnderscores) {
-    EXPECT_EQ(safeFileName(QStringLiteral("A001")), QStringLiteral("A001"));
-    EXPECT_EQ(safeFileName(QStringLiteral("../../x")), QStringLiteral(".._.._x"));
-    EXPECT_EQ(safeFileName(QStringLiteral("a\\b:c*d?e\"f<g>h|i")),
-              QStringLiteral("a_b_c_d_e_f_g_h_i"));
-    EXPECT_EQ(safeFileName(QStringLiteral("..")), QStringLiteral("_.."));
-    EXPECT_EQ(safeFileName(QStringLiteral(".")), QStringLiteral("_."));
-    EXPECT_EQ(safeFileName(QStringLiteral("a.b")), QStringLiteral("a.b"));
+TEST(SafeFileName, NeverLeavesTheFolderIsNeverEmptyOrHiddenAndAlwaysFits) {
+    // 241 + "_XY.csv" + the temporary file's ".XXXXXX" = 255 bytes, the most one name may have.
+    const QString fits(241, u'n');
+    const struct {
+        QString name;
+        QString safe;
+    } cases[] = {
+        {QStringLiteral("A001"), QStringLiteral("A001")},
+        {QStringLiteral("a.b"), QStringLiteral("a.b")},
+        {QStringLiteral("a\\b:c*d?e\"f<g>h|i"), QStringLiteral("a_b_c_d_e_f_g_h_i")},
+        {QStringLiteral("../../x"), QStringLiteral("_.._.._x")},
+        {QStringLiteral(".."), QStringLiteral("_..")},
+        {QStringLiteral("."), QStringLiteral("_.")},
+        {QStringLiteral(".hidden"), QStringLiteral("_.hidden")},
+        {QString(), QStringLiteral("_")},
+        {fits, fits},
+        {fits + u'x', fits},
+        {QString(300, u'n'), fits},
+        // Cut at whole characters by their UTF-8 bytes: 80 three-byte characters are 240 bytes.
+        {QString(81, QChar(0x30A2)), QString(80, QChar(0x30A2))},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(safeFileName(c.name), c.safe) << c.name.toStdString();
+        EXPECT_EQ(safeFileName(c.safe), c.safe) << "made safe once is safe";
+    }
 }
 
 TEST(DayFolder, IsTheSaveFolderAndTheDate) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "app/text/Cp932.h"
 #include "app/text/TextFile.h"
@@ -40,6 +44,7 @@ TEST(TextFile, ReadsLinesEndedByCrLfLfOrCrAndALastLineWithoutEnd) {
     f.write("a\r\nb\nc\rd");
     f.close();
     EXPECT_EQ(*readLines(path), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(*readLines(path, LineEnds::crLfOrCr), QStringList({"a", "b\nc", "d"}));
 }
 
 TEST(TextFile, MissingFileAndUnwritableFileAreReported) {
@@ -48,8 +53,49 @@ TEST(TextFile, MissingFileAndUnwritableFileAreReported) {
     EXPECT_THROW(writeLines(dir.filePath(QStringLiteral("no/such/folder.txt")), {"x"}), FileError);
 }
 
+// A disk that fills up in the middle of a write: the process may not grow a file beyond a few
+// bytes, so the write fails with the new text half out.
+class FullDisk {
+public:
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(TextFile, AWriteThatFillsTheDiskIsReportedAndLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PELMAR.INI"));
+    writeLines(path, {"old"});
+    {
+        FullDisk full;
+        try {
+            writeLines(path, {QString(64, u'n'), QString(64, u'n')});
+            ADD_FAILURE() << "the write was reported as done";
+        } catch (const FileError& error) {
+            EXPECT_NE(QString::fromUtf8(error.what()).indexOf(path), -1) << error.what();
+        }
+    }
+    EXPECT_EQ(fileBytes(path), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"PELMAR.INI"});
+}
+
 TEST(Cp932, UnmappableCharactersBecomeQuestionMarksAndBadBytesDoNotStopDecoding) {
     EXPECT_EQ(toCp932(QStringLiteral("a😀b")), QByteArray("a?b"));
+    EXPECT_EQ(toCp932(QStringLiteral("a😀")), QByteArray("a?")) << "a pair at the very end";
+    EXPECT_EQ(toCp932(QStringLiteral("😀")), QByteArray("?"));
     EXPECT_EQ(fromCp932(QByteArray("a\x82", 2)), QStringLiteral("a\uFFFD"));
     EXPECT_EQ(fromCp932(QByteArray("\xB1")), QStringLiteral("ｱ"));
 }
