@@ -44,7 +44,9 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
       state_(state),
       pump_(pump),
       prompts_(prompts),
-      display_(display) {
+      display_(display),
+      settingWindows_(*this, state.settings.saveFolder, prompts,
+                      [this] { lblSave->setText(state_.settings.saveFolder); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
@@ -226,10 +228,10 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    // The save-location dialog and the log reader come with their windows; until then their
-    // commands are shown but cannot be chosen.
-    for (QAction* pending : {mnu_SaveDir, cmdLogRead}) pending->setEnabled(false);
+    // The log reader comes with its window; until then its command is shown but cannot be chosen.
+    cmdLogRead->setEnabled(false);
 
+    connect(mnu_SaveDir, &QAction::triggered, this, [this] { settingWindows_.openSaveLocation(); });
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);

@@ -16,6 +16,7 @@
 #include "app/link/EventPump.h"
 #include "app/link/Prompts.h"
 #include "app/link/Screen.h"
+#include "app/settings/SettingWindows.h"
 
 class QAction;
 class QGroupBox;
@@ -53,6 +54,9 @@ public:
     void drawEntryNumber(int number) override;
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
+
+    // The setting room's windows: the save location and, later, the setting-data dialogs.
+    settings::SettingWindows& settingWindows() { return settingWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -123,6 +127,7 @@ private:
 
     // The windows the menu opens.
     SingleInstance<report::frmSeiseki> seiseki_;
+    settings::SettingWindows settingWindows_;
 };
 
 }  // namespace pelmar

@@ -1,0 +1,42 @@
+#include "app/settings/FolderMaking.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/link/Folders.h"
+
+namespace pelmar::settings {
+namespace {
+
+// Why the folder is not there: the deepest part of its path that exists tells.
+QString reason(const QString& folder) {
+    QString path = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+    for (;;) {
+        const QFileInfo here(path);
+        if (here.exists() && !here.isDir()) {
+            return QStringLiteral("同じ名前のファイル %1 があります").arg(here.filePath());
+        }
+        if (here.isDir()) {
+            return here.isWritable()
+                       ? QStringLiteral("作成できませんでした")
+                       : QStringLiteral("%1 に書き込む権限がありません").arg(here.filePath());
+        }
+        const QString up = here.path();
+        if (up == path) return QStringLiteral("その場所がありません");
+        path = up;
+    }
+}
+
+}  // namespace
+
+std::optional<QString> makeFolderProblem(const QString& folder, FolderOps& ops) {
+    try {
+        MakeFolderPath(folder, ops);
+    } catch (const FolderError&) {
+        // The message below names the folder asked for and the reason.
+    }
+    if (ops.exists(folder)) return std::nullopt;
+    return QStringLiteral("フォルダ %1 を作成できません（%2）。").arg(folder, reason(folder));
+}
+
+}  // namespace pelmar::settings

@@ -1,0 +1,53 @@
+#include "app/settings/frmSaveFolder.h"
+
+#include <QCloseEvent>
+
+#include "app/settings/FolderMaking.h"
+#include "ui_frmSaveFolder.h"
+
+namespace pelmar::settings {
+
+frmSaveFolder::frmSaveFolder(QString& saveFolder, FolderOps& folders, Prompts& prompts)
+    : ui_(std::make_unique<Ui::frmSaveFolder>()),
+      saveFolder_(saveFolder),
+      folders_(folders),
+      prompts_(prompts) {
+    ui_->setupUi(this);
+    Text1 = ui_->Text1;
+    btnMakeFolder = ui_->btnMakeFolder;
+    btnReferFolder = ui_->btnReferFolder;
+    btnCancel = ui_->btnCancel;
+    Text1->setText(saveFolder_);
+    connect(btnMakeFolder, &QPushButton::clicked, this, &frmSaveFolder::btnMakeFolder_Click);
+    connect(btnReferFolder, &QPushButton::clicked, this, [this] {
+        picking_ = true;
+        close();
+    });
+    connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+frmSaveFolder::~frmSaveFolder() = default;
+
+// A folder that cannot be made leaves the save folder as it was and the dialog open, so that
+// the inspector can correct it.
+void frmSaveFolder::btnMakeFolder_Click() {
+    const QString folder = Text1->text();
+    if (const auto problem = makeFolderProblem(folder, folders_)) {
+        prompts_.message(QString(), *problem, Prompts::Icon::Warning, Prompts::Ok);
+        return;
+    }
+    saveFolder_ = folder;
+    emit saveFolderChanged();
+    close();
+}
+
+void frmSaveFolder::closeEvent(QCloseEvent* event) {
+    if (picking_) {
+        emit pickFolder();
+    } else {
+        emit closed();
+    }
+    event->accept();
+}
+
+}  // namespace pelmar::settings

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "app/link/FolderOps.h"
+#include "app/link/Prompts.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class frmSaveFolder;
+}
+
+namespace pelmar::settings {
+
+// The save-location dialog (caption "保存場所の設定"), opened from the main window's "保存場所"
+// while the main window hides. "作成" makes the typed folder the save folder and creates it;
+// "参照" gives way to the folder picker frmFile; "キャンセル" changes nothing. The configuration
+// file is not written here.
+class frmSaveFolder : public QWidget {
+    Q_OBJECT
+public:
+    frmSaveFolder(QString& saveFolder, FolderOps& folders, Prompts& prompts);
+    ~frmSaveFolder() override;
+
+    QLineEdit* Text1;
+    QPushButton* btnMakeFolder;
+    QPushButton* btnReferFolder;
+    QPushButton* btnCancel;
+
+signals:
+    void saveFolderChanged();
+    // "参照": the dialog has closed and the picker is to open in its place.
+    void pickFolder();
+    // Closed any other way: the main window comes back.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void btnMakeFolder_Click();
+
+    std::unique_ptr<Ui::frmSaveFolder> ui_;
+    QString& saveFolder_;
+    FolderOps& folders_;
+    Prompts& prompts_;
+    bool picking_ = false;
+};
+
+}  // namespace pelmar::settings

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include "app/settings/FolderPicker.h"
+#include "tests/app/settings/FakeVolumes.h"
+#include "tests/support/FakePrompts.h"
+#include "tests/support/PrintQString.h"
+
+namespace pelmar::settings {
+namespace {
+
+// Two folders standing in for two volumes, each with a few folders, and the process's current
+// folder on the first.
+class FolderPickerTest : public ::testing::Test {
+protected:
+    FolderPickerTest() {
+        for (const char* sub : {"a", "a/inner", "b", "c"}) QDir(first.path()).mkpath(sub);
+        QDir(second.path()).mkpath(QStringLiteral("x"));
+        volumes.volumes = {{first.path(), QStringLiteral("DATA")}, {second.path(), QString()}};
+        QDir::setCurrent(first.path());
+    }
+    ~FolderPickerTest() override { QDir::setCurrent(startFolder); }
+
+    QString in(const QTemporaryDir& volume, const char* sub) const {
+        return QDir(volume.path()).filePath(QString::fromLatin1(sub));
+    }
+    // The tree loads its folders in the background: wait until this one's are there.
+    static void waitLoaded(FolderPicker& picker, const QString& folder, int count) {
+        QFileSystemModel& model = picker.lists().model();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return model.rowCount(model.index(folder)) == count; }, 5000))
+            << folder.toStdString();
+    }
+    static QModelIndex row(FolderPicker& picker, const QString& folder) {
+        auto* tree = static_cast<QAbstractProxyModel*>(picker.Dir1->model());
+        return tree->mapFromSource(picker.lists().model().index(folder));
+    }
+
+    const QString startFolder = QDir::currentPath();
+    QTemporaryDir first;
+    QTemporaryDir second;
+    fakes::FakeVolumes volumes;
+    fakes::FakePrompts prompts;
+};
+
+TEST_F(FolderPickerTest, OpenTakesTheFolderEnteredLastNotTheOneHighlighted) {
+    QString saveFolder = QStringLiteral("/old");
+    frmFile picker(saveFolder, volumes, prompts);
+    QSignalSpy closed(&picker, &frmFile::closed);
+    picker.show();
+    EXPECT_EQ(picker.Drive1->currentText(), first.path() + QStringLiteral(" [DATA]"));
+    EXPECT_EQ(picker.lists().openFolder(), first.path());
+    waitLoaded(picker, first.path(), 3);
+
+    picker.Dir1->setFocus();
+    picker.Dir1->setCurrentIndex(row(picker, in(first, "a")));
+    QTest::keyClick(picker.Dir1, Qt::Key_Return);
+    EXPECT_EQ(picker.lblOpenFolder->text(), in(first, "a"));
+    waitLoaded(picker, in(first, "a"), 1);
+
+    const QRect cell = picker.Dir1->visualRect(row(picker, in(first, "b")));
+    // A double-click as the window system delivers it: a click, then the second press.
+    QTest::mouseClick(picker.Dir1->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(picker.Dir1->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(picker.lists().openFolder(), in(first, "b"));
+
+    QTest::keyClick(picker.Dir1, Qt::Key_Down);  // c is highlighted, b stays open
+    EXPECT_EQ(picker.Dir1->currentIndex(), row(picker, in(first, "c")));
+    picker.cmdOpen->click();
+    EXPECT_EQ(saveFolder, in(first, "b"));
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(picker.isVisible());
+}
+
+TEST_F(FolderPickerTest, ThePickerOfADialogReturnsToThatDialogOnly) {
+    struct Opener {
+        QWidget window;
+        QLineEdit* Text1 = new QLineEdit(QStringLiteral("before"), &window);
+    } merge, save;
+    frmFile1 fromSave(save.window, *save.Text1, volumes, prompts);
+    fromSave.show();
+    fromSave.lists().enterFolder(in(first, "a/inner"));
+    fromSave.cmdOpen->click();
+    EXPECT_EQ(save.Text1->text(), in(first, "a/inner"));
+    EXPECT_TRUE(save.window.isVisible());
+    EXPECT_EQ(merge.Text1->text(), QStringLiteral("before"));
+    EXPECT_FALSE(merge.window.isVisible());
+
+    frmFile1 fromMerge(merge.window, *merge.Text1, volumes, prompts);
+    fromMerge.show();
+    fromMerge.lists().enterFolder(in(first, "c"));
+    fromMerge.close();  // the window frame cancels like "キャンセル"
+    EXPECT_EQ(merge.Text1->text(), QStringLiteral("before"));
+    EXPECT_TRUE(merge.window.isVisible());
+}
+
+TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
+    QString saveFolder;
+    frmFile picker(saveFolder, volumes, prompts);
+    picker.show();
+    picker.lists().enterFolder(in(first, "a"));
+
+    // Two failed checks: Retry asks again, Cancel leaves the tree where it was while the drive
+    // list shows the chosen volume.
+    volumes.failuresLeft[second.path()] = 2;
+    prompts.answers = {Prompts::Retry, Prompts::Cancel};
+    picker.Drive1->setFocus();
+    QTest::keyClick(picker.Drive1, Qt::Key_Down);
+    ASSERT_EQ(prompts.asked.size(), 2);
+    for (const auto& asked : prompts.asked) {
+        EXPECT_EQ(asked.title, QStringLiteral("Change Drive"));
+        EXPECT_EQ(asked.text, QStringLiteral("It cannot access the drive. "));
+        EXPECT_EQ(asked.buttons, Prompts::Retry | Prompts::Cancel);
+    }
+    EXPECT_EQ(picker.Drive1->currentIndex(), 1);
+    EXPECT_EQ(picker.lblOpenFolder->text(), in(first, "a"));
+    EXPECT_EQ(picker.Dir1->currentIndex(), row(picker, in(first, "a")));
+
+    // Readable after one Retry: the tree opens at the volume's root, the current folder lying
+    // on the other volume.
+    volumes.failuresLeft[second.path()] = 1;
+    prompts.answers = {Prompts::Retry};
+    picker.lists().changeDrive(1);
+    EXPECT_EQ(prompts.asked.size(), 3);
+    EXPECT_EQ(picker.lists().openFolder(), second.path());
+    waitLoaded(picker, second.path(), 1);
+    EXPECT_TRUE(row(picker, in(second, "x")).isValid());
+    EXPECT_FALSE(row(picker, in(first, "a")).isValid()) << "nothing of the other volume shows";
+
+    picker.cmdOpen->click();
+    EXPECT_EQ(saveFolder, second.path());
+}
+
+TEST(DataVolumesTest, TheRootFirstThenRealFileSystemsByMountPoint) {
+    const auto mount = [](const char* root, const char* device, const char* type, bool ready = true,
+                          bool readable = true, bool isFolder = true) {
+        return Mount{QString::fromLatin1(root),
+                     QString::fromLatin1(device),
+                     QString::fromLatin1(type),
+                     QString(),
+                     ready,
+                     readable,
+                     isFolder};
+    };
+    const std::vector<Volume> volumes = dataVolumes({
+        mount("/proc", "proc", "proc"),
+        mount("/media/usb", "/dev/sdb1", "vfat"),
+        mount("/dev/shm", "tmpfs", "tmpfs"),
+        mount("/", "overlay", "overlay"),
+        mount("/mnt/sandboxing/tools", "tools", "tmpfs"),
+        mount("/etc/hosts", "/dev/vda", "ext4", true, true, false),
+        mount("/snap/core/1", "/dev/loop3", "squashfs"),
+        mount("/media/cd", "/dev/sr0", "iso9660", false),
+        mount("/media/locked", "/dev/sdc1", "ext4", true, false),
+        mount("/srv/share", "server:/export", "nfs4"),
+        mount("/data", "/dev/sda2", "ext4"),
+        mount("/data", "/dev/sda2", "ext4"),
+    });
+    QStringList roots;
+    for (const Volume& volume : volumes) roots.append(volume.root);
+    EXPECT_EQ(roots, QStringList({"/", "/data", "/media/usb", "/srv/share"}));
+    EXPECT_EQ(volumeOf(volumes, QStringLiteral("/media/usb/day"))->root, "/media/usb");
+    EXPECT_EQ(volumeOf(volumes, QStringLiteral("/media/usbstick"))->root, "/");
+}
+
+}  // namespace
+}  // namespace pelmar::settings
