@@ -1,6 +1,7 @@
 // Start-up of the real pelmar: from its process start to its first connection attempt (the main
 // window is shown before it), against an empty Qt window that starts a connection once shown
-// (helpers/startup_baseline), both started the same way and taken in turns in the same run, offscreen.
+// (helpers/startup_baseline), both started the same way and taken in turns in the same run,
+// offscreen.
 //   startup_bench [BIN_DIR [RUNS]]
 // BIN_DIR is the program folder with pelmar (default: ../bin beside this program, where it sits
 // in a build's bench/ folder); Pelmar runs in a temporary copy of it, configured for 127.0.0.1.
@@ -11,6 +12,7 @@
 #include <QHostAddress>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <vector>
