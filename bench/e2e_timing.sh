@@ -61,13 +61,14 @@ finish() {
     kill "$PELMAR" 2>/dev/null || true
     wait "$PELMAR" 2>/dev/null || true
     PELMAR=
-    # Each timed median also as a multiple of the baseline median of the same run.
+    # Each timed median also as a multiple of the baseline median of the same run, and as
+    # the time it takes beyond it.
     grep -E 'stats|baseline|FAILED' "$LOG" | sed 's/^ *[0-9.]*  /  /' | awk '
         { print }
         match($0, /median [0-9]+ us/) {
             median = substr($0, RSTART + 7, RLENGTH - 10) + 0
             if ($1 == "baseline") base = median
-            else if (base > 0) printf "    = %.0f x the baseline median\n", median / base
+            else if (base > 0) printf "    = %.1f x the baseline median, the baseline + %.2f ms\n", median / base, (median - base) / 1000
         }'
     [ "$status" -eq 0 ] || { echo "  dmsim exited $status; transcript: $LOG" >&2; trap - EXIT; exit 1; }
 }
