@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
 #include <functional>
 
@@ -124,6 +125,7 @@ private:
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
+    QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.
     SingleInstance<report::frmSeiseki> seiseki_;
