@@ -12,6 +12,7 @@
 #include "app/link/Screen.h"
 #include "app/link/Socket.h"
 #include "app/link/Transport.h"
+#include "app/settings/SettingCommands.h"
 
 namespace pelmar {
 
@@ -46,6 +47,7 @@ private:
     CommandLoop loop_;
     DataCommands dataCommands_;
     imaging::ImageCommands imageCommands_;
+    settings::SettingCommands settingCommands_;
     QString startupNotice_;  // said right after "起動" when the display library is missing
 };
 
