@@ -211,48 +211,16 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
     }
 }
 
-TEST_F(SettingCommandsTest, TheSendDialogsSequencesAnswerTheDmLineByLine) {
-    SettingData data = received();
-    data.measureMode = 4;
-    data.saveResult = 1;
-    data.inspectImage = -1;
-    const QByteArray record = "LENS-B, 4, 5, 20, 1, 1, 0, 1, 0,-1,\r";
-    const QByteArray workers = "SATO,SUZUKI,,,,,,,,TEN,\r";
+TEST_F(SettingCommandsTest, ALostLinkEndsTheSendersSequenceWithAStatusLine) {
     Transport transport(rig.socket, rig.pump);
     LoopContext context;
     Exchange exchange(transport, context);
     LinkSettingSender sender(exchange, screen);
-    std::vector<std::int64_t> sentAt;
-    bool dmAnswers = true;
-    rig.socket.onSend = [&](const QByteArray&) {
-        sentAt.push_back(rig.pump.nowMs());
-        if (dmAnswers) rig.socket.arrive("0,\r");
-    };
 
-    const qsizetype before = rig.socket.sent.size();
-    sender.send(data);
-    EXPECT_EQ(rig.socket.sent.mid(before), kOk + record + workers);
-    EXPECT_LT(sentAt.back() - sentAt.front(), 10) << "each line goes once the DM has answered";
-
-    // A DM that never answers: every line still goes, a second apart.
-    dmAnswers = false;
-    sentAt.clear();
-    const qsizetype silent = rig.socket.sent.size();
-    sender.send(data);
-    EXPECT_EQ(rig.socket.sent.mid(silent), kOk + record + workers);
-    ASSERT_EQ(sentAt.size(), 3U);
-    for (std::size_t i = 1; i < sentAt.size(); ++i) {
-        EXPECT_GE(sentAt[i] - sentAt[i - 1], 1000);
-        EXPECT_LE(sentAt[i] - sentAt[i - 1], 1010);
-    }
-
-    const qsizetype cancelled = rig.socket.sent.size();
-    sender.cancel();
-    EXPECT_EQ(rig.socket.sent.mid(cancelled), kRefused);
-
-    // A DM gone in the middle: the sequence ends with a status line, nothing is thrown.
+    // The send dialog runs it from a button: a DM gone in the middle must not throw through the
+    // window system; a status line says it, and the loop reconnects.
     rig.socket.dropAt(rig.pump.nowMs());
-    sender.send(data);
+    sender.send(received());
     EXPECT_EQ(screen.status.last(), QStringLiteral("設定データ送信中断（切断）"));
 }
 

@@ -239,14 +239,17 @@ TEST_F(SettingWindowsTest, TheSendDialogSendsThePanelAndTheFileStaysAsItWas) {
         const char* name;
         QByteArray file;
         const char* lens;  // typed into the panel before sending, if any
+        bool dmAnswers;    // each line Pelmar sends, at once
         QByteArray record;
     } cases[] = {
-        {"without changes", "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + workers, nullptr,
+        {"without changes", "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + workers, nullptr, true,
          "LENS-C, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r"},
         {"codes outside the buttons", "LENS-C\r\n 0, 3, 10, 2, 0, 1, 1, 0, 5,\r\n" + workers,
-         nullptr, "LENS-C, 4, 3, 10, 1, 0, 1, 1, 0,-1,\r"},
+         nullptr, true, "LENS-C, 4, 3, 10, 1, 0, 1, 1, 0,-1,\r"},
         {"a changed lens name", "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + workers, "LENS-D",
-         "LENS-D, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r"},
+         true, "LENS-D, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r"},
+        {"a DM that never answers", "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + workers,
+         nullptr, false, "LENS-C, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -257,10 +260,20 @@ TEST_F(SettingWindowsTest, TheSendDialogSendsThePanelAndTheFileStaysAsItWas) {
         EXPECT_EQ(dialog->btnSend->text(), QStringLiteral("画像処理機に送信"));
         if (c.lens) dialog->panel->txtLenz->setText(QString::fromLatin1(c.lens));
         const qsizetype before = rig.socket.sent.size();
-        rig.socket.onSend = [&](const QByteArray&) { rig.socket.arrive("0,\r"); };
+        std::vector<std::int64_t> sentAt;
+        rig.socket.onSend = [&](const QByteArray&) {
+            sentAt.push_back(rig.pump.nowMs());
+            if (c.dmAnswers) rig.socket.arrive("0,\r");
+        };
         dialog->btnSend->click();
         rig.socket.onSend = nullptr;
         EXPECT_EQ(rig.socket.sent.mid(before), kOk + c.record + "SATO,,,,,,,,,LAST,\r");
+        // Each line once the DM has answered the one before, or a second after it.
+        ASSERT_EQ(sentAt.size(), 3U);
+        for (std::size_t i = 1; i < sentAt.size(); ++i) {
+            const std::int64_t gap = sentAt[i] - sentAt[i - 1];
+            EXPECT_TRUE(c.dmAnswers ? gap < 10 : gap >= 1000 && gap <= 1010) << gap;
+        }
         EXPECT_EQ(windows().sender(), nullptr);
         EXPECT_EQ(bytesOf(in("lens")), c.file);
         EXPECT_EQ(data.lensName, QString::fromLatin1(c.lens ? c.lens : "LENS-C"));
