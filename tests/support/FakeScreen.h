@@ -40,10 +40,8 @@ public:
     const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
 
     void openSettingEditor() override { ++editorOpens; }
-    void openSettingSender(const settings::SettingData& loaded,
-                           settings::SettingSender& sender) override {
+    void openSettingSender(const settings::SettingData& loaded, settings::SettingSender&) override {
         senderLoaded.push_back(loaded);
-        this->sender = &sender;
     }
 
     QStringList status;      // every line ever written
@@ -61,7 +59,6 @@ public:
     int imagesShown = 0;
     int editorOpens = 0;
     std::vector<settings::SettingData> senderLoaded;  // the record of each send dialog opened
-    settings::SettingSender* sender = nullptr;        // what the last one was given
 };
 
 }  // namespace pelmar::fakes
