@@ -11,10 +11,15 @@
 
 #include "app/IniFile.h"
 #include "app/link/Folders.h"
+#include "app/report/NameIni.h"
+#include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
 
 namespace pelmar {
 namespace {
+
+// How long a status line may wait for its repaint, so that a burst of lines repaints once.
+constexpr int kStatusRepaintMs = 50;
 
 const QString kExitQuestion =
     QStringLiteral("Ｐｅｌｍａｒを終了すると画像保存ができなくなります。よろしいですか？");
@@ -50,6 +55,9 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
     buildControls();
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    statusRepaint_.setSingleShot(true);
+    statusRepaint_.setInterval(kStatusRepaintMs);
+    connect(&statusRepaint_, &QTimer::timeout, this, [this] { Label4->setUpdatesEnabled(true); });
 }
 
 Form1::~Form1() = default;
@@ -148,16 +156,16 @@ void Form1::buildTable(QWidget* central) {
     };
     const std::array<ColumnLayout, 12> table = {{
         {"lblNo", QStringLiteral("Ｎｏ．"), 36},
-        {"lblDate", QStringLiteral("日時"), 150},
-        {"lblMode", QStringLiteral("測定モード"), 86},
+        {"lblDate", QStringLiteral("日時"), 146},
+        {"lblMode", QStringLiteral("測定モード"), 100},
         {"lblKekka", QStringLiteral("測定結果 "), 64},
         {"lblOkNg", QStringLiteral("判定"), 40},
         {"lblKyoyou", QStringLiteral("許容値"), 60},
-        {"lblMemori", QStringLiteral("１目盛り"), 62},
-        {"lblLenz", QStringLiteral("レンズ名"), 84},
+        {"lblMemori", QStringLiteral("１目盛り"), 60},
+        {"lblLenz", QStringLiteral("レンズ名"), 80},
         {"lblSerial", QStringLiteral("シリアル"), 102},
         {"lblGsyoriki", QStringLiteral("画像処理"), 76},
-        {"lblWorker", QStringLiteral("作業者名"), 76},
+        {"lblWorker", QStringLiteral("作業者名"), 72},
         {"lblSokuteiki", QStringLiteral("偏芯測定器"), 82},
     }};
     using namespace layout;
@@ -226,15 +234,15 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    // The report and the log reader come with their windows; until then their commands are
-    // shown but cannot be chosen.
-    for (QAction* pending : {cmdSeiseki, cmdLogRead}) pending->setEnabled(false);
+    // The log reader comes with its window; until then its command is shown but cannot be chosen.
+    cmdLogRead->setEnabled(false);
 
     connect(mnu_SaveDir, &QAction::triggered, this, [this] { settingWindows_.openSaveLocation(); });
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
+    connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -307,6 +315,24 @@ void Form1::cmdDataClear_Click() {
                          Prompts::Icon::Information, Prompts::Yes | Prompts::No) == Prompts::Yes) {
         ClearResults();
     }
+}
+
+report::frmSeiseki* Form1::seiseki() const {
+    return seiseki_.get();
+}
+
+// The report reads NAME.INI again, so edits made to it outside the program show; a file that
+// cannot be read leaves the lines in memory as they are.
+void Form1::cmdSeiseki_Click() {
+    report::LoadNameIni(state_.nameIniPath, state_.reportHeader);
+    hide();
+    seiseki_.open([this] {
+        auto* page1 =
+            new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
+                                   state_.settings.saveFolder, prompts_, this);
+        connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
+        return page1;
+    });
 }
 
 void Form1::ClearResults() {
@@ -414,6 +440,11 @@ void Form1::showImage(const std::uint8_t* plane, int width, int height) {
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
     const QString line =
         msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss"));
+    // The text changes at once, but repainting the label (and the frame under it) for every
+    // line would cost each keep-alive and each command a repaint while the DM waits for the
+    // reply: the label repaints once, at most kStatusRepaintMs later, with the latest lines.
+    Label4->setUpdatesEnabled(false);
+    if (!statusRepaint_.isActive()) statusRepaint_.start();
     if (leaveflg == 1) {
         Label4->setText(Label4->text() + QStringLiteral("\r\n") + line);
         if (++dispmsgflg_ > 10) leaveflg = 0;

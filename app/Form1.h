@@ -6,10 +6,12 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
 #include <functional>
 
 #include "app/ProgramState.h"
+#include "app/SingleInstance.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/EventPump.h"
@@ -19,6 +21,10 @@
 
 class QAction;
 class QGroupBox;
+
+namespace pelmar::report {
+class frmSeiseki;
+}
 
 namespace pelmar {
 
@@ -94,6 +100,9 @@ public:
     QAction* cmdDataClear;
     QAction* mnu_help;
 
+    // The inspection report's page 1 while it is open.
+    report::frmSeiseki* seiseki() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,12 +124,17 @@ private:
     void btnUp_Click();
     void btnDn_Click();
     void Check1_Click(int row);
+    void cmdSeiseki_Click();
 
     ProgramState& state_;
     EventPump& pump_;
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
+    QTimer statusRepaint_;  // the status label's next repaint
+
+    // The windows the menu opens.
+    SingleInstance<report::frmSeiseki> seiseki_;
     settings::SettingWindows settingWindows_;
 };
 

@@ -6,6 +6,7 @@
 #include "app/ResultHistory.h"
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/LoopContext.h"
+#include "app/report/ReportHeader.h"
 #include "app/settings/SettingData.h"
 
 namespace pelmar {
@@ -21,6 +22,7 @@ struct ProgramState {
     QString workFolder;
     LoopContext loop;
     ResultHistory history;
+    report::ReportHeader reportHeader;
     // The image in hand and the BMP writer's colour table.
     imaging::ImageBuffers images;
     imaging::Palette palette{};

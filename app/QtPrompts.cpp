@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <memory>
@@ -47,6 +48,15 @@ QMessageBox* makeMessageBox(const QString& title, const QString& text, Prompts::
     for (const auto& [ours, qt] : kButtons) {
         // The system's own message boxes carry plain text buttons.
         if (buttons.testFlag(ours)) box->addButton(qt)->setIcon(QIcon());
+    }
+    // A box without an icon keeps no empty room for one: Qt indents its text by a spacer.
+    if (icon == Prompts::Icon::None) {
+        QLayout* grid = box->layout();
+        for (int i = 0; grid && i < grid->count(); ++i) {
+            if (QSpacerItem* indent = grid->itemAt(i)->spacerItem()) {
+                indent->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+            }
+        }
     }
     return box;
 }

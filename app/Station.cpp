@@ -1,9 +1,11 @@
 #include "app/Station.h"
 
+#include <QDate>
 #include <QDir>
 
 #include "app/IniFile.h"
 #include "app/link/Folders.h"
+#include "app/report/NameIni.h"
 
 namespace pelmar {
 
@@ -56,6 +58,17 @@ void Station::startUp() {
     state_.history.clear();
     screen_.clearTable();
     screen_.ShowSettings();
+
+    // The report header: the creation date is the day the program started; NAME.INI holds the
+    // name lines, and is made with two empty ones when it is missing.
+    report::setStartValues(state_.reportHeader, QDate::currentDate());
+    if (FileExists(state_.nameIniPath)) {
+        report::LoadNameIni(state_.nameIniPath, state_.reportHeader);
+    } else {
+        state_.reportHeader.nameLine1.clear();
+        state_.reportHeader.nameLine2.clear();
+        report::SaveNameIniTelling(state_.nameIniPath, state_.reportHeader, prompts_);
+    }
 }
 
 void Station::run() {

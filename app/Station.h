@@ -26,7 +26,8 @@ public:
 
     // The start-up sequence, up to the command loop: the BMP palette, the window shown, the
     // display library prepared, PELMAR.INI read (and written back when it is missing or
-    // incomplete), the save folder made to exist, the history emptied and the settings shown.
+    // incomplete), the save folder made to exist, the history emptied, the settings shown, and
+    // the report header's start values set with its name lines read from NAME.INI.
     void startUp();
     // The command loop, until stop() or an unexpected error ends it.
     void run();

@@ -91,22 +91,26 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        // With repetitions the mean stands for the run; it is reported after the single runs.
+        // With repetitions the median stands for the run (others' load only ever adds time); it
+        // is reported after the single runs.
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-                times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                times_[run.run_name.str()] = run.GetAdjustedCPUTime() * toMicroseconds(run);
     }
     void printRatios() const {
-        std::printf(
-            "\nProcessor time per drawing as a multiple of a memcpy of its destination bytes:\n");
+        std::printf("\nProcessor time per drawing against a memcpy of its destination bytes:\n");
         for (const Pair& p : kPairs) {
             const auto d = times_.find(p.drawing), b = times_.find(p.baseline);
             if (d == times_.end() || b == times_.end() || b->second <= 0) continue;
-            std::printf("  %-26s %6.2f x %s\n", p.drawing, d->second / b->second, p.baseline);
+            std::printf("  %-26s %9.1f us   %-16s %8.1f us   %6.2f x\n", p.drawing, d->second,
+                        p.baseline, b->second, d->second / b->second);
         }
     }
 
 private:
+    static double toMicroseconds(const Run& run) {
+        return 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
     std::map<std::string, double> times_;
 };
 

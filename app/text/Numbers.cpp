@@ -76,7 +76,6 @@ std::optional<std::string> scanNumber(QStringView text, bool lenient, qsizetype&
 double toDouble(const std::string& number) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     const double value = strtod_l(number.c_str(), nullptr, cLocale);
-    if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
     return value == 0.0 ? 0.0 : value;  // "-0" reads as plain 0
 }
 

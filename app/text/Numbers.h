@@ -12,8 +12,8 @@ namespace pelmar::text {
 // stand ("1 2" reads 12); then an optional sign, digits with at most one decimal point and an
 // optional exponent ("1.5e3") are taken up to the first other character. A text that does not
 // begin with a number (empty, letters, full-width digits, "inf") reads as 0. The value is the
-// double nearest to the decimal text ("0.3" is 0.3); one beyond the doubles' range reads as the
-// largest double of its sign, so no caller ever sees an infinity.
+// double nearest to the decimal text ("0.3" is 0.3); one beyond the doubles' range is an infinity
+// of its sign, which the integer forms clamp and the report's values refuse as not finite.
 double leadingNumber(QStringView text);
 // The same, but nothing when the text does not begin with a number.
 std::optional<double> leadingNumberIfAny(QStringView text);

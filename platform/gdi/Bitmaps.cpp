@@ -1,5 +1,6 @@
 #include <algorithm>
-#include <array>
+#include <cstring>
+#include <new>
 
 #include "platform/gdi/Objects.h"
 
@@ -16,16 +17,19 @@ std::size_t dibStride(LONG width, WORD bitCount) {
     return (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
 }
 
-// The colours of an 8-bit DIB as pixels: its biClrUsed entries (all 256 when 0); indices past
-// them are black.
-std::array<std::uint32_t, 256> palette(const BITMAPINFO* info) {
-    const DWORD used = info->bmiHeader.biClrUsed == 0 ? 256 : info->bmiHeader.biClrUsed;
-    std::array<std::uint32_t, 256> colours{};
-    for (DWORD i = 0; i < std::min<DWORD>(used, 256); ++i) {
-        const RGBQUAD q = info->bmiColors[i];
-        colours[i] = std::uint32_t{q.rgbRed} << 16 | std::uint32_t{q.rgbGreen} << 8 | q.rgbBlue;
+// The 8-bit DIB's indices become the bitmap's content as they are, when the bitmap's pixels are
+// not the caller's and the scan lines cover it whole: the pixels are then produced once, by
+// whatever reads them.
+bool keepsIndices(Bitmap& bitmap, std::size_t firstRow, std::size_t lines, LONG dibWidth) {
+    if (bitmap.section || firstRow != 0 || lines < static_cast<std::size_t>(bitmap.height) ||
+        dibWidth < bitmap.width)
+        return false;
+    if (!bitmap.indices) {
+        const std::size_t count =
+            static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.height);
+        bitmap.indices.reset(new (std::nothrow) std::uint8_t[count]);
     }
-    return colours;
+    return bitmap.indices != nullptr;
 }
 
 }  // namespace
@@ -56,6 +60,9 @@ extern "C" HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* pbmi, UINT
         bitmap->top = bitmap->pixels.get() + bitmap->stride * (bitmap->height - 1);
         bitmap->stride = -bitmap->stride;
     }
+    // The caller sees these pixels from the start: they are always kept as pixels.
+    bitmap->section = true;
+    bitmap->realise();
     if (ppvBits != nullptr) *ppvBits = bitmap->pixels.get();
     return toHandle(bitmap);
 }
@@ -91,21 +98,39 @@ extern "C" int WINAPI SetDIBits([[maybe_unused]] HDC hdc, HBITMAP hbm, UINT star
     const std::size_t stride = dibStride(h.biWidth, h.biBitCount);
     const int columns = std::min<int>(h.biWidth, bitmap->width);
     const auto* bits = static_cast<const BYTE*>(lpBits);
-    const auto colours = h.biBitCount == 8 ? palette(lpbmi) : std::array<std::uint32_t, 256>{};
     // Scan lines count from the top of a top-down DIB and from the bottom of a bottom-up one;
-    // lpBits holds them in that order, beginning with line start.
+    // lpBits holds them in that order, beginning with line start. firstRow is the top one of the
+    // bitmap rows they reach.
+    const std::size_t firstRow = topDown ? start : dibHeight - start - lines;
+    const auto rowOf = [&](std::size_t k) {
+        return topDown ? start + k : dibHeight - 1 - start - k;
+    };
+    if (h.biBitCount == 8) {
+        const Colours colours = coloursOf(*lpbmi);
+        if (keepsIndices(*bitmap, firstRow, lines, h.biWidth)) {
+            const auto width = static_cast<std::size_t>(bitmap->width);
+            for (std::size_t k = 0; k < lines; ++k)
+                if (const std::size_t y = rowOf(k); y < static_cast<std::size_t>(bitmap->height))
+                    std::memcpy(bitmap->indices.get() + y * width, bits + k * stride, width);
+            bitmap->colours = colours;
+            bitmap->content = Bitmap::Content::indexed;
+            return static_cast<int>(lines);
+        }
+        bitmap->realise();
+        for (std::size_t k = 0; k < lines; ++k)
+            if (const std::size_t y = rowOf(k); y < static_cast<std::size_t>(bitmap->height))
+                convert(bits + k * stride, bitmap->row(static_cast<int>(y)),
+                        static_cast<std::size_t>(columns), colours);
+        return static_cast<int>(lines);
+    }
+    bitmap->realise();
     for (std::size_t k = 0; k < lines; ++k) {
-        const std::size_t scan = start + k;
-        const std::size_t y = topDown ? scan : dibHeight - 1 - scan;
+        const std::size_t y = rowOf(k);
         if (y >= static_cast<std::size_t>(bitmap->height)) continue;
         const BYTE* src = bits + k * stride;
         std::uint32_t* dst = bitmap->row(static_cast<int>(y));
-        if (h.biBitCount == 8) {
-            for (int x = 0; x < columns; ++x) dst[x] = colours[src[x]];
-        } else {
-            for (int x = 0; x < columns; ++x, src += 3)
-                dst[x] = std::uint32_t{src[2]} << 16 | std::uint32_t{src[1]} << 8 | src[0];
-        }
+        for (int x = 0; x < columns; ++x, src += 3)
+            dst[x] = std::uint32_t{src[2]} << 16 | std::uint32_t{src[1]} << 8 | src[0];
     }
     return static_cast<int>(lines);
 }

@@ -48,18 +48,18 @@ extern "C" BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc,
     DeviceContext* dstDc = findDeviceContext(hdc);
     DeviceContext* srcDc = findDeviceContext(hdcSrc);
     if (dstDc == nullptr || srcDc == nullptr || rop != SRCCOPY) return FALSE;
-    const Bitmap& dst = *dstDc->selected;
+    Bitmap& dst = *dstDc->selected;
     const Bitmap& src = *srcDc->selected;
     const Span cols = clip(x, x1, cx, dst.width, src.width);
     const Span rows = clip(y, y1, cy, dst.height, src.height);
     if (cols.length == 0 || rows.length == 0) return TRUE;
-    const std::size_t bytes = static_cast<std::size_t>(cols.length) * 4;
+    dst.realise();
     // Within one surface the rectangles may overlap: copy the rows in an order that reads each
-    // before it is overwritten, and each row with memmove.
+    // before it is overwritten (each row is moved as with memmove).
     const bool upward = &dst == &src && rows.dst > rows.src;
     for (int k = 0; k < rows.length; ++k) {
         const int r = upward ? rows.length - 1 - k : k;
-        std::memmove(dst.row(rows.dst + r) + cols.dst, src.row(rows.src + r) + cols.src, bytes);
+        src.read(cols.src, rows.src + r, cols.length, dst.row(rows.dst + r) + cols.dst);
     }
     return TRUE;
 }
@@ -71,8 +71,10 @@ extern "C" BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, 
     DeviceContext* srcDc = findDeviceContext(hdcSrc);
     if (dstDc == nullptr || srcDc == nullptr || rop != SRCCOPY) return FALSE;
     if (wDest <= 0 || hDest <= 0 || wSrc <= 0 || hSrc <= 0) return FALSE;
-    const Bitmap& dst = *dstDc->selected;
-    const Bitmap& src = *srcDc->selected;
+    Bitmap& dst = *dstDc->selected;
+    Bitmap& src = *srcDc->selected;
+    dst.realise();
+    src.realise();
     const std::vector<int> colMap = stretchMap(xDest, wDest, xSrc, wSrc, dst.width, src.width);
     const std::vector<int> rowMap = stretchMap(yDest, hDest, ySrc, hSrc, dst.height, src.height);
     // Reading from a copy keeps the result right when source and destination are one surface.

@@ -1,5 +1,7 @@
 #include "platform/gdi/Objects.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <unordered_map>
@@ -30,7 +32,7 @@ Bitmap* newBitmap(int width, int height) {
     if (count > kMaxBytes / 4) return nullptr;
     auto bitmap = std::unique_ptr<Bitmap>(new (std::nothrow) Bitmap);
     if (!bitmap) return nullptr;
-    bitmap->pixels.reset(new (std::nothrow) std::uint32_t[count]());
+    bitmap->pixels.reset(new (std::nothrow) std::uint32_t[count]);
     if (!bitmap->pixels) return nullptr;
     bitmap->width = width;
     bitmap->height = height;
@@ -38,6 +40,31 @@ Bitmap* newBitmap(int width, int height) {
     bitmap->stride = width;
     live().emplace(bitmap.get(), Kind::bitmap);
     return bitmap.release();
+}
+
+void Bitmap::realise() {
+    if (content == Content::black) {
+        for (int y = 0; y < height; ++y) std::fill_n(row(y), width, 0);
+    } else if (content == Content::indexed) {
+        for (int y = 0; y < height; ++y) read(0, y, width, row(y));
+        indices.reset();
+    }
+    content = Content::pixels;
+}
+
+void Bitmap::read(int x, int y, int count, std::uint32_t* out) const {
+    const auto n = static_cast<std::size_t>(count);
+    switch (content) {
+        case Content::pixels:
+            std::memmove(out, row(y) + x, n * 4);
+            break;
+        case Content::black:
+            std::fill_n(out, n, 0);
+            break;
+        case Content::indexed:
+            convert(indices.get() + static_cast<std::size_t>(y) * width + x, out, n, colours);
+            break;
+    }
 }
 
 Bitmap* stockBitmap() {

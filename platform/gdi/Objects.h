@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/gdi/Pixels.h"
 #include "platform/gdi/windows.h"
 
 // The objects behind the handles. A handle is the address of its object; every call looks it up
@@ -15,7 +16,15 @@ namespace gdi {
 struct DeviceContext;
 
 // A 32-bit surface: one 0x00RRGGBB word per pixel (bytes blue, green, red, 0 in memory).
+//
+// The pixels of a DIB section are the caller's to read at any time. Those of any other bitmap
+// are seen only through the calls, so such a bitmap may hold its content in a form that costs
+// less to fill: black (nothing drawn into it yet), or the colour indices of the 8-bit DIB last
+// set into it whole, with that DIB's colours. Every call that reads it produces the pixels the
+// indices stand for; one that writes into it otherwise turns it into pixels first (realise).
 struct Bitmap {
+    enum class Content { pixels, black, indexed };
+
     int width = 0;
     int height = 0;
     std::unique_ptr<std::uint32_t[]> pixels;
@@ -23,11 +32,21 @@ struct Bitmap {
     // bottom-up DIB section, whose top row is the last one in memory.
     std::uint32_t* top = nullptr;
     std::ptrdiff_t stride = 0;
+    Content content = Content::black;
+    bool section = false;
+    // With Content::indexed: width x height indices, rows packed, top row first.
+    std::unique_ptr<std::uint8_t[]> indices;
+    Colours colours;
     // A bitmap is selected into at most one device context at a time; the stock bitmap into any.
     DeviceContext* selectedIn = nullptr;
     bool stock = false;
 
     std::uint32_t* row(int y) const { return top + stride * y; }
+    // Makes the pixels hold the content, so that they can be written.
+    void realise();
+    // The count pixels of row y from column x on, written to out (which may lie in this
+    // bitmap's own pixels: rows of pixels are moved as with memmove).
+    void read(int x, int y, int count, std::uint32_t* out) const;
 };
 
 // A memory device context. It always holds a bitmap: the stock 1 x 1 bitmap until another is
@@ -39,6 +58,7 @@ struct DeviceContext {
 // Every call holds this lock: Pelmar and Tessio share the one handle space.
 std::mutex& lock();
 
+// A black bitmap whose pixels are not yet filled in: realise() zeroes them when needed.
 Bitmap* newBitmap(int width, int height);
 // The 1 x 1 bitmap that a new device context holds; never deleted.
 Bitmap* stockBitmap();

@@ -21,9 +21,13 @@ BOOL draw(HDC dc, int width, int height, const void* bits, Format format, Blit b
 // draw() with a BitBlt of the whole width x height to (x, y) of the caller's context.
 BOOL drawAt(HDC dc, int x, int y, int width, int height, const void* bits, Format format);
 
-// A zero-filled work buffer, or null when it cannot be had. Sizes beyond what a DIB can describe
-// (2 GiB) and negative sizes count as failed allocations.
-std::unique_ptr<std::uint8_t[]> workBuffer(std::int64_t bytes);
+// What a work buffer holds when it is handed out: zeros, or anything, for a caller that writes
+// every byte itself (filling it would cost a pass over it for nothing).
+enum class Fill { zeros, none };
+
+// A work buffer, or null when it cannot be had. Sizes beyond what a DIB can describe (2 GiB) and
+// negative sizes count as failed allocations.
+std::unique_ptr<std::uint8_t[]> workBuffer(std::int64_t bytes, Fill fill = Fill::zeros);
 
 // Bytes in a DIB row of width pixels of one byte: rounded up to whole 32-bit words.
 inline std::int64_t alignedRow(std::int64_t width) {

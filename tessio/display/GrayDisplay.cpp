@@ -14,12 +14,16 @@ extern "C" TESSIO_API int32_t TESSIO_CALL DDSdisplay(HDC dc, int32_t x, int32_t 
         drawAt(dc, x, y, width, height, buffer, Format::gray);
         return 0;
     }
-    // DIB rows are whole 32-bit words: a packed buffer of another width needs a padded copy.
-    auto copy = workBuffer(padded * height);
+    // DIB rows are whole 32-bit words: a packed buffer of another width needs a padded copy,
+    // whose padding shows level 0.
+    auto copy = workBuffer(padded * height, Fill::none);
     if (!copy) return 0;
-    for (int32_t r = 0; r < height; ++r)
-        std::memcpy(copy.get() + r * padded, buffer + static_cast<std::int64_t>(r) * width,
+    for (int32_t r = 0; r < height; ++r) {
+        std::uint8_t* row = copy.get() + r * padded;
+        std::memcpy(row, buffer + static_cast<std::int64_t>(r) * width,
                     static_cast<std::size_t>(width));
+        std::memset(row + width, 0, static_cast<std::size_t>(padded - width));
+    }
     drawAt(dc, x, y, static_cast<int>(padded), height, copy.get(), Format::gray);
     return 0;
 }

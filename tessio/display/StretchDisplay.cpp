@@ -32,7 +32,7 @@ extern "C" TESSIO_API int32_t TESSIO_CALL DDSstretch_disp(HDC dc, int32_t destX,
     }
     if (platform != VER_PLATFORM_WIN32_NT) return 0;
     const int32_t w = destWidth / 4 * 4;
-    auto out = workBuffer(std::int64_t{w} * destHeight);
+    auto out = workBuffer(std::int64_t{w} * destHeight, Fill::none);
     if (!out) return 0;
     resample(source, sourceWidth, sourceHeight, out.get(), w, destHeight, 1, w);
     return drawAt(dc, destX, destY, w, destHeight, out.get(), Format::gray);
@@ -46,7 +46,7 @@ extern "C" TESSIO_API int32_t TESSIO_CALL DDSstretch_disp16(HDC dc, int32_t dest
                                                             const uint16_t* source) {
     if (topBit < 7 || topBit > 15 || sourceWidth < 0 || sourceHeight < 0) return -1;
     const std::int64_t count = std::int64_t{sourceWidth} * sourceHeight;
-    auto bytes = workBuffer(count);
+    auto bytes = workBuffer(count, Fill::none);
     if (!bytes) return -1;
     const int32_t shift = topBit - 7;
     // The bits above the top bit are cut off, not saturated.
@@ -65,7 +65,7 @@ extern "C" TESSIO_API int32_t TESSIO_CALL DDSstretch_color_disp(
     // A multiple of 4 pixels makes the 3-byte rows whole words.
     const int32_t w = destWidth / 4 * 4;
     const std::ptrdiff_t stride = 3 * std::ptrdiff_t{w};
-    auto out = workBuffer(stride * destHeight);
+    auto out = workBuffer(stride * destHeight, Fill::none);
     if (!out) return 0;
     resample(blue, sourceWidth, sourceHeight, out.get(), w, destHeight, 3, stride);
     resample(green, sourceWidth, sourceHeight, out.get() + 1, w, destHeight, 3, stride);

@@ -12,6 +12,7 @@ void FakeSocket::arriveAt(std::int64_t timeMs, const QByteArray& bytes) {
     auto at = std::upper_bound(pending_.begin(), pending_.end(), timeMs,
                                [](std::int64_t t, const auto& p) { return t < p.first; });
     pending_.insert(at, {timeMs, bytes});
+    pump_.wakeAt(timeMs);
 }
 
 void FakeSocket::deliverDue() {

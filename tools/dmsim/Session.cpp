@@ -104,8 +104,16 @@ void Session::none() {
     ok();
 }
 
+const QList<QByteArray>& Session::image(int type, int width, int height, std::uint32_t seed) {
+    if (!lastImage_ || lastImage_->type != type || lastImage_->width != width ||
+        lastImage_->height != height || lastImage_->seed != seed) {
+        lastImage_ = MadeImage{type, width, height, seed, makeImage(type, width, height, seed)};
+    }
+    return lastImage_->planes;
+}
+
 void Session::bmpw(int type, int width, int height, const QByteArray& name, std::uint32_t seed) {
-    const QList<QByteArray> planes = makeImage(type, width, height, seed);
+    const QList<QByteArray>& planes = image(type, width, height, seed);
     sendLine("BMPW," + QByteArray::number(type) + "," + QByteArray::number(width) + "," +
              QByteArray::number(height) + "," + name);
     for (qsizetype p = 0; p < planes.size(); ++p) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "tools/dmsim/Peer.h"
@@ -65,10 +66,20 @@ private:
     void ok();
     // Pelmar's next line without its CR, within the reply time limit.
     QByteArray line(const char* what);
+    // The planes of an image, made once for a run of exchanges of the same image, so that a
+    // timing run does not time the making of it.
+    const QList<QByteArray>& image(int type, int width, int height, std::uint32_t seed);
+
+    struct MadeImage {
+        int type, width, height;
+        std::uint32_t seed;
+        QList<QByteArray> planes;
+    };
 
     Peer& peer_;
     Transcript& transcript_;
     int replyLimitMs_ = 10000;
+    std::optional<MadeImage> lastImage_;
 };
 
 }  // namespace dmsim

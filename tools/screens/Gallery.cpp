@@ -12,6 +12,7 @@ class QuietPump : public EventPump {
 public:
     void processEvents() override { QCoreApplication::processEvents(); }
     void sleepMs(int) override {}
+    void waitForEvents(int) override { QCoreApplication::processEvents(); }
     std::int64_t nowMs() override {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
@@ -45,7 +46,9 @@ Gallery::Gallery(const QString& programFolder)
     state.settings.jpegQuality = 80;
     state.workFolder = state.settings.saveFolder;
     imaging::setGrayRamp(state.palette);
-    display.DDSopen_sys();
+    // Tessio's display state is the library's own, prepared once for every picture.
+    static const bool prepared = display.DDSopen_sys().has_value();
+    Q_UNUSED(prepared);
 }
 
 QString Gallery::sampleRecord(int n) {
@@ -57,7 +60,7 @@ QString Gallery::sampleRecord(int n) {
         .arg(n % 60, 2, 10, QChar(u'0'))
         .arg(100 + n * 37 % 900, 4, 10, QChar(u'0'))
         .arg(QLatin1String(judgements[n % 4]))
-        .arg(n, 2, 10, QChar(u'0'));
+        .arg(n, 5, 10, QChar(u'0'));
 }
 
 void Gallery::fillHistory(int n) {

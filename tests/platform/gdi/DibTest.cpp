@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "platform/gdi/windows.h"
@@ -50,6 +52,130 @@ TEST(SetDIBits, PositiveHeightIsBottomUp) {
     EXPECT_EQ(shown(4, 2, bits.data(), info),
               (std::vector<uint32_t>{0x3C3228, 0x1E140A, 0x1E140A, 0, 0x1E140A, 0x1E140A, 0x3C3228,
                                      0x3C3228}));
+}
+
+TEST(SetDIBits, ColoursPastTheUsedCountShowBlack) {
+    // The whole table holds a gray ramp, but only its first three entries are in use.
+    Info info(5, -1, 8);
+    for (int i = 0; i < 256; ++i) info.bmiColors[i] = RGBQUAD{BYTE(i), BYTE(i), BYTE(i), 0};
+    info.bmiHeader.biClrUsed = 3;
+    const std::vector<uint8_t> bits = {0, 2, 3, 200, 255, 0, 0, 0};
+    EXPECT_EQ(shown(5, 1, bits.data(), info), (std::vector<uint32_t>{0, 0x020202, 0, 0, 0}));
+}
+
+// An 8-bit DIB of width x |height| with random indices (and padding bytes that are not), and the
+// pixels its colour table makes of them, top row first.
+struct EightBitImage {
+    std::vector<uint8_t> bits;
+    std::vector<uint32_t> pixels;
+
+    EightBitImage(const Info& info, std::mt19937& random) {
+        const int width = info.bmiHeader.biWidth, height = std::abs(info.bmiHeader.biHeight);
+        const int stride = (width + 3) / 4 * 4;
+        bits.assign(static_cast<std::size_t>(stride) * height, 0xEE);
+        pixels.resize(static_cast<std::size_t>(width) * height);
+        for (int r = 0; r < height; ++r) {
+            // Rows of a bottom-up DIB lie bottom row first.
+            const int y = info.bmiHeader.biHeight < 0 ? r : height - 1 - r;
+            for (int x = 0; x < width; ++x) {
+                const auto index = static_cast<uint8_t>(random());
+                bits[r * stride + x] = index;
+                const RGBQUAD q = info.bmiColors[index];
+                pixels[y * width + x] =
+                    uint32_t(q.rgbRed) << 16 | uint32_t(q.rgbGreen) << 8 | q.rgbBlue;
+            }
+        }
+    }
+};
+
+TEST(SetDIBits, EightBitPixelsAreTheirColoursWhereverTheyGo) {
+    const auto gray = [](int v) { return RGBQUAD{BYTE(v), BYTE(v), BYTE(v), 0}; };
+    struct Table {
+        const char* name;
+        RGBQUAD entries[256];
+    };
+    // Gray ramps, clamped or not, and tables that are almost or not at all ramps.
+    Table tables[] = {{"gray 16..240", {}},
+                      {"gray 0..255", {}},
+                      {"gray with one entry off", {}},
+                      {"gray falling", {}},
+                      {"colours", {}}};
+    for (int i = 0; i < 256; ++i) {
+        tables[0].entries[i] = gray(std::clamp(i, 16, 240));
+        tables[1].entries[i] = gray(i);
+        tables[2].entries[i] = i == 77 ? RGBQUAD{77, 77, 78, 0} : gray(i);
+        tables[3].entries[i] = gray(255 - i);
+        tables[4].entries[i] = RGBQUAD{BYTE(i), BYTE(i / 2), BYTE(255 - i), 7};
+    }
+    std::mt19937 random(4711);
+    for (const Table& table : tables)
+        for (const int width : {13, 643})
+            for (const int height : {-3, 3}) {
+                SCOPED_TRACE(testing::Message() << table.name << ", " << width << " x " << height);
+                Info info(width, height, 8);
+                std::copy_n(table.entries, 256, info.bmiColors);
+                const EightBitImage image(info, random);
+                const int rows = std::abs(height);
+                // Through a bitmap and a blit, as the display routines draw.
+                EXPECT_EQ(shown(width, rows, image.bits.data(), info), image.pixels);
+                // Straight into a DIB section, whose pixels show at once.
+                Surface section(width, -rows, 0xDEADBEEF);
+                EXPECT_EQ(SetDIBits(section.dc, section.bitmap, 0, UINT(rows), image.bits.data(),
+                                    info.get(), DIB_RGB_COLORS),
+                          rows);
+                EXPECT_EQ(std::vector<uint32_t>(section.bits, section.bits + width * rows),
+                          image.pixels);
+            }
+}
+
+TEST(SetDIBits, BitmapSetWholeTakesLaterDrawingAndLines) {
+    const int width = 643, height = 4;
+    Info info(width, -height, 8);
+    for (int i = 0; i < 256; ++i) info.bmiColors[i] = RGBQUAD{BYTE(i), BYTE(i), BYTE(i), 0};
+    std::mt19937 random(11);
+    const EightBitImage image(info, random), second(info, random);
+    std::vector<uint32_t> expected = image.pixels;
+
+    Surface screen(width, -height, 0xDEADBEEF), red(2, -1, 0xFF0000);
+    HDC memory = CreateCompatibleDC(screen.dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.dc, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // A fresh bitmap is black.
+    ASSERT_TRUE(BitBlt(screen.dc, 0, 0, 1, 1, memory, 5, 2, SRCCOPY));
+    EXPECT_EQ(screen.bits[0], 0u);
+    ASSERT_EQ(SetDIBits(memory, bitmap, 0, height, image.bits.data(), info.get(), DIB_RGB_COLORS),
+              height);
+    // Part of it, from a column inside.
+    ASSERT_TRUE(BitBlt(screen.dc, 0, 1, width - 3, 2, memory, 3, 1, SRCCOPY));
+    for (int y = 1; y < 3; ++y)
+        for (int x = 0; x < width - 3; ++x)
+            ASSERT_EQ(screen.bits[y * width + x], expected[y * width + x + 3]) << x << "," << y;
+    // Drawn into, then set again from a narrower DIB, its top line from another, and lines 2 on
+    // from one that reaches past its bottom: each changes only its own pixels.
+    ASSERT_TRUE(BitBlt(memory, 600, 1, 2, 1, red.dc, 0, 0, SRCCOPY));
+    expected[width + 600] = expected[width + 601] = 0xFF0000;
+    Info narrow(width - 5, -height, 8);
+    std::copy_n(info.bmiColors, 256, narrow.bmiColors);
+    const EightBitImage left(narrow, random);
+    ASSERT_EQ(SetDIBits(memory, bitmap, 0, height, left.bits.data(), narrow.get(), DIB_RGB_COLORS),
+              height);
+    for (int y = 0; y < height; ++y)
+        std::copy_n(left.pixels.begin() + y * (width - 5), width - 5, expected.begin() + y * width);
+    ASSERT_EQ(SetDIBits(memory, bitmap, 0, 1, second.bits.data(), info.get(), DIB_RGB_COLORS), 1);
+    std::copy_n(second.pixels.begin(), width, expected.begin());
+    Info tall(width, -(height + 2), 8);
+    std::copy_n(info.bmiColors, 256, tall.bmiColors);
+    const EightBitImage third(tall, random);
+    const int stride = (width + 3) / 4 * 4;
+    ASSERT_EQ(SetDIBits(memory, bitmap, 2, height, third.bits.data() + 2 * stride, tall.get(),
+                        DIB_RGB_COLORS),
+              height);
+    std::copy_n(third.pixels.begin() + 2 * width, 2 * width, expected.begin() + 2 * width);
+    ASSERT_TRUE(BitBlt(screen.dc, 0, 0, width, height, memory, 0, 0, SRCCOPY));
+    EXPECT_EQ(std::vector<uint32_t>(screen.bits, screen.bits + width * height), expected);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
 }
 
 TEST(SetDIBits, TwentyFourBitPixelsAreBlueGreenRedWithWordRows) {

@@ -7,6 +7,7 @@
 
 #include "tessio.h"
 #include "tessio/display/DisplayState.h"
+#include "tessio/display/Resample.h"
 #include "tests/tessio/display/Canvas.h"
 
 namespace {
@@ -49,6 +50,46 @@ std::vector<std::vector<int>> reference(const Plane& s, int w, int h) {
                 ((a * (256 - fy) + b * fy) * (256 - fx) + (d * fy + c * (256 - fy)) * fx) >> 16);
         }
     return out;
+}
+
+TEST(Resample, MatchesTheFormulaOnEveryGrid) {
+    std::mt19937 random(1207);
+    struct Case {
+        int sourceWidth, sourceHeight, width, height;
+    };
+    // Enlarging and shrinking by odd factors, widths that are no multiple of 4 (nor of the
+    // vector lengths), single rows and columns on either side, and the full display size.
+    const Case cases[] = {{640, 480, 1279, 959}, {640, 480, 333, 250}, {13, 7, 31, 19},
+                          {101, 77, 45, 13},     {300, 2, 301, 3},     {5, 600, 7, 599},
+                          {1, 1, 7, 5},          {9, 1, 3, 1},         {1, 9, 1, 20},
+                          {17, 13, 1, 1}};
+    constexpr uint8_t kGap = 0xA5;
+    for (const Case k : cases) {
+        Plane level = randomPlane(k.sourceWidth, k.sourceHeight, random);
+        // Only the extremes: every product of the formula at its largest somewhere.
+        Plane extreme = randomPlane(k.sourceWidth, k.sourceHeight, random);
+        for (auto& v : extreme.pixels) v = v < 128 ? 0 : 255;
+        for (const Plane* source : {&level, &extreme})
+            for (const std::ptrdiff_t step : {1, 3}) {
+                SCOPED_TRACE(testing::Message()
+                             << k.sourceWidth << "x" << k.sourceHeight << " to " << k.width << "x"
+                             << k.height << (source == &level ? ", levels" : ", extremes")
+                             << ", step " << step);
+                const auto expected = reference(*source, k.width, k.height);
+                // Rows with room after them, and pixels with room between them, that stay as
+                // they were.
+                const std::ptrdiff_t stride = step * k.width + 5;
+                std::vector<uint8_t> out(static_cast<std::size_t>(stride) * k.height, kGap);
+                tessio::display::resample(source->pixels.data(), k.sourceWidth, k.sourceHeight,
+                                          out.data(), k.width, k.height, step, stride);
+                for (int j = 0; j < k.height; ++j)
+                    for (std::ptrdiff_t b = 0; b < stride; ++b) {
+                        const bool pixel = b % step == 0 && b / step < k.width;
+                        ASSERT_EQ(out[j * stride + b], pixel ? expected[j][b / step] : kGap)
+                            << j << "," << b;
+                    }
+            }
+    }
 }
 
 class StretchDisplay : public ::testing::Test {

@@ -1,0 +1,72 @@
+#include "app/logdata/LogReader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <cerrno>
+#include <optional>
+
+#include "app/text/Cp932.h"
+
+namespace pelmar::logdata {
+namespace {
+
+// The bytes of a file up to its first line end, or up to kMaxRecordBytes: never more of a large
+// file than that. Nothing when the file cannot be opened or read. The buffer is the caller's, to
+// be reused from file to file. Plain open(2) and read(2): a file costs three system calls, where
+// QFile would add two status queries and a read to the end of the file.
+std::optional<QByteArrayView> readFirstLine(const QString& path, QByteArray& buffer) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    buffer.resize(kMaxRecordBytes);
+    qsizetype filled = 0;
+    bool failed = false;
+    while (filled < kMaxRecordBytes) {
+        const ssize_t got =
+            ::read(fd, buffer.data() + filled, static_cast<std::size_t>(kMaxRecordBytes - filled));
+        if (got < 0 && errno == EINTR) continue;
+        failed = got < 0;
+        if (got <= 0) break;
+        const QByteArrayView added(buffer.constData() + filled, got);
+        filled += got;
+        if (added.contains('\r') || added.contains('\n')) break;
+    }
+    ::close(fd);
+    if (failed) return std::nullopt;
+    return QByteArrayView(buffer.constData(), filled);
+}
+
+}  // namespace
+
+QString recordFromBytes(QByteArrayView start) {
+    qsizetype end = 0;
+    while (end < start.size() && start[end] != '\r' && start[end] != '\n') ++end;
+    return text::fromCp932(start.first(end).toByteArray());
+}
+
+LogReadResult ReadLogData(const QString& folder, ResultHistory& history) {
+    const FileSearch search = GetFilesMostDeep(folder, QStringLiteral("*.csv"));
+    LogReadResult result;
+    result.skippedFolders = search.skippedFolders;
+    QByteArray buffer;
+    for (const QString& path : search.files) {
+        if (path.endsWith(QStringLiteral("_XY.csv"), Qt::CaseInsensitive)) continue;
+        const std::optional<QByteArrayView> bytes = readFirstLine(path, buffer);
+        const QString record = bytes ? recordFromBytes(*bytes) : QString();
+        if (record.isEmpty()) {
+            ++result.filesSkipped;
+            continue;
+        }
+        if (result.filesRead == 0) history.clear();
+        // The images of a measurement are stored beside its file under the same name.
+        const QString stem = path.chopped(3);
+        history.storeRecord(record, stem + QStringLiteral("jpg"), stem + QStringLiteral("bmp"));
+        history.commitRecord();
+        ++result.filesRead;
+    }
+    return result;
+}
+
+}  // namespace pelmar::logdata

@@ -1,0 +1,93 @@
+#include "app/report/ReportSheet.h"
+
+#include <QPainter>
+
+#include "app/report/ReportDrawing.h"
+
+namespace pelmar::report {
+namespace {
+
+const std::array<const char*, kColumns> kCellNames = {"lblLens", "lblDno",       "lblDateTime",
+                                                      "lblGno",  "lblKekkaData", "lblOkNg"};
+
+}  // namespace
+
+ReportSheet::ReportSheet(const PageLayout& layout, QWidget* parent)
+    : QWidget(parent, Qt::Window), layout_(layout) {
+    QPalette sheet = palette();
+    sheet.setColor(QPalette::Window, Qt::white);
+    sheet.setColor(QPalette::WindowText, Qt::black);
+    setPalette(sheet);
+    setAutoFillBackground(true);
+    setWindowTitle(reportTitle());
+    setFixedSize(px(layout.width), px(layout.height));
+
+    lblPage = placeLabel(QStringLiteral("lblPage"), layout.pageIndicator, kPageIndicatorPoints,
+                         Qt::AlignLeft);
+    const auto cells = columns();
+    for (int c = 0; c < kColumns; ++c) {
+        const auto k = static_cast<std::size_t>(c);
+        const TableColumn& column = layout.columns[k];
+        lblTitle[k] = placeLabel(
+            QStringLiteral("lblTitle_%1").arg(c),
+            {column.headingLeft, layout.headingTop, column.headingWidth, layout.headingHeight},
+            kHeadingPoints, Qt::AlignHCenter);
+        lblTitle[k]->setText(layout.headings[k]);
+        for (int r = 0; r < layout.rows; ++r) {
+            cells[k]->push_back(
+                placeLabel(QStringLiteral("%1_%2").arg(QLatin1String(kCellNames[k])).arg(r),
+                           {column.cellLeft, layout.rowTop + layout.rowPitch * r, column.cellWidth,
+                            layout.rowHeight},
+                           kRowPoints, Qt::AlignHCenter));
+        }
+    }
+}
+
+// Twips to pixels at the screen's logical resolution: 1440 twips to a logical inch.
+int ReportSheet::px(int twips) const {
+    return qRound(twips * logicalDpiX() / 1440.0);
+}
+
+QLabel* ReportSheet::placeLabel(const QString& name, const TwipRect& box, double points,
+                                Qt::Alignment alignment) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setGeometry(px(box.left), px(box.top), px(box.width), px(box.height));
+    label->setFont(reportFont(points));
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* ReportSheet::placeButton(const QString& name, const QString& caption, int left,
+                                      int top) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(px(left), px(top), px(1500), px(480));
+    return button;
+}
+
+std::array<ReportSheet::Column*, kColumns> ReportSheet::columns() {
+    return {&lblLens, &lblDno, &lblDateTime, &lblGno, &lblKekkaData, &lblOkNg};
+}
+
+void ReportSheet::fillRows(const std::vector<ReportRow>& rows) {
+    for (Column* column : columns()) {
+        for (QLabel* cell : *column) cell->clear();
+    }
+    const std::size_t shown = std::min(rows.size(), lblLens.size());
+    for (std::size_t r = 0; r < shown; ++r) {
+        lblLens[r]->setText(rows[r].lens);
+        lblDno[r]->setText(rows[r].number);
+        lblDateTime[r]->setText(rows[r].dateTime);
+        lblGno[r]->setText(rows[r].serial);
+        lblKekkaData[r]->setText(rows[r].result);
+        lblOkNg[r]->setText(rows[r].judgement);
+    }
+}
+
+void ReportSheet::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawRules(painter, layout_, TwipScale(*this));
+}
+
+}  // namespace pelmar::report

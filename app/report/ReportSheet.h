@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "app/report/PageLayout.h"
+#include "app/report/ReportPages.h"
+
+namespace pelmar::report {
+
+// What the two screen pages of the report share: a white sheet whose labels and rules are
+// placed by the page's twip layout at the screen's logical resolution, the page indicator, the
+// column headings and the row cells.
+class ReportSheet : public QWidget {
+    Q_OBJECT
+public:
+    using Column = std::vector<QLabel*>;
+
+    QLabel* lblPage;
+    std::array<QLabel*, kColumns> lblTitle;
+    Column lblLens, lblDno, lblDateTime, lblGno, lblKekkaData, lblOkNg;
+
+protected:
+    ReportSheet(const PageLayout& layout, QWidget* parent);
+
+    // A label at a twip rectangle, in the report's font.
+    QLabel* placeLabel(const QString& name, const TwipRect& box, double points,
+                       Qt::Alignment alignment);
+    // A button at a twip position: 1500 x 480 twips.
+    QPushButton* placeButton(const QString& name, const QString& caption, int left, int top);
+
+    // Empties every row cell, then fills the rows from the top.
+    void fillRows(const std::vector<ReportRow>& rows);
+
+    void paintEvent(QPaintEvent* event) override;
+
+    const PageLayout& layout_;
+
+private:
+    std::array<Column*, kColumns> columns();
+    int px(int twips) const;
+};
+
+}  // namespace pelmar::report

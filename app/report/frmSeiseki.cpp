@@ -1,0 +1,218 @@
+#include "app/report/frmSeiseki.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+
+#include "app/report/NameIni.h"
+#include "app/report/ReportDrawing.h"
+#include "app/report/ReportPrinter.h"
+
+namespace pelmar::report {
+namespace {
+
+constexpr int kClimateCell = 1;
+constexpr int kDateCell = 4;
+constexpr int kNameCell1 = 5;
+constexpr int kNameCell2 = 6;
+
+bool clickable(int cell) {
+    return cell == kClimateCell || cell == kDateCell || cell == kNameCell1 || cell == kNameCell2;
+}
+
+QString tooltip(int cell) {
+    switch (cell) {
+        case 0:
+            return QStringLiteral("クリックすると検査日が入力できます。");
+        case kClimateCell:
+            return QStringLiteral("クリックすると温度、湿度が入力できます。");
+        case kDateCell:
+            return QStringLiteral("クリックすると作成日が入力できます。");
+        case kNameCell1:
+        case kNameCell2:
+            return QStringLiteral("クリックすると会社名などが入力できます。");
+        default:
+            return QString();
+    }
+}
+
+}  // namespace
+
+frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
+                       const QString& nameIniPath, const QString& saveFolder, Prompts& prompts,
+                       QWidget* parent)
+    : ReportSheet(screenFirstPage(), parent),
+      openPrinter(defaultPrinter),
+      header_(header),
+      history_(history),
+      nameIniPath_(nameIniPath),
+      saveFolder_(saveFolder),
+      prompts_(prompts) {
+    setObjectName(QStringLiteral("frmSeiseki"));
+    Label1 = placeLabel(QStringLiteral("Label1"), layout_.title, kTitlePoints, Qt::AlignHCenter);
+    Label1->setText(reportTitle());
+    for (int i = 0; i < kCaptions; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        lblName[k] = placeLabel(QStringLiteral("lblName_%1").arg(i), layout_.captions[k],
+                                kHeaderPoints, Qt::AlignLeft);
+        lblName[k]->setText(captionTexts()[k]);
+    }
+    for (int i = 0; i < kHeaderValues; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        QLabel* cell = placeLabel(QStringLiteral("lblNameData_%1").arg(i), layout_.values[k],
+                                  kHeaderPoints, Qt::AlignLeft);
+        cell->setAutoFillBackground(true);
+        QPalette shade = cell->palette();
+        shade.setColor(QPalette::Window, clickable(i) ? QColor(224, 224, 224) : QColor(Qt::white));
+        cell->setPalette(shade);
+        cell->setToolTip(tooltip(i));
+        cell->installEventFilter(this);
+        lblNameData[k] = cell;
+    }
+
+    BtnAllDataSave =
+        placeButton(QStringLiteral("BtnAllDataSave"), QStringLiteral("データ統合"), 10980, 3240);
+    BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 3840);
+    BtnPrint = placeButton(QStringLiteral("BtnPrint"), QStringLiteral("印　刷"), 10980, 9840);
+    BtnEnd = placeButton(QStringLiteral("BtnEnd"), QStringLiteral("終　了"), 10980, 10440);
+    BtnAllDataSave->setEnabled(false);
+    connect(BtnAllDataSave, &QPushButton::clicked, this, &frmSeiseki::BtnAllDataSave_Click);
+    connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki::BtnNext_Click);
+    connect(BtnPrint, &QPushButton::clicked, this, &frmSeiseki::BtnPrint_Click);
+    connect(BtnEnd, &QPushButton::clicked, this, &QWidget::close);
+
+    load();
+}
+
+// The merge window may outlive page 1 for a moment: it must not show a page being destroyed.
+frmSeiseki::~frmSeiseki() {
+    if (QWidget* merge = merge_.get()) disconnect(merge, nullptr, this, nullptr);
+}
+
+void frmSeiseki::load() {
+    const int listed = listedCount(history_);
+    reportPageCount = report::reportPageCount(listed);
+    BtnNext->setEnabled(hasNextPage(listed, 0));
+    lblPage->setText(pageIndicator(0, reportPageCount));
+    const HeaderCells cells = headerCells(history_, header_);
+    for (std::size_t i = 0; i < cells.size(); ++i) lblNameData[i]->setText(cells[i]);
+    fillRows(pageRows(history_, 0, DateTimeColumn::Reformatted));
+}
+
+void frmSeiseki::setMergeDialog(std::function<QWidget*()> make) {
+    makeMergeDialog_ = std::move(make);
+    BtnAllDataSave->setEnabled(static_cast<bool>(makeMergeDialog_));
+}
+
+bool frmSeiseki::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < kHeaderValues; ++i) {
+            if (watched == lblNameData[static_cast<std::size_t>(i)]) {
+                lblNameData_Click(i);
+                return true;
+            }
+        }
+    }
+    return ReportSheet::eventFilter(watched, event);
+}
+
+// The inspection date comes from the history; its cell invites a click but opens nothing.
+void frmSeiseki::lblNameData_Click(int index) {
+    switch (index) {
+        case kClimateCell:
+            temperature_.open([this] {
+                auto* dialog = new Temperture(header_, this);
+                connect(dialog, &Temperture::stored, this, [this] {
+                    lblNameData[kClimateCell]->setText(
+                        climateText(header_.temperature, header_.humidity));
+                });
+                return dialog;
+            });
+            break;
+        case kDateCell:
+            date_.open([this] {
+                auto* dialog = new frmHizukeR(header_, prompts_, this);
+                connect(dialog, &frmHizukeR::stored, this,
+                        [this] { lblNameData[kDateCell]->setText(creationDateText(header_)); });
+                return dialog;
+            });
+            break;
+        case kNameCell1:
+        case kNameCell2:
+            names_.open([this] {
+                auto* dialog = new frmNameInp(header_, this);
+                connect(dialog, &frmNameInp::stored, this, [this] {
+                    lblNameData[kNameCell1]->setText(header_.nameLine1);
+                    lblNameData[kNameCell2]->setText(header_.nameLine2);
+                });
+                return dialog;
+            });
+            break;
+        default:
+            break;
+    }
+}
+
+void frmSeiseki::BtnNext_Click() {
+    hide();
+    page2_.open([this] {
+        auto* page = new frmSeiseki2(history_, reportPageCount, this);
+        connect(page, &frmSeiseki2::back, this, &QWidget::show);
+        return page;
+    });
+}
+
+// The printout reads the history as it is now, not as the screen pages show it.
+void frmSeiseki::BtnPrint_Click() {
+    BtnPrint->hide();
+    BtnEnd->hide();
+    const std::vector<PageContent> pages = printedPages(history_, header_);
+    reportPageCount = pages.front().pageCount;
+    std::unique_ptr<QPrinter> printer = openPrinter();
+    const std::optional<QString> failure =
+        printer ? printPages(*printer, pages)
+                : std::optional<QString>(QStringLiteral("既定のプリンタがありません。"));
+    if (failure) offerPdf(pages, *failure);
+    BtnPrint->show();
+    BtnEnd->show();
+}
+
+// A report that could not be printed can be kept as a PDF file of the same pages.
+void frmSeiseki::offerPdf(const std::vector<PageContent>& pages, const QString& why) {
+    const Prompts::Button answer = prompts_.message(
+        kProgramTitle,
+        QStringLiteral("検査成績書を印刷できませんでした。\n%1\nPDFファイルとして保存しますか？")
+            .arg(why),
+        Prompts::Icon::Warning, Prompts::Yes | Prompts::No);
+    if (answer != Prompts::Yes) return;
+    const QString proposed =
+        QDir(saveFolder_)
+            .filePath(QStringLiteral("検査成績書_%1.pdf")
+                          .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))));
+    const std::optional<QString> path =
+        prompts_.saveFile(proposed, QStringLiteral("PDFファイル(*.pdf)|*.pdf"));
+    if (!path) return;
+    if (const std::optional<QString> error = writeReportPdf(*path, pages)) {
+        prompts_.message(kProgramTitle,
+                         QStringLiteral("PDFファイルを書き込めません。\n%1").arg(*error),
+                         Prompts::Icon::Warning, Prompts::Ok);
+    }
+}
+
+void frmSeiseki::BtnAllDataSave_Click() {
+    hide();
+    merge_.open([this] {
+        QWidget* dialog = makeMergeDialog_();
+        connect(dialog, &QObject::destroyed, this, &QWidget::show);
+        return dialog;
+    });
+}
+
+// BtnEnd and the window frame end the report alike.
+void frmSeiseki::closeEvent(QCloseEvent* event) {
+    SaveNameIniTelling(nameIniPath_, header_, prompts_);
+    emit ended();
+    event->accept();
+}
+
+}  // namespace pelmar::report

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QPrinter>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/ResultHistory.h"
+#include "app/SingleInstance.h"
+#include "app/link/Prompts.h"
+#include "app/report/ReportHeader.h"
+#include "app/report/ReportSheet.h"
+#include "app/report/Temperture.h"
+#include "app/report/frmHizukeR.h"
+#include "app/report/frmNameInp.h"
+#include "app/report/frmSeiseki2.h"
+
+namespace pelmar::report {
+
+// The inspection report, page 1: the header block, the first 20 listed results and every button
+// of the report. The pages are filled from the history and the header when they are loaded;
+// results that arrive meanwhile show at the next fill. Page 1 is ended by BtnEnd or its window
+// frame: NAME.INI is written and the main window comes back.
+class frmSeiseki : public ReportSheet {
+    Q_OBJECT
+public:
+    frmSeiseki(ReportHeader& header, const ResultHistory& history, const QString& nameIniPath,
+               const QString& saveFolder, Prompts& prompts, QWidget* parent = nullptr);
+    ~frmSeiseki() override;
+
+    // The merge of the listed results opens from BtnAllDataSave, which stays disabled until it
+    // is given: page 1 hides while the window made here is open and shows again once it closes.
+    void setMergeDialog(std::function<QWidget*()> make);
+
+    // Where BtnPrint sends the report: the system's default printer, nothing when there is
+    // none. Tests put a printer of their own in its place.
+    std::function<std::unique_ptr<QPrinter>()> openPrinter;
+
+    QLabel* Label1;
+    std::array<QLabel*, kCaptions> lblName;
+    std::array<QLabel*, kHeaderValues> lblNameData;
+    QPushButton* BtnAllDataSave;
+    QPushButton* BtnNext;
+    QPushButton* BtnPrint;
+    QPushButton* BtnEnd;
+
+    int reportPageCount = 1;
+
+    // The windows the report opens, while they are open.
+    frmSeiseki2* page2() const { return page2_.get(); }
+    Temperture* temperatureDialog() const { return temperature_.get(); }
+    frmHizukeR* dateDialog() const { return date_.get(); }
+    frmNameInp* nameDialog() const { return names_.get(); }
+
+signals:
+    // The report was ended: the main window shows again.
+    void ended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void load();
+    void lblNameData_Click(int index);
+    void BtnNext_Click();
+    void BtnPrint_Click();
+    void offerPdf(const std::vector<PageContent>& pages, const QString& why);
+    void BtnAllDataSave_Click();
+
+    ReportHeader& header_;
+    const ResultHistory& history_;
+    const QString& nameIniPath_;
+    const QString& saveFolder_;
+    Prompts& prompts_;
+    SingleInstance<frmSeiseki2> page2_;
+    SingleInstance<Temperture> temperature_;
+    SingleInstance<frmHizukeR> date_;
+    SingleInstance<frmNameInp> names_;
+    std::function<QWidget*()> makeMergeDialog_;
+    SingleInstance<QWidget> merge_;
+};
+
+}  // namespace pelmar::report

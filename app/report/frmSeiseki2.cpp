@@ -1,0 +1,43 @@
+#include "app/report/frmSeiseki2.h"
+
+#include <QCloseEvent>
+
+namespace pelmar::report {
+
+frmSeiseki2::frmSeiseki2(const ResultHistory& history, int pageCount, QWidget* parent)
+    : ReportSheet(screenLaterPage(), parent), history_(history), reportPageCount_(pageCount) {
+    setObjectName(QStringLiteral("frmSeiseki2"));
+    BtnPre = placeButton(QStringLiteral("BtnPre"), QStringLiteral("前ページ"), 10980, 960);
+    BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 1560);
+    connect(BtnPre, &QPushButton::clicked, this, &frmSeiseki2::BtnPre_Click);
+    connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki2::BtnNext_Click);
+    fill();
+}
+
+void frmSeiseki2::fill() {
+    lblPage->setText(pageIndicator(reportPageIndex, reportPageCount_));
+    BtnNext->setEnabled(hasNextPage(listedCount(history_), reportPageIndex));
+    fillRows(pageRows(history_, reportPageIndex, DateTimeColumn::Reformatted));
+}
+
+void frmSeiseki2::BtnPre_Click() {
+    if (reportPageIndex == 1) {
+        close();
+        return;
+    }
+    --reportPageIndex;
+    fill();
+}
+
+void frmSeiseki2::BtnNext_Click() {
+    ++reportPageIndex;
+    fill();
+}
+
+// From any page the frame leads back to page 1, as BtnPre does from page 2.
+void frmSeiseki2::closeEvent(QCloseEvent* event) {
+    emit back();
+    event->accept();
+}
+
+}  // namespace pelmar::report

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/ResultHistory.h"
+#include "app/report/ReportSheet.h"
+
+namespace pelmar::report {
+
+// The inspection report's later pages (2 to 5), 25 listed results each, one page at a time in
+// the same window. Going back from page 2, by BtnPre or the window frame, closes it and page 1
+// shows again.
+class frmSeiseki2 : public ReportSheet {
+    Q_OBJECT
+public:
+    // Shows page 2 of a report of pageCount pages.
+    frmSeiseki2(const ResultHistory& history, int pageCount, QWidget* parent = nullptr);
+
+    QPushButton* BtnPre;
+    QPushButton* BtnNext;
+
+    int reportPageIndex = 1;
+
+signals:
+    // Back to page 1.
+    void back();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The page of reportPageIndex from the history as it is now.
+    void fill();
+    void BtnPre_Click();
+    void BtnNext_Click();
+
+    const ResultHistory& history_;
+    int reportPageCount_;
+};
+
+}  // namespace pelmar::report

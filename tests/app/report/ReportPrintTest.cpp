@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "app/report/ReportDrawing.h"
+#include "tests/app/report/PdfText.h"
+#include "tests/app/report/ReportRig.h"
+
+namespace pelmar::report {
+namespace {
+
+// Twips to PDF points.
+constexpr double pt(int twips) {
+    return twips / 20.0;
+}
+
+QStringList numbersFrom(int from, int to) {
+    QStringList all;
+    for (int n = from; n <= to; ++n) all.append(QStringLiteral("%1").arg(n, 3, 10, QChar(u'0')));
+    return all;
+}
+
+// The report printed now, through the same drawing as on paper, into a PDF, and read back.
+QList<PdfPage> printToPdf(ReportRig& rig) {
+    const QString path = rig.dir.filePath(QStringLiteral("report.pdf"));
+    const auto error = writeReportPdf(path, printedPages(rig.history, rig.header));
+    EXPECT_FALSE(error) << error->toStdString();
+    return readPdf(path);
+}
+
+TEST(ReportPrint, PagesAndRowsFollowTheListedEntries) {
+    struct Case {
+        int listed;
+        std::vector<int> rowsPerPage;
+    } cases[] = {{0, {0}},       {20, {20}},        {21, {20, 1}},
+                 {45, {20, 25}}, {46, {20, 25, 1}}, {99, {20, 25, 25, 25, 4}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.listed);
+        ReportRig rig;
+        rig.add(1, c.listed);
+        const QList<PdfPage> pages = printToPdf(rig);
+        ASSERT_EQ(pages.size(), static_cast<qsizetype>(c.rowsPerPage.size()));
+        int first = 1;
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            SCOPED_TRACE(p + 1);
+            EXPECT_NEAR(pages[p].size.width(), 595.3, 0.5);  // A4 portrait
+            EXPECT_NEAR(pages[p].size.height(), 841.9, 0.5);
+            EXPECT_TRUE(pages[p].text().contains(
+                QStringLiteral("Page ( %1 / %2 )").arg(p + 1).arg(pages.size())));
+            const int rows = c.rowsPerPage[static_cast<std::size_t>(p)];
+            EXPECT_EQ(pages[p].rowNumbers(), numbersFrom(first, first + rows - 1));
+            first += rows;
+        }
+        EXPECT_EQ(pages[0].find(QStringLiteral("検査成績書")) != nullptr, true);
+        if (c.listed == 0) {
+            EXPECT_NE(pages[0].find(QStringLiteral("年月日")), nullptr);
+        }
+    }
+}
+
+TEST(ReportPrint, CellsSayWhatTheHistoryAndHeaderHold) {
+    ReportRig rig;
+    rig.add(1, 21);
+    rig.header.nameLine1 = QStringLiteral("株式会社髙橋光学");
+    QList<PdfPage> pages = printToPdf(rig);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_FALSE(pages[0].text().contains(u'℃'));  // humidity never entered
+    EXPECT_NE(pages[0].find(QStringLiteral("株式会社髙橋光学")), nullptr);
+    EXPECT_NE(pages[0].find(QStringLiteral("2013年4月5日")), nullptr);
+    EXPECT_NE(pages[0].find(QStringLiteral("2013年04月05日")), nullptr);
+    // Page 1 shows the date and time reformatted, later pages the record's field as it stands.
+    EXPECT_TRUE(pages[0].text().contains(QStringLiteral("2013.04.05 14:00:01")));
+    EXPECT_FALSE(pages[0].text().contains(QStringLiteral("04/05/2013")));
+    EXPECT_TRUE(pages[1].text().contains(QStringLiteral("04/05/2013 Fri. 14:00:21")));
+    EXPECT_FALSE(pages[1].text().contains(QStringLiteral("2013.04.05")));
+
+    rig.header.temperature = 23.46;
+    rig.header.humidity = 45.0;
+    pages = printToPdf(rig);
+    EXPECT_NE(pages[0].find(QStringLiteral("23.5℃：45.0％")), nullptr);
+}
+
+TEST(ReportPrint, TextsStandWhereTheLayoutPutsThem) {
+    ReportRig rig;
+    rig.add(1, 21);
+    const QList<PdfPage> pages = printToPdf(rig);
+    ASSERT_EQ(pages.size(), 2);
+    constexpr double kTolerance = 3.0;  // points: the font's ascent above the glyphs
+    const PdfWord* title = pages[0].find(QStringLiteral("検査成績書"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_NEAR(title->box.center().x(), pt(4800 + 1755 / 2), kTolerance);
+    EXPECT_NEAR(title->box.top(), pt(810), kTolerance);
+    const PdfWord* row19 = pages[0].find(QStringLiteral("020"));
+    ASSERT_NE(row19, nullptr);
+    EXPECT_NEAR(row19->box.center().x(), pt(3600 + 720 / 2), kTolerance);
+    EXPECT_NEAR(row19->box.top(), pt(4320 + 480 * 19), kTolerance);
+    const PdfWord* lens = pages[0].find(QStringLiteral("L20"));
+    ASSERT_NE(lens, nullptr);
+    EXPECT_NEAR(lens->box.center().x(), pt(960 + 2535 / 2), kTolerance);
+    const PdfWord* caption = pages[0].find(QStringLiteral("画像処理システム"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_NEAR(caption->box.left(), pt(960), kTolerance);
+    EXPECT_NEAR(caption->box.top(), pt(2790), kTolerance);
+    const PdfWord* page = pages[1].find(QStringLiteral("Page"));
+    ASSERT_NE(page, nullptr);
+    EXPECT_NEAR(page->box.left(), pt(9720), kTolerance);
+    EXPECT_NEAR(page->box.top(), pt(360), kTolerance);
+    const PdfWord* heading = pages[1].find(QStringLiteral("合否判定"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_NEAR(heading->box.center().x(), pt(9495 + 1320 / 2), kTolerance);
+    EXPECT_NEAR(heading->box.top(), pt(1440), kTolerance);
+}
+
+class PrintButtonTest : public ::testing::Test {
+protected:
+    PrintButtonTest() {
+        rig.add(1, 3);
+        page1->show();
+    }
+    // A printer that writes a PDF file (the path of one that cannot be made fails to open).
+    void printerTo(const QString& path) {
+        page1->openPrinter = [this, path] {
+            buttonsHiddenWhilePrinting = page1->BtnPrint->isHidden() && page1->BtnEnd->isHidden();
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(path);
+            return printer;
+        };
+    }
+    void expectButtonsBack() {
+        EXPECT_TRUE(buttonsHiddenWhilePrinting);
+        EXPECT_TRUE(page1->BtnPrint->isVisible());
+        EXPECT_TRUE(page1->BtnEnd->isVisible());
+    }
+    QString file(const QString& name) { return rig.dir.filePath(name); }
+
+    ReportRig rig;
+    std::unique_ptr<frmSeiseki> page1 = rig.open();
+    bool buttonsHiddenWhilePrinting = false;
+};
+
+TEST_F(PrintButtonTest, PrintsTheHistoryAsItIsWhenPrinting) {
+    const QString printed = file(QStringLiteral("printed.pdf"));
+    printerTo(printed);
+    rig.add(4, 4);  // arrived after the report was opened
+    page1->BtnPrint->click();
+    expectButtonsBack();
+    EXPECT_TRUE(rig.prompts.asked.isEmpty());
+    const QList<PdfPage> pages = readPdf(printed);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0].rowNumbers(), numbersFrom(1, 4));
+    EXPECT_EQ(page1->lblDno[3]->text(), QString());  // the screen page is not refilled
+}
+
+TEST_F(PrintButtonTest, AReportThatCannotBePrintedCanBeSavedAsPdf) {
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    struct Case {
+        const char* name;
+        bool printer;  // a printer that cannot be opened; else none at all
+        Prompts::Button answer;
+        std::optional<QString> saveAs;  // nothing: the file dialog is cancelled
+        bool written;
+        const char* lastMessage;  // the message after the question, if any
+    } cases[] = {
+        {"no printer, yes", false, Prompts::Yes, QStringLiteral("a.pdf"), true, nullptr},
+        {"broken printer, yes", true, Prompts::Yes, QStringLiteral("b.pdf"), true, nullptr},
+        {"no printer, no", false, Prompts::No, std::nullopt, false, nullptr},
+        {"yes, then cancelled", false, Prompts::Yes, std::nullopt, false, nullptr},
+        {"yes, unwritable", false, Prompts::Yes, QStringLiteral("gone/c.pdf"), false,
+         "PDFファイルを書き込めません。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.prompts.asked.clear();
+        rig.prompts.fileQuestions.clear();
+        rig.prompts.answers = {c.answer};
+        const std::optional<QString> target =
+            c.saveAs ? std::optional<QString>(file(*c.saveAs)) : std::nullopt;
+        rig.prompts.filesToSave = {target};
+        if (c.printer) {
+            printerTo(file(QStringLiteral("missing/printer.pdf")));
+        } else {
+            page1->openPrinter = [this] {
+                buttonsHiddenWhilePrinting =
+                    page1->BtnPrint->isHidden() && page1->BtnEnd->isHidden();
+                return std::unique_ptr<QPrinter>();
+            };
+        }
+        page1->BtnPrint->click();
+        expectButtonsBack();
+
+        ASSERT_GE(rig.prompts.asked.size(), 1);
+        const auto& question = rig.prompts.asked[0];
+        EXPECT_TRUE(question.text.startsWith(QStringLiteral("検査成績書を印刷できませんでした。")));
+        EXPECT_TRUE(question.text.contains(c.printer
+                                               ? file(QStringLiteral("missing/printer.pdf"))
+                                               : QStringLiteral("既定のプリンタがありません。")));
+        EXPECT_EQ(question.buttons, Prompts::Yes | Prompts::No);
+        if (c.answer == Prompts::Yes) {
+            EXPECT_EQ(rig.prompts.fileQuestions,
+                      QStringList{QStringLiteral("save|%1|PDFファイル(*.pdf)|*.pdf")
+                                      .arg(file(QStringLiteral("検査成績書_%1.pdf").arg(today)))});
+        } else {
+            EXPECT_TRUE(rig.prompts.fileQuestions.isEmpty());
+        }
+        if (target) {
+            EXPECT_EQ(QFile::exists(*target), c.written);
+            if (c.written) {
+                EXPECT_EQ(readPdf(*target).value(0).rowNumbers(), numbersFrom(1, 3));
+            }
+        }
+        if (c.lastMessage) {
+            ASSERT_EQ(rig.prompts.asked.size(), 2);
+            EXPECT_TRUE(rig.prompts.asked[1].text.startsWith(QString::fromUtf8(c.lastMessage)));
+            EXPECT_TRUE(rig.prompts.asked[1].text.contains(*target));
+        } else {
+            EXPECT_EQ(rig.prompts.asked.size(), 1);
+        }
+    }
+    EXPECT_TRUE(QDir(rig.dir.path()).entryList({QStringLiteral("*.pdf")}).size() == 2);
+}
+
+}  // namespace
+}  // namespace pelmar::report
