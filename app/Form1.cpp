@@ -48,8 +48,8 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
       pump_(pump),
       prompts_(prompts),
       display_(display),
-      settingWindows_(*this, state.settings.saveFolder, prompts,
-                      [this] { lblSave->setText(state_.settings.saveFolder); }) {
+      settingWindows_(*this, state.settings.saveFolder, state.workFolder, state.settingData,
+                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();

@@ -10,8 +10,11 @@
 #   memory Pelmar's resident memory once started, and after 100 and 1,000 BMPW 640 x 480
 #          exchanges stored as BMP and JPEG (save method 2), with the time of each exchange
 #          until both files are on disk
+#   settings  SETW, from the DM's worker line to the third "0," (median of 200), against one plain
+#          round trip of the same bytes; the confirmation is answered at once by setw_station,
+#          Pelmar with an inspector who always allows (built beside this script in programs/)
 #
-#   bench/e2e_timing.sh [BIN_DIR] [link|data|image|memory ...]
+#   bench/e2e_timing.sh [BIN_DIR] [link|data|image|memory|settings ...]
 # BIN_DIR is the program folder with pelmar and dmsim (default: ../bin beside this script, which
 # is where it sits in a build's bench/ folder). Pelmar runs offscreen in a temporary copy of it.
 set -euo pipefail
@@ -21,7 +24,7 @@ BIN=$HERE/../bin
 if [ $# -gt 0 ] && [ -d "$1" ]; then BIN=$1; shift; fi
 BIN=$(cd "$BIN" && pwd)
 RUNS=("$@")
-[ ${#RUNS[@]} -gt 0 ] || RUNS=(link data image memory)
+[ ${#RUNS[@]} -gt 0 ] || RUNS=(link data image memory settings)
 [ -x "$BIN/pelmar" ] && [ -x "$BIN/dmsim" ] || { echo "no pelmar and dmsim in $BIN" >&2; exit 1; }
 
 WORK=$(mktemp -d)
@@ -35,11 +38,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# start SAVE_METHOD SCRIPT: dmsim plays SCRIPT, pelmar connects to it from its own folder.
+# start SAVE_METHOD SCRIPT [PROGRAM]: dmsim plays SCRIPT, pelmar (or PROGRAM, a stand-in for it)
+# connects to it from its own folder.
 start() {
     local folder=$WORK/run.$RANDOM
+    local program=${3:-$BIN/pelmar}
     mkdir -p "$folder"
     find "$BIN" -maxdepth 1 -type f -exec cp -p {} "$folder/" \;
+    cp -p "$program" "$folder/"
     printf '%s\n' "$2" >"$folder/script.dms"
     "$folder/dmsim" --port 0 --port-file "$folder/port" --script "$folder/script.dms" \
         >"$folder/dmsim.log" 2>&1 &
@@ -48,7 +54,7 @@ start() {
     # Pelmar never starts without a configuration that points at 127.0.0.1.
     printf '1,%s,(保存フォルダ)\r\n10,127.0.0.1,(DMのIPアドレス)\r\n11,%s,(DMのポート番号)\r\n12, %s,(保存方式)\r\n13, 80,(Jpeg圧縮率)\r\n' \
         "$folder/data" "$(cat "$folder/port")" "$1" | iconv -f UTF-8 -t CP932 >"$folder/PELMAR.INI"
-    QT_QPA_PLATFORM=offscreen "$folder/pelmar" >"$folder/pelmar.log" 2>&1 &
+    QT_QPA_PLATFORM=offscreen "$folder/$(basename "$program")" >"$folder/pelmar.log" 2>&1 &
     PELMAR=$!
     LOG=$folder/dmsim.log
 }
@@ -150,6 +156,24 @@ none'
     awk -v s="$started" -v a="$after100" -v b="$after1000" 'BEGIN {
         printf "  pelmar resident: %.1f MB after start-up, %.1f MB after 100 images, %.1f MB after 1000\n", s / 1024, a / 1024, b / 1024
         printf "    = %+.1f MB from image 100 to image 1000\n", (b - a) / 1024 }'
+}
+
+settings() {
+    echo "== settings: SETW, the DM's worker line to the third \"0,\""
+    local record='"LENS-A,4,3,10,1,0,1,1,0,128,"' workers='"SATO,SUZUKI,,,,,,,,,"'
+    [ -x "$HERE/programs/setw_station" ] || { echo "  no $HERE/programs/setw_station" >&2; exit 1; }
+    start 0 "accept 30000
+baseline 200 21
+send SETW
+expect \"0,\" 10000
+send $record
+expect \"0,\" 10000
+stats 200 send $workers ; expect \"0,\" 10000 | send SETW ; expect \"0,\" 10000 ; send $record ; expect \"0,\" 10000
+sleep 1500
+none" "$HERE/programs/setw_station"
+    finish
+    echo "  (the next SETW and its record line come untimed after each round, Pelmar waiting"
+    echo "   for the worker line; the editor opens after the third \"0,\")"
 }
 
 for run in "${RUNS[@]}"; do "$run"; done

@@ -80,6 +80,7 @@ void FakeSocket::sendBytes(QByteArrayView bytes) {
     if (state() != kConnected) throw ConnectionLost("send on a socket that is not connected");
     sends.append(bytes.toByteArray());
     sent += bytes.toByteArray();
+    if (onSend) onSend(sends.last());
 }
 
 }  // namespace pelmar::fakes
