@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 
 #include "app/IniFile.h"
 #include "app/link/Folders.h"
+#include "app/logdata/frmReadLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
@@ -228,15 +230,13 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    // The log reader comes with its window; until then its command is shown but cannot be chosen.
-    cmdLogRead->setEnabled(false);
-
     connect(mnu_SaveDir, &QAction::triggered, this, [this] { settingWindows_.openSaveLocation(); });
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
     connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
+    connect(cmdLogRead, &QAction::triggered, this, &Form1::cmdLogRead_Click);
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -326,6 +326,26 @@ void Form1::cmdSeiseki_Click() {
                                    state_.settings.saveFolder, prompts_, this);
         connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
         return page1;
+    });
+}
+
+logdata::frmReadLog* Form1::readLog() const {
+    return readLog_.get();
+}
+
+// The reader's folder tree starts at the save folder, where the day folders are.
+void Form1::cmdLogRead_Click() {
+    QDir::setCurrent(state_.settings.saveFolder);
+    hide();
+    readLog_.open([this] {
+        auto* reader = new logdata::frmReadLog(state_.history, settingWindows_.volumes(), prompts_);
+        // The new history replaces the old as a whole: rows it does not fill are left empty.
+        connect(reader, &logdata::frmReadLog::historyReplaced, this, [this] {
+            clearTable();
+            RedrawResults();
+        });
+        connect(reader, &logdata::frmReadLog::closed, this, &QWidget::show);
+        return reader;
     });
 }
 

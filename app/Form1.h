@@ -24,6 +24,9 @@ class QGroupBox;
 namespace pelmar::report {
 class frmSeiseki;
 }
+namespace pelmar::logdata {
+class frmReadLog;
+}
 
 namespace pelmar {
 
@@ -95,6 +98,8 @@ public:
 
     // The inspection report's page 1 while it is open.
     report::frmSeiseki* seiseki() const;
+    // The log reader while it is open.
+    logdata::frmReadLog* readLog() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +123,7 @@ private:
     void btnDn_Click();
     void Check1_Click(int row);
     void cmdSeiseki_Click();
+    void cmdLogRead_Click();
 
     ProgramState& state_;
     EventPump& pump_;
@@ -127,6 +133,7 @@ private:
 
     // The windows the menu opens.
     SingleInstance<report::frmSeiseki> seiseki_;
+    SingleInstance<logdata::frmReadLog> readLog_;
     settings::SettingWindows settingWindows_;
 };
 
