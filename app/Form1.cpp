@@ -20,6 +20,9 @@
 namespace pelmar {
 namespace {
 
+// How long a status line may wait for its repaint, so that a burst of lines repaints once.
+constexpr int kStatusRepaintMs = 50;
+
 const QString kExitQuestion =
     QStringLiteral("Ｐｅｌｍａｒを終了すると画像保存ができなくなります。よろしいですか？");
 
@@ -47,13 +50,16 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
       pump_(pump),
       prompts_(prompts),
       display_(display),
-      settingWindows_(*this, state.settings.saveFolder, prompts,
-                      [this] { lblSave->setText(state_.settings.saveFolder); }) {
+      settingWindows_(*this, state.settings.saveFolder, state.workFolder, state.settingData,
+                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    statusRepaint_.setSingleShot(true);
+    statusRepaint_.setInterval(kStatusRepaintMs);
+    connect(&statusRepaint_, &QTimer::timeout, this, [this] { Label4->setUpdatesEnabled(true); });
 }
 
 Form1::~Form1() = default;
@@ -454,6 +460,11 @@ void Form1::showImage(const std::uint8_t* plane, int width, int height) {
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
     const QString line =
         msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss"));
+    // The text changes at once, but repainting the label (and the frame under it) for every
+    // line would cost each keep-alive and each command a repaint while the DM waits for the
+    // reply: the label repaints once, at most kStatusRepaintMs later, with the latest lines.
+    Label4->setUpdatesEnabled(false);
+    if (!statusRepaint_.isActive()) statusRepaint_.start();
     if (leaveflg == 1) {
         Label4->setText(Label4->text() + QStringLiteral("\r\n") + line);
         if (++dispmsgflg_ > 10) leaveflg = 0;

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
 #include <functional>
 
@@ -58,7 +59,13 @@ public:
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
 
-    // The setting room's windows: the save location and, later, the setting-data dialogs.
+    void openSettingEditor() override { settingWindows_.openEditor(); }
+    void openSettingSender(const settings::SettingData& loaded,
+                           settings::SettingSender& sender) override {
+        settingWindows_.openSender(loaded, sender);
+    }
+
+    // The setting room's windows: the save location and the setting-data dialogs.
     settings::SettingWindows& settingWindows() { return settingWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
@@ -130,6 +137,7 @@ private:
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
+    QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.
     SingleInstance<report::frmSeiseki> seiseki_;

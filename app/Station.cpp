@@ -21,9 +21,12 @@ Station::Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& s
       loop_(exchange_, screen),
       dataCommands_(exchange_, screen, state.settings, state.history, folders_),
       imageCommands_(exchange_, screen, prompts, state.settings, state.images, state.palette,
-                     folders_) {
+                     folders_),
+      settingCommands_(exchange_, screen, prompts, state.settings, state.settingData,
+                       state.workFolder, state.settingFilePath) {
     dataCommands_.registerWith(loop_);
     imageCommands_.registerWith(loop_);
+    settingCommands_.registerWith(loop_);
 }
 
 void Station::startUp() {

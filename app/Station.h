@@ -12,6 +12,7 @@
 #include "app/link/Screen.h"
 #include "app/link/Socket.h"
 #include "app/link/Transport.h"
+#include "app/settings/SettingCommands.h"
 
 namespace pelmar {
 
@@ -47,6 +48,7 @@ private:
     CommandLoop loop_;
     DataCommands dataCommands_;
     imaging::ImageCommands imageCommands_;
+    settings::SettingCommands settingCommands_;
     QString startupNotice_;  // said right after "起動" when the display library is missing
 };
 

@@ -40,9 +40,15 @@ void CommandLoop::start() {
 
 void CommandLoop::turn() {
     EventPump& pump = transport_.pump();
-    pump.processEvents();
-    pump.sleepMs(1);
-    pump.processEvents();
+    if (state_ == LinkState::Online) {
+        // Online, the pause between turns ends as soon as the DM's next line arrives.
+        transport_.waitForInput(kTurnMs);
+    } else {
+        // The other states' time limits are counted in turns of about a millisecond each.
+        pump.processEvents();
+        pump.sleepMs(kTurnMs);
+        pump.processEvents();
+    }
 
     Socket& socket = transport_.socket();
     switch (state_) {

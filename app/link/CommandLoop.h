@@ -18,7 +18,8 @@ public:
     // A command handler, entered with its command line.
     using Handler = std::function<void(CommandLine&)>;
 
-    // The time limits of the states, in loop turns.
+    // The time limits of the states, in loop turns of kTurnMs each.
+    static constexpr int kTurnMs = 1;
     static constexpr int kTurnLimit = 1000;
     static constexpr int kOnlineStep = 50;
 

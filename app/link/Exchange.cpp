@@ -12,8 +12,8 @@ bool CommandLine::next(std::int32_t& out) {
     return text::ReadField(line, readPos, out, readPos);
 }
 
-void Exchange::reply(const char* text) {
-    context_.replyText = QString::fromLatin1(text);
+void Exchange::reply(const QString& text) {
+    context_.replyText = text;
     transport_.SendText(context_.replyText, 0);
 }
 

@@ -45,7 +45,10 @@ public:
     Exchange(Transport& transport, LoopContext& context)
         : transport_(transport), context_(context) {}
 
-    void reply(const char* text);
+    void reply(const char* text) { reply(QString::fromLatin1(text)); }
+    // A line of the program's own for the DM (the setting-data record and worker lines), sent
+    // the same way.
+    void reply(const QString& text);
     // The next line, or nothing when the DM did not send one in time.
     std::optional<QString> receiveLine();
 

@@ -1,6 +1,7 @@
 #include "app/link/QtEventPump.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <chrono>
 #include <thread>
 
@@ -13,6 +14,21 @@ void QtEventPump::processEvents() {
 
 void QtEventPump::sleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// The event loop blocks on the window system and the socket together, so one blocking
+// processEvents wakes for whichever comes first; a single-shot timer bounds it. Anything
+// processed (a click, the socket's bytes, the timer) ends the wait, and the caller looks again.
+void QtEventPump::waitForEvents(int maxMs) {
+    if (maxMs == 0) {
+        processEvents();
+        return;
+    }
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
+    if (maxMs > 0) limit.start(maxMs);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 std::int64_t QtEventPump::nowMs() {

@@ -9,6 +9,7 @@ class QtEventPump : public EventPump {
 public:
     void processEvents() override;
     void sleepMs(int ms) override;
+    void waitForEvents(int maxMs) override;
     std::int64_t nowMs() override;
 };
 

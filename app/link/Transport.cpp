@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <exception>
 
 #include "app/text/Numbers.h"
@@ -37,17 +38,35 @@ int Transport::LANclose() {
     return 0;
 }
 
-// One idle step of a receive: nothing is waiting, so let the windows run and sleep a moment.
-// Returns true when the receive is over (complete, or failed when the time limit passed).
-bool Transport::waitTurn(int minLen, qint64 count, std::int64_t start, int timeoutMs,
+void Transport::waitForInput(int maxMs) {
+    if (waitingBytes(socket_) > 0) {
+        pump_.processEvents();
+    } else {
+        pump_.waitForEvents(maxMs);
+    }
+}
+
+// One idle step of a receive, taken when nothing is waiting. Returns true when the receive is
+// over (complete, or failed once the time limit has passed); otherwise it has waited for the
+// DM's next bytes, at most until the time limit, with the windows running meanwhile.
+bool Transport::idleStep(int minLen, qint64 count, std::int64_t start, int timeoutMs,
                          bool& failed) {
-    pump_.processEvents();
-    pump_.sleepMs(1);
-    if (minLen <= 0 || count >= minLen) return true;
-    if (timeoutMs > 0 && pump_.nowMs() - start > timeoutMs) {
+    if (minLen <= 0 || count >= minLen) {
+        pump_.processEvents();
+        return true;
+    }
+    if (timeoutMs <= 0) {
+        pump_.waitForEvents(EventPump::kNoLimit);
+        return false;
+    }
+    const std::int64_t elapsed = pump_.nowMs() - start;
+    if (elapsed > timeoutMs) {
         failed = true;
         return true;
     }
+    // The receive fails once more than timeoutMs have passed: one millisecond past the limit.
+    const std::int64_t left = std::int64_t{timeoutMs} + 1 - elapsed;
+    pump_.waitForEvents(static_cast<int>(std::min<std::int64_t>(left, INT_MAX)));
     return false;
 }
 
@@ -80,7 +99,7 @@ int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs, int mode) {
             }
             continue;
         }
-        if (waitTurn(minLen, count, start, timeoutMs, failed)) break;
+        if (idleStep(minLen, count, start, timeoutMs, failed)) break;
     }
     if (count > 0) {
         QString kept;
@@ -112,7 +131,7 @@ int Transport::ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeo
             received += bytes.size();
             continue;
         }
-        if (waitTurn(minLen, received, start, timeoutMs, failed)) break;
+        if (idleStep(minLen, received, start, timeoutMs, failed)) break;
     }
     return failed ? -1 : static_cast<int>(received);
 }

@@ -19,7 +19,7 @@ enum TerminatorMode : int {
 };
 
 // The DM link's primitives over one socket. Every wait processes window events, so the windows
-// stay alive during a receive or a send.
+// stay alive during a receive or a send, and a receive wakes as soon as the DM's bytes arrive.
 class Transport {
 public:
     // Most a received line can hold, its terminator included.
@@ -50,8 +50,12 @@ public:
     void SendText(const QString& text, int keepInput);
     void SendBytes(QByteArrayView bytes, int keepInput);
 
+    // Lets the windows run for up to maxMs, ending early when the DM sends something; bytes
+    // already waiting end it at once.
+    void waitForInput(int maxMs);
+
 private:
-    bool waitTurn(int minLen, qint64 count, std::int64_t start, int timeoutMs, bool& failed);
+    bool idleStep(int minLen, qint64 count, std::int64_t start, int timeoutMs, bool& failed);
 
     Socket& socket_;
     EventPump& pump_;

@@ -81,7 +81,6 @@ void FolderLists::enterFolder(const QString& folder) {
     openPath_.setText(QDir::toNativeSeparators(openFolder_));
     dir_.setCurrentIndex(treeIndex(openFolder_));
     reveal();
-    emit folderEntered(openFolder_);
 }
 
 void FolderLists::reveal() {

@@ -39,9 +39,6 @@ public:
 
     QFileSystemModel& model() { return model_; }
 
-signals:
-    void folderEntered(const QString& folder);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -29,14 +29,18 @@ QString reason(const QString& folder) {
 
 }  // namespace
 
-std::optional<QString> makeFolderProblem(const QString& folder, FolderOps& ops) {
+bool makeFolderTelling(const QString& folder, FolderOps& ops, Prompts& prompts) {
     try {
         MakeFolderPath(folder, ops);
     } catch (const FolderError&) {
         // The message below names the folder asked for and the reason.
     }
-    if (ops.exists(folder)) return std::nullopt;
-    return QStringLiteral("フォルダ %1 を作成できません（%2）。").arg(folder, reason(folder));
+    if (ops.exists(folder)) return true;
+    prompts.message(
+        QString(),
+        QStringLiteral("フォルダ %1 を作成できません（%2）。").arg(folder, reason(folder)),
+        Prompts::Icon::Warning, Prompts::Ok);
+    return false;
 }
 
 }  // namespace pelmar::settings

@@ -4,12 +4,23 @@
 
 namespace pelmar::settings {
 
-SettingWindows::SettingWindows(QWidget& mainWindow, QString& saveFolder, Prompts& prompts,
+SettingWindows::SettingWindows(QWidget& mainWindow, QString& saveFolder, QString& workFolder,
+                               SettingData& data, Prompts& prompts,
                                std::function<void()> showSaveFolder)
     : main_(mainWindow),
       saveFolder_(saveFolder),
+      workFolder_(workFolder),
+      data_(data),
       prompts_(prompts),
       showSaveFolder_(std::move(showSaveFolder)) {}
+
+SettingWindows::~SettingWindows() {
+    delete sender_.get();
+    delete saveSetting_.get();
+    delete editor_.get();
+    delete picker_.get();
+    delete saveFolderDialog_.get();
+}
 
 void SettingWindows::openSaveLocation() {
     QDir::setCurrent(saveFolder_);
@@ -32,6 +43,24 @@ void SettingWindows::openPicker() {
         QObject::connect(picker, &frmFile::closed, &main_, &QWidget::show);
         return picker;
     });
+}
+
+void SettingWindows::openEditor() {
+    editor_.open([this] {
+        auto* editor = new frmSettingData(data_);
+        QObject::connect(editor, &frmSettingData::saveRequested, editor,
+                         [this] { openSaveDialog(); });
+        return editor;
+    });
+}
+
+void SettingWindows::openSaveDialog() {
+    saveSetting_.open(
+        [this] { return new frmSaveSetting(data_, workFolder_, folders_, volumes_, prompts_); });
+}
+
+void SettingWindows::openSender(const SettingData& loaded, SettingSender& sender) {
+    sender_.open([&] { return new frmSettingDataRead(data_, loaded, sender); });
 }
 
 }  // namespace pelmar::settings

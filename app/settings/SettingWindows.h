@@ -8,41 +8,58 @@
 #include "app/link/FolderOps.h"
 #include "app/link/Prompts.h"
 #include "app/settings/FolderPicker.h"
+#include "app/settings/SettingData.h"
+#include "app/settings/SettingDataWindows.h"
+#include "app/settings/SettingSender.h"
 #include "app/settings/Volumes.h"
 #include "app/settings/frmSaveFolder.h"
+#include "app/settings/frmSaveSetting.h"
 
 namespace pelmar::settings {
 
-// The setting room's windows that the main window opens, each a modeless single instance, and
-// the way back to the main window when they close.
+// The setting room's windows, each a modeless single instance: the save location that the main
+// window's menu opens (and the way back to the main window when it closes), and the setting-data
+// editor, save dialog and send dialog that the DM's requests open.
 class SettingWindows {
 public:
     // showSaveFolder: the main window shows the save folder again (its label lblSave).
-    SettingWindows(QWidget& mainWindow, QString& saveFolder, Prompts& prompts,
-                   std::function<void()> showSaveFolder);
+    SettingWindows(QWidget& mainWindow, QString& saveFolder, QString& workFolder, SettingData& data,
+                   Prompts& prompts, std::function<void()> showSaveFolder);
+    // The windows still open go with the main window.
+    ~SettingWindows();
 
     // The main window's "保存場所": the save folder becomes the process's current folder, the
     // main window hides and the save-location dialog opens. Every way out of it, or of the
     // picker it gives way to, shows the main window again.
     void openSaveLocation();
+    // The editor of the setting data; its "ファイルに保存" opens the save dialog.
+    void openEditor();
+    // The send dialog with the record loaded for the DM's read request.
+    void openSender(const SettingData& loaded, SettingSender& sender);
 
     frmSaveFolder* saveLocationDialog() const { return saveFolderDialog_.get(); }
     frmFile* saveLocationPicker() const { return picker_.get(); }
-
-    Volumes& volumes() { return volumes_; }
-    FolderOps& folders() { return folders_; }
+    frmSettingData* editor() const { return editor_.get(); }
+    frmSaveSetting* saveDialog() const { return saveSetting_.get(); }
+    frmSettingDataRead* sender() const { return sender_.get(); }
 
 private:
     void openPicker();
+    void openSaveDialog();
 
     QWidget& main_;
     QString& saveFolder_;
+    QString& workFolder_;
+    SettingData& data_;
     Prompts& prompts_;
     std::function<void()> showSaveFolder_;
     LocalVolumes volumes_;
     LocalFolders folders_;
     SingleInstance<frmSaveFolder> saveFolderDialog_;
     SingleInstance<frmFile> picker_;
+    SingleInstance<frmSettingData> editor_;
+    SingleInstance<frmSaveSetting> saveSetting_;
+    SingleInstance<frmSettingDataRead> sender_;
 };
 
 }  // namespace pelmar::settings

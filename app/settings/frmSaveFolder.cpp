@@ -32,10 +32,7 @@ frmSaveFolder::~frmSaveFolder() = default;
 // the inspector can correct it.
 void frmSaveFolder::btnMakeFolder_Click() {
     const QString folder = Text1->text();
-    if (const auto problem = makeFolderProblem(folder, folders_)) {
-        prompts_.message(QString(), *problem, Prompts::Icon::Warning, Prompts::Ok);
-        return;
-    }
+    if (!makeFolderTelling(folder, folders_, prompts_)) return;
     saveFolder_ = folder;
     emit saveFolderChanged();
     close();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -155,6 +158,36 @@ TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {
     form->DispMsg(QStringLiteral("line11"), leave);
     EXPECT_EQ(leave, 0);
     EXPECT_EQ(statusLines(), QStringList({"line11"}));
+}
+
+// Counts the paint events a widget gets.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST_F(Form1Test, ABurstOfStatusLinesRepaintsTheLabelOnceItIsOver) {
+    station.startUp();
+    form->Label4->repaint();
+    QCoreApplication::processEvents();
+    PaintCount count(form->Label4);
+    for (int i = 1; i <= 5; ++i) {
+        appendStatus(*form, QStringLiteral("NONE受信"));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(statusLines().size(), 6) << "the text is there at once";
+    EXPECT_EQ(count.paints, 0) << "no repaint per line";
+    QElapsedTimer waited;
+    waited.start();
+    while (count.paints == 0 && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    EXPECT_EQ(count.paints, 1);
 }
 
 TEST_F(Form1Test, ExitAsksAndEndsOnlyOnYes) {

@@ -53,11 +53,16 @@ bool PelmarRig::start(const QStringList& dmsimArguments, int saveMethod) {
 
     // Pelmar must never start without a configuration that points at 127.0.0.1.
     pelmar::text::writeLines(dir_.filePath("PELMAR.INI"),
-                     {"1," + saveFolder() + ",(保存フォルダ)", "10,127.0.0.1,(DMのIPアドレス)",
-                      "11," + port + ",(DMのポート番号)",
-                      QString("12, %1,(保存方式)").arg(saveMethod), "13, 80,(Jpeg圧縮率)"});
+                             {"1," + saveFolder() + ",(保存フォルダ)",
+                              "10,127.0.0.1,(DMのIPアドレス)", "11," + port + ",(DMのポート番号)",
+                              QString("12, %1,(保存方式)").arg(saveMethod), "13, 80,(Jpeg圧縮率)"});
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (display_.isEmpty()) {
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    } else {
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display_);
+    }
     pelmar_.setProcessEnvironment(environment);
     pelmar_.setProcessChannelMode(QProcess::MergedChannels);
     pelmar_.start(dir_.filePath("pelmar"), {});
@@ -69,18 +74,24 @@ bool PelmarRig::start(const QStringList& dmsimArguments, int saveMethod) {
 }
 
 PelmarRig::Outcome PelmarRig::run(const QByteArray& script, int saveMethod, int limitMs) {
-    Outcome outcome;
+    if (!startScript(script, saveMethod)) return {false, -1, startOutput_};
+    return finish(limitMs);
+}
+
+bool PelmarRig::startScript(const QByteArray& script, int saveMethod) {
     const QString scriptPath = dir_.filePath("script.dms");
     QFile scriptFile(scriptPath);
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script) != script.size()) {
         ADD_FAILURE() << "cannot write " << scriptPath.toStdString();
-        return outcome;
+        return false;
     }
     scriptFile.close();
-    const bool started = start({"--script", scriptPath}, saveMethod);
-    outcome.transcript = startOutput_;
-    if (!started) return outcome;
+    return start({"--script", scriptPath}, saveMethod);
+}
 
+PelmarRig::Outcome PelmarRig::finish(int limitMs) {
+    Outcome outcome;
+    outcome.transcript = startOutput_;
     outcome.finished = dmsim_.waitForFinished(limitMs);
     stop(pelmar_);
     stop(dmsim_);

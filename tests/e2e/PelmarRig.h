@@ -22,6 +22,12 @@ public:
 
     // Starts dmsim with the script, then pelmar; waits for dmsim to end, then stops pelmar.
     Outcome run(const QByteArray& script, int saveMethod = 0, int limitMs = 120000);
+    // The two halves of run, for a test that acts on Pelmar's windows while the script runs.
+    bool startScript(const QByteArray& script, int saveMethod = 0);
+    Outcome finish(int limitMs);
+
+    // Pelmar shows its windows on this X display instead of drawing them offscreen.
+    void showOn(const QString& display) { display_ = display; }
 
     // Starts dmsim with these arguments, then pelmar connected to it; both run until the rig
     // ends. False (with a test failure) when either did not start.
@@ -41,6 +47,7 @@ private:
     QTemporaryDir dir_;
     QDate started_;
     QString startOutput_;
+    QString display_;
     QProcess dmsim_;
     QProcess pelmar_;
 };

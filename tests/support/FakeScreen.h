@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/link/Screen.h"
+#include "app/settings/SettingData.h"
 
 namespace pelmar::fakes {
 
@@ -38,6 +39,11 @@ public:
     }
     const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
 
+    void openSettingEditor() override { ++editorOpens; }
+    void openSettingSender(const settings::SettingData& loaded, settings::SettingSender&) override {
+        senderLoaded.push_back(loaded);
+    }
+
     QStringList status;      // every line ever written
     QStringList statusPage;  // the lines since the last replacing one
     QString address = QStringLiteral("127.0.0.1");
@@ -51,6 +57,8 @@ public:
     std::vector<int> entryNumbers;
     QImage picture;  // what the picture box shows (the plane as drawn, before the palette)
     int imagesShown = 0;
+    int editorOpens = 0;
+    std::vector<settings::SettingData> senderLoaded;  // the record of each send dialog opened
 };
 
 }  // namespace pelmar::fakes

@@ -12,6 +12,7 @@ void FakeSocket::arriveAt(std::int64_t timeMs, const QByteArray& bytes) {
     auto at = std::upper_bound(pending_.begin(), pending_.end(), timeMs,
                                [](std::int64_t t, const auto& p) { return t < p.first; });
     pending_.insert(at, {timeMs, bytes});
+    pump_.wakeAt(timeMs);
 }
 
 void FakeSocket::deliverDue() {
@@ -79,6 +80,7 @@ void FakeSocket::sendBytes(QByteArrayView bytes) {
     if (state() != kConnected) throw ConnectionLost("send on a socket that is not connected");
     sends.append(bytes.toByteArray());
     sent += bytes.toByteArray();
+    if (onSend) onSend(sends.last());
 }
 
 }  // namespace pelmar::fakes

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <deque>
+#include <functional>
 
 #include "app/link/Socket.h"
 #include "tests/support/FakePump.h"
@@ -24,6 +25,8 @@ public:
     // A DM that sends each of these only once Pelmar has answered "0," (anything sent earlier
     // would be discarded by that reply): the next one arrives with each "0,".
     std::deque<QByteArray> afterOk;
+    // Called with each piece Pelmar sends, after it is recorded (a DM that answers every line).
+    std::function<void(const QByteArray&)> onSend;
 
     // How connection attempts end: after connectDelayMs connected, or never.
     bool acceptConnections = true;

@@ -22,6 +22,7 @@ constexpr auto kFirstShot = 1500ms;
 constexpr auto kShotEvery = 6s;
 constexpr auto kKeepAliveEvery = 3s;
 constexpr int kReplyLimitMs = 3000;
+constexpr int kInspectorLimitMs = 60000;  // the settings requests wait for a person
 
 QByteArray imageName(int shot) {
     return "A" + QByteArray::number((shot - 1) % 999 + 1).rightJustified(3, '0');
@@ -49,8 +50,27 @@ void measure(Session& session, int shot) {
     attempt(session, "XYDT", [&] { session.xydt(demoPoints(shot)); });
 }
 
+// The DM hands its setting data for the lens over (SETW), or asks for setting data (SETR); the
+// inspector allows it or not, so each reply may take a while.
+void exchangeSettings(Session& session, int shot) {
+    session.setReplyLimit(kInspectorLimitMs);
+    if (shot == 1) {
+        attempt(session, "SETW", [&] {
+            session.setw("PL-35F2,4,3,10,1,0,1,1,0,128,", "SATO,SUZUKI,TAKAHASHI,,,,,,,,");
+        });
+    } else if (shot == 2) {
+        attempt(session, "SETR", [&] {
+            const SetrResult result = session.setr();
+            if (result.end != SetrEnd::Sent) return;
+            session.transcript().note("  record: " + Transcript::readable(result.record));
+            session.transcript().note("  workers: " + Transcript::readable(result.workers));
+        });
+    }
+    session.setReplyLimit(kReplyLimitMs);
+}
+
 // Serves one connection until Pelmar goes away (Lost).
-void serve(Session& session, int& shot) {
+void serve(Session& session, int& shot, bool withSettings) {
     session.sendLine("OPEN");
     auto nextShot = Clock::now() + kFirstShot;
     auto nextKeepAlive = Clock::now() + kKeepAliveEvery;
@@ -66,6 +86,7 @@ void serve(Session& session, int& shot) {
         }
         if (nextShot <= nextKeepAlive) {
             measure(session, ++shot);
+            if (withSettings) exchangeSettings(session, shot);
             nextShot = Clock::now() + kShotEvery;
         } else {
             attempt(session, "NONE", [&] { session.none(); });
@@ -76,7 +97,7 @@ void serve(Session& session, int& shot) {
 
 }  // namespace
 
-void runDemo(Peer& peer, Transcript& transcript) {
+void runDemo(Peer& peer, Transcript& transcript, bool withSettings) {
     Session session(peer, transcript);
     session.setReplyLimit(kReplyLimitMs);
     int shot = 0;
@@ -85,7 +106,7 @@ void runDemo(Peer& peer, Transcript& transcript) {
         if (!peer.accept(-1)) continue;
         transcript.note("connected from " + peer.remote());
         try {
-            serve(session, shot);
+            serve(session, shot, withSettings);
         } catch (const Lost& lost) {
             transcript.note(
                 QString("Pelmar went away (%1); waiting for it to connect again").arg(lost.what()));

@@ -13,8 +13,9 @@ namespace dmsim {
 // every few seconds a measurement (an image A001, A002, ... with every fourth one in colour,
 // its result line and its point list) and NONE keep-alives in between. A reply that does not
 // come is logged and the demo goes on; when Pelmar goes away it waits for it to come back.
-// Runs until the process is stopped.
-[[noreturn]] void runDemo(Peer& peer, Transcript& transcript);
+// Runs until the process is stopped. withSettings adds, after the first and the second
+// measurement, one SETW and one SETR, each waiting up to a minute for the inspector.
+[[noreturn]] void runDemo(Peer& peer, Transcript& transcript, bool withSettings);
 
 // The result line of measurement `shot` taken at `when`. Field 0 is "MM/DD/YYYY ddd. hh:mm:ss",
 // laid out so that Pelmar's table, which shows characters 7-10, 1-2, 4-5 and 17-24 of it,

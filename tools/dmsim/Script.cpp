@@ -290,6 +290,41 @@ Action parseXydt(Args& args) {
     return [points](Session& s) { s.xydt(points); };
 }
 
+Action parseSetw(Args& args) {
+    const QByteArray record = args.text("the record line");
+    const QByteArray workers = args.text("the worker line");
+    return [record, workers](Session& s) { s.setw(record, workers); };
+}
+
+Action parseSetr(Args& args) {
+    static const char* const names[] = {"refused", "cancelled", "sent"};
+    const QByteArray ending = args.text("refused, cancelled or sent");
+    const auto named =
+        std::ranges::find_if(names, [&](const char* name) { return ending == name; });
+    if (named == std::end(names)) fail(args.line(), "setr takes refused, cancelled or sent");
+    const auto end = static_cast<SetrEnd>(named - std::begin(names));
+    QByteArray record;
+    QByteArray workers;
+    const bool check = end == SetrEnd::Sent && args.more();
+    if (check) {
+        record = args.text("the record line");
+        workers = args.text("the worker line");
+    }
+    return [=](Session& s) {
+        const SetrResult result = s.setr();
+        if (result.end == SetrEnd::Sent) {
+            s.transcript().note("  record: " + Transcript::readable(result.record));
+            s.transcript().note("  workers: " + Transcript::readable(result.workers));
+        }
+        if (result.end != end)
+            throw Unmet(std::string("expected SETR ") + names[int(end)] + ", it was " +
+                        names[int(result.end)]);
+        if (check && (result.record != record || result.workers != workers))
+            throw Unmet("expected the record \"" + record.toStdString() + "\" and the workers \"" +
+                        workers.toStdString() + "\"");
+    };
+}
+
 Action parseStats(Args& args) {
     const int rounds = args.number("the number of rounds", 1);
     return parseRounds(args, rounds, args.rest());
@@ -337,6 +372,13 @@ constexpr Verb kVerbs[] = {
      parseBmpr},
     {"datw", "datw NAME TEXT: DATW,NAME then the data line TEXT, \"0,\" after each", parseDatw},
     {"xydt", "xydt [X,Y ...]: XYDT with the points given, \"0,\" after each", parseXydt},
+    {"setw", "setw RECORD WORKERS: SETW, the record line and the worker line, \"0,\" after each",
+     parseSetw},
+    {"setr",
+     "setr refused | cancelled | sent [RECORD WORKERS]: the DM's side of SETR, how Pelmar ends it "
+     "(refused at once, or in the send dialog); prints the record and worker lines it sends and "
+     "checks them if given",
+     parseSetr},
     {"stats",
      "stats N STEP [; STEP ...] [| STEP [; STEP ...]]: repeat the steps N times, print the time "
      "per round of those before | (those after it run untimed)",

@@ -89,13 +89,31 @@ void Session::ok() {
     expect("0,", replyLimitMs_);
 }
 
+QByteArray Session::line(const char* what) {
+    const Read read = peer_.readLine(replyLimitMs_);
+    if (read.end == ReadEnd::Done) {
+        transcript_.received(read.bytes);
+        return read.bytes.chopped(1);
+    }
+    throw Unmet(std::string("expected ") + what + " within " + std::to_string(replyLimitMs_) +
+                " ms, " + (read.end == ReadEnd::Closed ? "the connection closed" : "no line came"));
+}
+
 void Session::none() {
     sendLine("NONE");
     ok();
 }
 
+const QList<QByteArray>& Session::image(int type, int width, int height, std::uint32_t seed) {
+    if (!lastImage_ || lastImage_->type != type || lastImage_->width != width ||
+        lastImage_->height != height || lastImage_->seed != seed) {
+        lastImage_ = MadeImage{type, width, height, seed, makeImage(type, width, height, seed)};
+    }
+    return lastImage_->planes;
+}
+
 void Session::bmpw(int type, int width, int height, const QByteArray& name, std::uint32_t seed) {
-    const QList<QByteArray> planes = makeImage(type, width, height, seed);
+    const QList<QByteArray>& planes = image(type, width, height, seed);
     sendLine("BMPW," + QByteArray::number(type) + "," + QByteArray::number(width) + "," +
              QByteArray::number(height) + "," + name);
     for (qsizetype p = 0; p < planes.size(); ++p) {
@@ -141,6 +159,34 @@ void Session::xydt(const QList<QByteArray>& points) {
         sendLine(point);
         ok();
     }
+}
+
+void Session::setw(const QByteArray& record, const QByteArray& workers) {
+    sendLine("SETW");
+    ok();
+    sendLine(record);
+    ok();
+    sendLine(workers);
+    ok();
+}
+
+SetrResult Session::setr() {
+    sendLine("SETR");
+    // Allowed, the file chosen: "0,"; refused or the file dialog cancelled: "1,".
+    const QByteArray allowed = line("\"0,\" or \"1,\"");
+    if (allowed == "1,") return {SetrEnd::Refused, {}, {}};
+    if (allowed != "0,") throw Unmet("expected \"0,\" or \"1,\", got \"" + show(allowed) + "\"");
+    sendLine("0,");
+    const QByteArray answer = line("the send dialog's \"0,\" or \"1,\"");
+    if (answer != "0," && answer != "1,")
+        throw Unmet("expected \"0,\" or \"1,\", got \"" + show(answer) + "\"");
+    sendLine("0,");
+    if (answer == "1,") return {SetrEnd::Cancelled, {}, {}};
+    SetrResult result{SetrEnd::Sent, line("the record line"), {}};
+    sendLine("0,");
+    result.workers = line("the worker line");
+    sendLine("0,");
+    return result;
 }
 
 }  // namespace dmsim

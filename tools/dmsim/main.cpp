@@ -1,7 +1,7 @@
 // dmsim: the DM's side of Pelmar's line protocol on 127.0.0.1, for the demo, the end-to-end
 // tests and the timing runs.
 //
-//   dmsim [--port N] [--port-file FILE] demo
+//   dmsim [--port N] [--port-file FILE] [--with-settings] demo
 //   dmsim [--port N] [--port-file FILE] --script FILE|-
 //
 // The first line of standard output is "dmsim listening on 127.0.0.1:PORT". Exit status: 0 the
@@ -55,12 +55,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption portOption("port", "Port to listen on; 0 picks a free one.", "N", "0");
     const QCommandLineOption portFileOption("port-file", "Also write the port into FILE.", "FILE");
     const QCommandLineOption scriptOption("script", "Run the script FILE (- for stdin).", "FILE");
-    parser.addOptions({portOption, portFileOption, scriptOption});
+    const QCommandLineOption settingsOption(
+        "with-settings", "The demo adds one SETW and one SETR, after its first two measurements.");
+    parser.addOptions({portOption, portFileOption, scriptOption, settingsOption});
     parser.process(app);
 
     const bool demo = parser.positionalArguments() == QStringList{"demo"};
     if (demo == parser.isSet(scriptOption) || (!demo && !parser.positionalArguments().isEmpty()))
         quit("give either the scenario demo or --script FILE (see --help)");
+    if (!demo && parser.isSet(settingsOption)) quit("--with-settings belongs to the demo");
     bool portOk = false;
     const uint port = parser.value(portOption).toUInt(&portOk);
     if (!portOk || port > 65535) quit("--port takes 0 to 65535");
@@ -87,7 +90,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     dmsim::Transcript transcript;
-    if (demo) dmsim::runDemo(peer, transcript);
+    if (demo) dmsim::runDemo(peer, transcript, parser.isSet(settingsOption));
     dmsim::Session session(peer, transcript);
     return dmsim::runScript(script, session);
 }

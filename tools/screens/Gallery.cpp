@@ -13,6 +13,7 @@ class QuietPump : public EventPump {
 public:
     void processEvents() override { QCoreApplication::processEvents(); }
     void sleepMs(int) override {}
+    void waitForEvents(int) override { QCoreApplication::processEvents(); }
     std::int64_t nowMs() override {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();

@@ -1,12 +1,24 @@
+#include <QLineEdit>
+
 #include "app/link/FolderOps.h"
 #include "app/settings/FolderPicker.h"
+#include "app/settings/SettingDataWindows.h"
+#include "app/settings/SettingSender.h"
 #include "app/settings/frmSaveFolder.h"
+#include "app/settings/frmSaveSetting.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {
 namespace {
 
 LocalFolders folders;
+
+// A record as the DM sends it for a lens in the automatic mode, with four of ten workers.
+settings::SettingData sampleRecord() {
+    settings::SettingData data{"PL-35F2", 4, 3, 10, 1, 0, 1, 1, 0, 128, {}};
+    data.workerNames = {"SATO", "SUZUKI", "TAKAHASHI", "TANAKA", "", "", "", "", "", ""};
+    return data;
+}
 
 const AddShot saveFolder(QStringLiteral("frmSaveFolder"), [](Gallery& g) -> QWidget* {
     return new settings::frmSaveFolder(g.state.settings.saveFolder, folders, g.prompts);
@@ -21,6 +33,31 @@ const AddShot picker(QStringLiteral("frmFile"), [](Gallery& g) -> QWidget* {
     window->lists().enterFolder(volume.folder("data/20261207"));
     waitForFolders(window->lists(), volume.folder("data"));
     return window;
+});
+
+const AddShot editor(QStringLiteral("frmSettingData"), [](Gallery& g) -> QWidget* {
+    g.state.settingData = sampleRecord();
+    return new settings::frmSettingData(g.state.settingData);
+});
+
+const AddShot saveSetting(QStringLiteral("frmSaveSetting"), [](Gallery& g) -> QWidget* {
+    static settings::LocalVolumes volumes;
+    auto* window = new settings::frmSaveSetting(g.state.settingData, g.state.workFolder, folders,
+                                                volumes, g.prompts);
+    window->Text2->setText(QStringLiteral("PL-35F2.txt"));
+    return window;
+});
+
+const AddShot sender(QStringLiteral("frmSettingDataRead"), [](Gallery& g) -> QWidget* {
+    // The gallery never sends: the dialog is drawn, not used.
+    static struct : settings::SettingSender {
+        void send(const settings::SettingData&) override {}
+        void cancel() override {}
+    } link;
+    settings::SettingData loaded = sampleRecord();
+    loaded.measureMode = 2;
+    loaded.inspectImage = -1;
+    return new settings::frmSettingDataRead(g.state.settingData, loaded, link);
 });
 
 }  // namespace

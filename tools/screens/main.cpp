@@ -3,6 +3,8 @@
 //   pelmar_screens OUT_DIR [NAME ...]
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -31,7 +33,10 @@ int main(int argc, char** argv) {
         pelmar::screens::Gallery gallery(QString::fromLocal8Bit(PELMAR_BIN_DIR));
         QWidget* window = shot.make(gallery);
         window->show();
-        QApplication::processEvents();
+        // Long enough for repaints the windows defer (the main window's status lines) to land.
+        QEventLoop settle;
+        QTimer::singleShot(100, &settle, &QEventLoop::quit);
+        settle.exec();
         const QString path = out.filePath(shot.name + QStringLiteral(".png"));
         if (window->grab().save(path)) {
             std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));

@@ -58,6 +58,18 @@ TEST_F(TransportTest, SlowBytesAreCollectedUntilTheTerminator) {
     EXPECT_EQ(line, QStringLiteral("NONE"));
 }
 
+TEST_F(TransportTest, AReceiveWakesWhenBytesArriveAndRunsTheWindowsWhileItWaits) {
+    bool clicked = false;
+    pump.at(pump.nowMs() + 300, [&] { clicked = true; });
+    socket.arriveAt(pump.nowMs() + 600, "NONE\r");
+    const auto start = pump.nowMs();
+    const long rounds = pump.eventRounds;
+    EXPECT_EQ(receive(), 4);
+    EXPECT_TRUE(clicked) << "a click during the wait is served inside it";
+    EXPECT_EQ(pump.nowMs() - start, 600) << "the line is taken the moment it arrives";
+    EXPECT_LT(pump.eventRounds - rounds, 10) << "no looking again every millisecond";
+}
+
 TEST_F(TransportTest, CarriageReturnAloneGivesAnEmptyLine) {
     socket.arrive("\r");
     EXPECT_EQ(receive(), 0);

@@ -65,6 +65,60 @@ TEST(Exchange, DatwAndXydtSendEachLineAfterTheReply) {
     EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
 }
 
+TEST(Exchange, SetwSendsTheRecordAndTheWorkersEachAfterTheReply) {
+    const ScriptRun run =
+        playScript("accept 5000\nsetw \"LENS-A,4,3,10,1,0,1,1,0,128,\" \"A,B,,,,,,,,,\"\n",
+                   [](PelmarStandIn& p) {
+                       expectLineThenWait(p, "SETW\r");
+                       p.send("0,\r");
+                       expectLineThenWait(p, "LENS-A,4,3,10,1,0,1,1,0,128,\r");
+                       p.send("0,\r");
+                       expectLineThenWait(p, "A,B,,,,,,,,,\r");
+                       p.send("0,\r");
+                   });
+    EXPECT_EQ(run.result, 0) << run.transcript.toStdString();
+}
+
+TEST(Exchange, SetrAnswersEachLineOfPelmarsAndTellsHowItEnded) {
+    const QByteArray record = "LENS-A, 4, 3, 10, 1, 0, 1, 1, 0, 128,";
+    const QByteArray workers = "A,B,,,,,,,,,";
+    // Pelmar's side: each line after the DM's answer to the one before.
+    const auto pelmar = [&](const QList<QByteArray>& lines) {
+        return [&, lines](PelmarStandIn& p) {
+            EXPECT_EQ(p.readLine(), "SETR\r");
+            for (const QByteArray& line : lines) {
+                p.send(line + "\r");
+                if (line == "1," && &line == &lines.front()) return;
+                EXPECT_EQ(p.readLine(), "0,\r") << "the DM answers " << line.data();
+            }
+        };
+    };
+    const struct {
+        QByteArray step;
+        QList<QByteArray> lines;
+        int result;
+        const char* said;
+    } cases[] = {
+        {"setr sent \"" + record + "\" \"" + workers + "\"",
+         {"0,", "0,", record, workers},
+         0,
+         "record: LENS-A, 4, 3, 10, 1, 0, 1, 1, 0, 128,"},
+        {"setr sent \"" + record + "\" \"X,,,,,,,,,,\"",
+         {"0,", "0,", record, workers},
+         1,
+         "expected the record"},
+        {"setr cancelled", {"0,", "1,"}, 0, "script done"},
+        {"setr refused", {"1,"}, 0, "script done"},
+        {"setr sent", {"1,"}, 1, "expected SETR sent, it was refused"},
+    };
+    for (const auto& c : cases) {
+        const ScriptRun run = playScript("accept 5000\n" + c.step + "\n", pelmar(c.lines));
+        EXPECT_EQ(run.result, c.result) << c.step.data() << run.transcript.toStdString();
+        EXPECT_TRUE(run.transcript.contains(QString::fromLatin1(c.said)))
+            << run.transcript.toStdString();
+    }
+}
+
 TEST(Exchange, BmprTakesThePlanesBetweenTheRepliesAndChecksTheirHash) {
     QByteArray planes;
     for (const QByteArray& plane : dmsim::makeImage(3, 5, 3, 2)) planes += plane;

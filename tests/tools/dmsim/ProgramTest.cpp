@@ -57,6 +57,9 @@ TEST(Program, BadScriptsAndArgumentsExitTwoWithAMessage) {
     EXPECT_EQ(code, 2);
     std::tie(code, message) = run({"--port", "70000", "demo"});
     EXPECT_EQ(code, 2);
+    std::tie(code, message) = run({"--with-settings", "--script", script.fileName()});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(message.contains("--with-settings belongs to the demo")) << message.toStdString();
 }
 
 TEST(Program, ListensOnLoopbackOnly) {

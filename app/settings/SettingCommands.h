@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include "app/AppSettings.h"
+#include "app/link/CommandLoop.h"
+#include "app/link/Exchange.h"
+#include "app/link/Prompts.h"
+#include "app/link/Screen.h"
+#include "app/settings/SettingData.h"
+#include "app/settings/SettingSender.h"
+
+namespace pelmar::settings {
+
+// The settings exchange commands, each allowed by the inspector first: SETW (the DM writes its
+// setting data to the program, which shows it in the editor) and SETR (the DM reads setting data
+// from a file the inspector picks; the send dialog finishes the exchange).
+class SettingCommands {
+public:
+    SettingCommands(Exchange& exchange, Screen& screen, Prompts& prompts,
+                    const AppSettings& settings, SettingData& data, const QString& workFolder,
+                    QString& settingFilePath)
+        : exchange_(exchange),
+          screen_(screen),
+          prompts_(prompts),
+          settings_(settings),
+          data_(data),
+          workFolder_(workFolder),
+          settingFilePath_(settingFilePath),
+          sender_(exchange, screen) {}
+
+    void registerWith(CommandLoop& loop);
+
+    void SETW(CommandLine& command);
+    void SETR(CommandLine& command);
+
+private:
+    using Parse = std::optional<SettingError> (*)(const QString&, SettingData&);
+
+    bool allowed(const QString& request);
+    // The DM's next line taken apart into the setting data, then answered "0,"; false when no
+    // line came in time or it did not parse.
+    bool receive(Parse parse);
+
+    Exchange& exchange_;
+    Screen& screen_;
+    Prompts& prompts_;
+    const AppSettings& settings_;
+    SettingData& data_;
+    const QString& workFolder_;
+    QString& settingFilePath_;
+    LinkSettingSender sender_;
+};
+
+}  // namespace pelmar::settings
