@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -12,7 +11,6 @@
 
 #include "app/IniFile.h"
 #include "app/link/Folders.h"
-#include "app/logdata/frmReadLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
@@ -51,7 +49,13 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
       prompts_(prompts),
       display_(display),
       settingWindows_(*this, state.settings.saveFolder, state.workFolder, state.settingData,
-                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }) {
+                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }),
+      // The new history replaces the old as a whole: rows it does not fill are left empty.
+      logWindows_(*this, state.history, state.settings.saveFolder, state.workFolder, prompts,
+                  [this] {
+                      clearTable();
+                      RedrawResults();
+                  }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
@@ -242,7 +246,7 @@ void Form1::buildMenu() {
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
     connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
-    connect(cmdLogRead, &QAction::triggered, this, &Form1::cmdLogRead_Click);
+    connect(cmdLogRead, &QAction::triggered, this, [this] { logWindows_.openReader(); });
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -331,27 +335,8 @@ void Form1::cmdSeiseki_Click() {
             new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
                                    state_.settings.saveFolder, prompts_, this);
         connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
+        page1->setMergeDialog([this] { return logWindows_.makeMergeDialog(); });
         return page1;
-    });
-}
-
-logdata::frmReadLog* Form1::readLog() const {
-    return readLog_.get();
-}
-
-// The reader's folder tree starts at the save folder, where the day folders are.
-void Form1::cmdLogRead_Click() {
-    QDir::setCurrent(state_.settings.saveFolder);
-    hide();
-    readLog_.open([this] {
-        auto* reader = new logdata::frmReadLog(state_.history, settingWindows_.volumes(), prompts_);
-        // The new history replaces the old as a whole: rows it does not fill are left empty.
-        connect(reader, &logdata::frmReadLog::historyReplaced, this, [this] {
-            clearTable();
-            RedrawResults();
-        });
-        connect(reader, &logdata::frmReadLog::closed, this, &QWidget::show);
-        return reader;
     });
 }
 

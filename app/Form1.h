@@ -17,6 +17,7 @@
 #include "app/link/EventPump.h"
 #include "app/link/Prompts.h"
 #include "app/link/Screen.h"
+#include "app/logdata/LogWindows.h"
 #include "app/settings/SettingWindows.h"
 
 class QAction;
@@ -24,9 +25,6 @@ class QGroupBox;
 
 namespace pelmar::report {
 class frmSeiseki;
-}
-namespace pelmar::logdata {
-class frmReadLog;
 }
 
 namespace pelmar {
@@ -67,6 +65,8 @@ public:
 
     // The setting room's windows: the save location and the setting-data dialogs.
     settings::SettingWindows& settingWindows() { return settingWindows_; }
+    // The log room's windows: the log reader and the merge dialog.
+    logdata::LogWindows& logWindows() { return logWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -105,8 +105,6 @@ public:
 
     // The inspection report's page 1 while it is open.
     report::frmSeiseki* seiseki() const;
-    // The log reader while it is open.
-    logdata::frmReadLog* readLog() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,7 +128,6 @@ private:
     void btnDn_Click();
     void Check1_Click(int row);
     void cmdSeiseki_Click();
-    void cmdLogRead_Click();
 
     ProgramState& state_;
     EventPump& pump_;
@@ -141,8 +138,8 @@ private:
 
     // The windows the menu opens.
     SingleInstance<report::frmSeiseki> seiseki_;
-    SingleInstance<logdata::frmReadLog> readLog_;
     settings::SettingWindows settingWindows_;
+    logdata::LogWindows logWindows_;
 };
 
 }  // namespace pelmar

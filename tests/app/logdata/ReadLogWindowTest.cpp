@@ -44,7 +44,7 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     frmReadLog* reader() const {
         settle();
-        return form->readLog();
+        return form->logWindows().reader();
     }
     frmReadLog& openReader() {
         settle();

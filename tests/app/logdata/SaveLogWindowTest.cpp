@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/Form1.h"
+#include "app/logdata/frmSaveLog.h"
+#include "app/report/frmSeiseki.h"
+#include "app/settings/frmSaveSetting.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/StationRig.h"
+
+namespace pelmar::logdata {
+namespace {
+
+// The merge dialog as the inspector reaches it: the report's "データ統合" in the program started
+// over the fakes, with three results of which the second is unchecked.
+class SaveLogWindowTest : public ::testing::Test {
+protected:
+    SaveLogWindowTest() {
+        rig.station->startUp();
+        for (const char* serial : {"S1", "S2", "S3"}) {
+            rig.state.history.storeRecord(
+                QStringLiteral("12/07/2026 Mon. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,%1,"
+                               "DM-7200,SATO,EC-500")
+                    .arg(QLatin1String(serial)),
+                QString(), QString());
+            rig.state.history.commitRecord();
+        }
+        rig.state.history.entries[1].checked = 0;
+        form->cmdSeiseki->trigger();
+        page1 = form->seiseki();
+    }
+
+    // Closed windows go at the next turn of the command loop.
+    frmSaveLog* dialog() const {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return form->findChild<frmSaveLog*>();
+    }
+    frmSaveLog& openMerge() {
+        page1->BtnAllDataSave->click();
+        EXPECT_NE(dialog(), nullptr);
+        return *dialog();
+    }
+    QString in(const char* sub) const { return rig.dir.filePath(QString::fromLatin1(sub)); }
+
+    fakes::StationRig rig;
+    std::unique_ptr<Form1> form =
+        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    Station& station = rig.build(*form);
+    QString& workFolder = rig.state.workFolder;
+    report::frmSeiseki* page1 = nullptr;
+};
+
+TEST_F(SaveLogWindowTest, MakeMovesTheWorkFolderWhereTheNextDialogStarts) {
+    frmSaveLog& first = openMerge();
+    EXPECT_EQ(first.windowTitle(), QStringLiteral("計測データの統合"));
+    EXPECT_EQ(first.Text1->text(), rig.dir.path());
+    EXPECT_EQ(first.Text2->text(), QString());
+    EXPECT_TRUE(first.isVisible());
+    EXPECT_FALSE(page1->isVisible());
+
+    first.Text1->setText(in("merge/new"));
+    first.btnMakeFolder->click();
+    ASSERT_EQ(rig.prompts.asked.size(), 1);
+    EXPECT_EQ(rig.prompts.asked[0].text,
+              in("merge/new") + QStringLiteral("フォルダを作成しました。"));
+    EXPECT_EQ(rig.prompts.asked[0].buttons, Prompts::Ok);
+    EXPECT_TRUE(QFileInfo(in("merge/new")).isDir());
+    EXPECT_EQ(workFolder, in("merge/new"));
+    EXPECT_EQ(dialog(), &first);
+
+    // Saving elsewhere uses the folder typed for this file only.
+    first.Text1->setText(rig.dir.path());
+    first.Text2->setText(QStringLiteral("all"));
+    first.btnSave->click();
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_TRUE(page1->isVisible());
+    QFile merged(in("all"));
+    ASSERT_TRUE(merged.open(QIODevice::ReadOnly));
+    EXPECT_EQ(merged.readAll().count("\r\n"), 2) << "the unchecked result is left out";
+    EXPECT_EQ(workFolder, in("merge/new"));
+
+    frmSaveLog& next = openMerge();
+    EXPECT_EQ(next.Text1->text(), in("merge/new"));
+    EXPECT_EQ(next.Text2->text(), QString());
+}
+
+TEST_F(SaveLogWindowTest, WhatCannotBeDoneIsToldAndTheDialogStaysOpen) {
+    QDir(rig.dir.path()).mkdir(QStringLiteral("folder"));
+    QFile blocker(in("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    frmSaveLog& d = openMerge();
+
+    const struct {
+        const char* name;
+        const char* folder;  // typed into Text1, under the test folder
+        const char* file;    // typed into Text2
+        bool make;           // "作成", else "保存"
+        QStringList told;    // what the message box says
+    } cases[] = {
+        {"no file name", "", "", false, {"ファイル名を入力してください。"}},
+        {"a folder not there", "nowhere", "merged", false, {in("nowhere/merged")}},
+        {"a name the file system refuses", "", "folder", false, {in("folder")}},
+        {"作成 with a file in the way",
+         "file/sub",
+         "",
+         true,
+         {in("file/sub"), "同じ名前のファイル"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.prompts.asked.clear();
+        d.Text1->setText(QDir::cleanPath(rig.dir.filePath(QString::fromLatin1(c.folder))));
+        d.Text2->setText(QString::fromLatin1(c.file));
+        (c.make ? d.btnMakeFolder : d.btnSave)->click();
+        ASSERT_EQ(rig.prompts.asked.size(), 1);
+        for (const QString& part : c.told) {
+            EXPECT_TRUE(rig.prompts.asked[0].text.contains(part))
+                << rig.prompts.asked[0].text.toStdString();
+        }
+        EXPECT_FALSE(rig.prompts.asked[0].text.contains(QStringLiteral("作成しました")));
+        EXPECT_EQ(dialog(), &d);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_FALSE(page1->isVisible());
+        EXPECT_EQ(workFolder, rig.dir.path());
+    }
+    EXPECT_FALSE(QFileInfo::exists(in("nowhere")));
+    EXPECT_TRUE(QFileInfo(in("folder")).isDir());
+}
+
+TEST_F(SaveLogWindowTest, ReferReturnsTheFolderIntoThisDialogOnly) {
+    QDir(rig.dir.path()).mkdir(QStringLiteral("picked"));
+    LocalFolders folders;
+    settings::LocalVolumes volumes;
+    settings::frmSaveSetting settingSave(rig.state.settingData, workFolder, folders, volumes,
+                                         rig.prompts);
+    settingSave.show();
+    frmSaveLog& d = openMerge();
+
+    d.btnReferFolder->click();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(page1->isVisible()) << "the report stays hidden while the picker is open";
+    ASSERT_NE(d.picker(), nullptr);
+    d.picker()->lists().enterFolder(in("picked"));
+    d.picker()->cmdOpen->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.Text1->text(), in("picked"));
+    EXPECT_EQ(settingSave.Text1->text(), rig.dir.path());
+    EXPECT_EQ(workFolder, rig.dir.path());
+
+    d.btnReferFolder->click();
+    d.picker()->cmdCan->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.Text1->text(), in("picked"));
+
+    d.Text2->setText(QStringLiteral("never"));
+    d.btnCancel->click();
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_TRUE(page1->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(in("picked/never")));
+    EXPECT_TRUE(rig.prompts.asked.isEmpty());
+}
+
+}  // namespace
+}  // namespace pelmar::logdata
