@@ -11,16 +11,13 @@
 #include "app/imaging/JpegFile.h"
 #include "app/link/Folders.h"
 #include "tests/app/imaging/FileBytes.h"
-#include "tests/support/FakeScreen.h"
-#include "tests/support/StationRig.h"
+#include "tests/support/OnlineStation.h"
 
 namespace pelmar {
 namespace {
 
 using fakes::FakePump;
-using fakes::FakeScreen;
 using fakes::FakeSocket;
-using fakes::StationRig;
 using imaging::byteAt;
 using imaging::fileBytes;
 using imaging::le32;
@@ -52,13 +49,12 @@ std::string entriesOf(const QString& folder) {
     return entries.join(QLatin1Char(' ')).toStdString();
 }
 
-class ImageCommandsTest : public ::testing::Test {
+class ImageCommandsTest : public fakes::OnlineStation {
 protected:
     ImageCommandsTest() {
         // Two missing levels: the first image of the day makes them.
         state.settings.saveFolder = dir.filePath(QStringLiteral("save/station"));
         imaging::setGrayRamp(state.palette);
-        rig.goOnline();
     }
 
     QByteArray serve(const QByteArray& line, std::deque<QByteArray> blocks = {}) {
@@ -67,15 +63,6 @@ protected:
     QString day() const { return rig.day(); }
     QString dayFile(const QString& name) const { return rig.dayFile(name); }
     std::string dayFiles() const { return entriesOf(day()); }
-
-    FakeScreen screen;
-    StationRig rig;
-    Station& station = rig.build(screen);
-    ProgramState& state = rig.state;
-    FakeSocket& socket = rig.socket;
-    FakePump& pump = rig.pump;
-    QTemporaryDir& dir = rig.dir;
-    CommandLoop& loop = station.loop();
 };
 
 TEST_F(ImageCommandsTest, GrayImageIsAnsweredShownAndStoredAsBitmap) {

@@ -5,21 +5,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/FakeScreen.h"
-#include "tests/support/StationRig.h"
+#include "tests/support/OnlineStation.h"
 
 namespace pelmar {
 namespace {
 
 using fakes::FakePump;
-using fakes::FakeScreen;
 using fakes::FakeSocket;
-using fakes::StationRig;
 
-class DataCommandsTest : public ::testing::Test {
+class DataCommandsTest : public fakes::OnlineStation {
 protected:
-    DataCommandsTest() { rig.goOnline(); }
-
     // The DM's side: a command line, then each further line after Pelmar's previous "0,".
     void exchange(const QByteArray& command, const std::deque<QByteArray>& lines = {}) {
         rig.serve(command.chopped(1), lines);
@@ -30,15 +25,6 @@ protected:
         QFile f(rig.dayFile(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-
-    FakeScreen screen;
-    StationRig rig;
-    Station& station = rig.build(screen);
-    ProgramState& state = rig.state;
-    FakeSocket& socket = rig.socket;
-    FakePump& pump = rig.pump;
-    QTemporaryDir& dir = rig.dir;
-    CommandLoop& loop = station.loop();
 };
 
 const QByteArray kDataLine =

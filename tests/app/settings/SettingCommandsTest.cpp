@@ -6,14 +6,10 @@
 #include "app/settings/SettingSender.h"
 #include "app/text/Cp932.h"
 #include "tests/app/settings/PrintSettingData.h"
-#include "tests/support/FakeScreen.h"
-#include "tests/support/StationRig.h"
+#include "tests/support/OnlineStation.h"
 
 namespace pelmar::settings {
 namespace {
-
-using fakes::FakeScreen;
-using fakes::StationRig;
 
 const QByteArray kOk = "0,\r";
 const QByteArray kRefused = "1,\r";
@@ -25,13 +21,12 @@ SettingData received(std::array<QString, 10> workers = {"SATO", "SUZUKI", "", ""
     return {"LENS-B", 7, 5, 20, 2, 1, 0, 1, 0, 5, workers};
 }
 
-class SettingCommandsTest : public ::testing::Test {
+class SettingCommandsTest : public fakes::OnlineStation {
 protected:
     SettingCommandsTest() {
         state.settings.dmAddress = QStringLiteral("127.0.0.1");
         state.workFolder = rig.dir.path();
         state.settingData = before;
-        rig.goOnline();
     }
 
     // A setting-data file in the work folder.
@@ -44,11 +39,6 @@ protected:
     }
 
     const SettingData before{"OLD", 1, 1, 1, 1, 1, 1, 1, 1, 1, {}};
-    FakeScreen screen;
-    StationRig rig;
-    Station& station = rig.build(screen);
-    ProgramState& state = rig.state;
-    fakes::FakePrompts& prompts = rig.prompts;
 };
 
 TEST_F(SettingCommandsTest, SetwRepliesInTheOrderOfTheExchangeAndOpensTheEditorLast) {
