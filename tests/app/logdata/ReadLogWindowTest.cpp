@@ -75,8 +75,6 @@ TEST_F(ReadLogWindowTest, CancelAndAFolderWithoutMeasurementsLeaveHistoryAndTabl
     ASSERT_EQ(rows(), rowsBefore);
     frmReadLog& dialog = openReader();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ログデータ読み出しフォルダ選択"));
-    EXPECT_EQ(dialog.cmdOpen->text(), QStringLiteral("開く"));
-    EXPECT_EQ(dialog.cmdCan->text(), QStringLiteral("キャンセル"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(dialog.lists().openFolder(), rig.state.settings.saveFolder)
@@ -87,9 +85,6 @@ TEST_F(ReadLogWindowTest, CancelAndAFolderWithoutMeasurementsLeaveHistoryAndTabl
     dialog.lists().enterFolder(tree.root());
     dialog.cmdCan->click();
     EXPECT_EQ(reader(), nullptr);
-    EXPECT_TRUE(form->isVisible());
-
-    openReader().close();  // the window frame
     EXPECT_TRUE(form->isVisible());
 
     // Point lists and other files are no measurements.

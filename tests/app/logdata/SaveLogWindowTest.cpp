@@ -89,45 +89,27 @@ TEST_F(SaveLogWindowTest, MakeMovesTheWorkFolderWhereTheNextDialogStarts) {
     EXPECT_EQ(next.Text2->text(), QString());
 }
 
-TEST_F(SaveLogWindowTest, WhatCannotBeDoneIsToldAndTheDialogStaysOpen) {
+// The dialog's checks of the file name and of "作成" are the setting-data save dialog's, tested
+// there; what is the merge's own is its file.
+TEST_F(SaveLogWindowTest, AFileThatCannotBeWrittenIsNamedAndTheDialogStaysOpen) {
     QDir(rig.dir.path()).mkdir(QStringLiteral("folder"));
-    QFile blocker(in("file"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
     frmSaveLog& d = openMerge();
-
-    const struct {
-        const char* name;
-        const char* folder;  // typed into Text1, under the test folder
-        const char* file;    // typed into Text2
-        bool make;           // "作成", else "保存"
-        QStringList told;    // what the message box says
-    } cases[] = {
-        {"no file name", "", "", false, {"ファイル名を入力してください。"}},
-        {"a folder not there", "nowhere", "merged", false, {in("nowhere/merged")}},
-        {"a name the file system refuses", "", "folder", false, {in("folder")}},
-        {"作成 with a file in the way",
-         "file/sub",
-         "",
-         true,
-         {in("file/sub"), "同じ名前のファイル"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    // A destination folder that is not there; a name that is a folder's.
+    const std::pair<const char*, const char*> destinations[] = {{"nowhere", "merged"},
+                                                                {"", "folder"}};
+    for (const auto& [folder, file] : destinations) {
+        const QString path = QDir(in(folder)).filePath(QString::fromLatin1(file));
+        SCOPED_TRACE(path.toStdString());
         rig.prompts.asked.clear();
-        d.Text1->setText(QDir::cleanPath(rig.dir.filePath(QString::fromLatin1(c.folder))));
-        d.Text2->setText(QString::fromLatin1(c.file));
-        (c.make ? d.btnMakeFolder : d.btnSave)->click();
+        d.Text1->setText(QDir::cleanPath(in(folder)));
+        d.Text2->setText(QString::fromLatin1(file));
+        d.btnSave->click();
         ASSERT_EQ(rig.prompts.asked.size(), 1);
-        for (const QString& part : c.told) {
-            EXPECT_TRUE(rig.prompts.asked[0].text.contains(part))
-                << rig.prompts.asked[0].text.toStdString();
-        }
-        EXPECT_FALSE(rig.prompts.asked[0].text.contains(QStringLiteral("作成しました")));
+        EXPECT_TRUE(rig.prompts.asked[0].text.contains(path))
+            << rig.prompts.asked[0].text.toStdString();
         EXPECT_EQ(dialog(), &d);
         EXPECT_TRUE(d.isVisible());
         EXPECT_FALSE(page1->isVisible());
-        EXPECT_EQ(workFolder, rig.dir.path());
     }
     EXPECT_FALSE(QFileInfo::exists(in("nowhere")));
     EXPECT_TRUE(QFileInfo(in("folder")).isDir());
@@ -152,11 +134,6 @@ TEST_F(SaveLogWindowTest, ReferReturnsTheFolderIntoThisDialogOnly) {
     EXPECT_EQ(d.Text1->text(), in("picked"));
     EXPECT_EQ(settingSave.Text1->text(), rig.dir.path());
     EXPECT_EQ(workFolder, rig.dir.path());
-
-    d.btnReferFolder->click();
-    d.picker()->cmdCan->click();
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(d.Text1->text(), in("picked"));
 
     d.Text2->setText(QStringLiteral("never"));
     d.btnCancel->click();
