@@ -49,7 +49,13 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
       prompts_(prompts),
       display_(display),
       settingWindows_(*this, state.settings.saveFolder, state.workFolder, state.settingData,
-                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }) {
+                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }),
+      // The new history replaces the old as a whole: rows it does not fill are left empty.
+      logWindows_(*this, state.history, state.settings.saveFolder, state.workFolder, prompts,
+                  [this] {
+                      clearTable();
+                      RedrawResults();
+                  }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     buildControls();
@@ -234,15 +240,13 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    // The log reader comes with its window; until then its command is shown but cannot be chosen.
-    cmdLogRead->setEnabled(false);
-
     connect(mnu_SaveDir, &QAction::triggered, this, [this] { settingWindows_.openSaveLocation(); });
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
     connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
+    connect(cmdLogRead, &QAction::triggered, this, [this] { logWindows_.openReader(); });
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -331,6 +335,7 @@ void Form1::cmdSeiseki_Click() {
             new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
                                    state_.settings.saveFolder, prompts_, this);
         connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
+        page1->setMergeDialog([this] { return logWindows_.makeMergeDialog(); });
         return page1;
     });
 }

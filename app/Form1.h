@@ -17,6 +17,7 @@
 #include "app/link/EventPump.h"
 #include "app/link/Prompts.h"
 #include "app/link/Screen.h"
+#include "app/logdata/LogWindows.h"
 #include "app/settings/SettingWindows.h"
 
 class QAction;
@@ -64,6 +65,8 @@ public:
 
     // The setting room's windows: the save location and the setting-data dialogs.
     settings::SettingWindows& settingWindows() { return settingWindows_; }
+    // The log room's windows: the log reader and the merge dialog.
+    logdata::LogWindows& logWindows() { return logWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -136,6 +139,7 @@ private:
     // The windows the menu opens.
     SingleInstance<report::frmSeiseki> seiseki_;
     settings::SettingWindows settingWindows_;
+    logdata::LogWindows logWindows_;
 };
 
 }  // namespace pelmar

@@ -1,66 +1,20 @@
 #include "app/settings/frmSaveSetting.h"
 
-#include <QDir>
-
-#include "app/settings/FolderMaking.h"
 #include "app/settings/SettingFile.h"
-#include "ui_frmSaveSetting.h"
 
 namespace pelmar::settings {
 
 frmSaveSetting::frmSaveSetting(const SettingData& data, QString& workFolder, FolderOps& folders,
                                Volumes& volumes, Prompts& prompts)
-    : ui_(std::make_unique<Ui::frmSaveSetting>()),
-      data_(data),
-      workFolder_(workFolder),
-      folders_(folders),
-      volumes_(volumes),
-      prompts_(prompts) {
-    ui_->setupUi(this);
-    Label1 = {ui_->Label1_0, ui_->Label1_1};
-    Text1 = ui_->Text1;
-    btnMakeFolder = ui_->btnMakeFolder;
-    btnReferFolder = ui_->btnReferFolder;
-    Text2 = ui_->Text2;
-    btnSave = ui_->btnSave;
-    btnCancel = ui_->btnCancel;
-    Text1->setText(workFolder_);
-    connect(btnMakeFolder, &QPushButton::clicked, this, &frmSaveSetting::btnMakeFolder_Click);
-    connect(btnReferFolder, &QPushButton::clicked, this, &frmSaveSetting::btnReferFolder_Click);
-    connect(btnSave, &QPushButton::clicked, this, &frmSaveSetting::btnSave_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
-}
+    : SaveToFolderDialog(QStringLiteral("frmSaveSetting"), QStringLiteral("設定データの保存"),
+                         workFolder, folders, volumes, prompts),
+      data_(data) {}
 
-frmSaveSetting::~frmSaveSetting() = default;
-
-// The work folder names a folder that is there: one that cannot be made leaves it as it was.
-void frmSaveSetting::btnMakeFolder_Click() {
-    const QString folder = Text1->text();
-    if (!makeFolderTelling(folder, folders_, prompts_)) return;
-    workFolder_ = folder;
-    prompts_.message(QString(), workFolder_ + QStringLiteral("フォルダを作成しました。"),
-                     Prompts::Icon::None, Prompts::Ok);
-}
-
-void frmSaveSetting::btnReferFolder_Click() {
-    hide();
-    picker_.open([this] { return new frmFile1(*this, *Text1, volumes_, prompts_); });
-}
-
-void frmSaveSetting::btnSave_Click() {
-    if (Text2->text().isEmpty()) {
-        prompts_.message(QString(), QStringLiteral("ファイル名を入力してください。"),
-                         Prompts::Icon::None, Prompts::Ok);
-        return;
-    }
-    const QString path = Text1->text() + QDir::separator() + Text2->text();
+std::optional<QString> frmSaveSetting::save(const QString& path) {
     if (const auto error = WriteSettingFile(path, data_)) {
-        prompts_.message(QString(),
-                         QStringLiteral("設定データを保存できません。\n%1").arg(error->message),
-                         Prompts::Icon::Warning, Prompts::Ok);
-        return;
+        return QStringLiteral("設定データを保存できません。\n%1").arg(error->message);
     }
-    close();
+    return std::nullopt;
 }
 
 }  // namespace pelmar::settings

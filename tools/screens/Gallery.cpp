@@ -1,6 +1,7 @@
 #include "tools/screens/Gallery.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <chrono>
 #include <thread>
 
@@ -71,6 +72,36 @@ void Gallery::fillHistory(int n) {
         state.history.storeRecord(sampleRecord(i), name + QStringLiteral(".jpg"),
                                   name + QStringLiteral(".bmp"));
         state.history.commitRecord();
+    }
+}
+
+SampleVolume::SampleVolume() {
+    for (const char* folder :
+         {"data/20261205", "data/20261206", "data/20261207", "data/settings", "export"}) {
+        QDir(dir_.path()).mkpath(QString::fromLatin1(folder));
+    }
+}
+
+std::vector<settings::Volume> SampleVolume::list() {
+    return {{dir_.path(), QStringLiteral("DATA")}};
+}
+
+QString SampleVolume::folder(const char* sub) const {
+    return QDir(dir_.path()).filePath(QString::fromLatin1(sub));
+}
+
+SampleVolume& sampleVolume() {
+    static SampleVolume volume;
+    return volume;
+}
+
+void waitForFolders(settings::FolderLists& lists, const QString& folder) {
+    const auto subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    QFileSystemModel& model = lists.model();
+    QElapsedTimer waited;
+    waited.start();
+    while (model.rowCount(model.index(folder)) < subfolders && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents();
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -10,6 +12,8 @@
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/EventPump.h"
 #include "app/link/Prompts.h"
+#include "app/settings/FolderLists.h"
+#include "app/settings/Volumes.h"
 
 namespace pelmar::screens {
 
@@ -29,6 +33,35 @@ public:
     // The history filled with n sample results.
     void fillHistory(int n);
 };
+
+// One volume of sample folders (data/ with three day folders and settings/, export/), so that the
+// windows with a folder tree show the same tree on every machine.
+class SampleVolume : public settings::Volumes {
+public:
+    SampleVolume();
+    std::vector<settings::Volume> list() override;
+    bool readable(const QString&) override { return true; }
+    QString folder(const char* sub) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+SampleVolume& sampleVolume();
+
+// Makes a window with a folder tree as the menu makes it: with the process's current folder at
+// `folder`, where its tree opens.
+template <class Make>
+auto madeIn(const QString& folder, Make make) {
+    const QString galleryFolder = QDir::currentPath();
+    QDir::setCurrent(folder);
+    auto* window = make();
+    QDir::setCurrent(galleryFolder);
+    return window;
+}
+
+// The tree fills in the background: waits (5 s at most) until it lists the folder's subfolders.
+void waitForFolders(settings::FolderLists& lists, const QString& folder);
 
 // One picture: its file name (without .png) and how to make the window it shows. The window is
 // shown offscreen, its events processed, grabbed and then deleted.

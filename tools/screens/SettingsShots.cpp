@@ -1,9 +1,4 @@
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTreeView>
 
 #include "app/link/FolderOps.h"
 #include "app/settings/FolderPicker.h"
@@ -15,27 +10,6 @@
 
 namespace pelmar::screens {
 namespace {
-
-// A volume of sample day folders, so that the picker shows the same tree on every machine.
-class SampleVolume : public settings::Volumes {
-public:
-    SampleVolume() {
-        for (const char* folder :
-             {"data/20261205", "data/20261206", "data/20261207", "data/settings", "export"}) {
-            QDir(dir_.path()).mkpath(QString::fromLatin1(folder));
-        }
-    }
-    std::vector<settings::Volume> list() override {
-        return {{dir_.path(), QStringLiteral("DATA")}};
-    }
-    bool readable(const QString&) override { return true; }
-    QString folder(const char* sub) const {
-        return QDir(dir_.path()).filePath(QString::fromLatin1(sub));
-    }
-
-private:
-    QTemporaryDir dir_;
-};
 
 LocalFolders folders;
 
@@ -51,20 +25,13 @@ const AddShot saveFolder(QStringLiteral("frmSaveFolder"), [](Gallery& g) -> QWid
 });
 
 const AddShot picker(QStringLiteral("frmFile"), [](Gallery& g) -> QWidget* {
-    static SampleVolume volume;
+    SampleVolume& volume = sampleVolume();
     // The lists start at the process's current folder, as after the main window's "保存場所".
-    const QString galleryFolder = QDir::currentPath();
-    QDir::setCurrent(volume.folder("data"));
-    auto* window = new settings::frmFile(g.state.settings.saveFolder, volume, g.prompts);
-    QDir::setCurrent(galleryFolder);
+    auto* window = madeIn(volume.folder("data"), [&] {
+        return new settings::frmFile(g.state.settings.saveFolder, volume, g.prompts);
+    });
     window->lists().enterFolder(volume.folder("data/20261207"));
-    // The tree fills in the background; the picture waits for the open folder's level.
-    QFileSystemModel& model = window->lists().model();
-    QElapsedTimer waited;
-    waited.start();
-    while (model.rowCount(model.index(volume.folder("data"))) < 4 && waited.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-    }
+    waitForFolders(window->lists(), volume.folder("data"));
     return window;
 });
 

@@ -214,7 +214,7 @@ TEST_F(ReportWindowTest, ANameFileThatCannotBeWrittenIsReportedAndTheMainWindowR
 TEST_F(ReportWindowTest, TheMergeDialogHidesPageOneWhileItIsOpen) {
     form->show();
     frmSeiseki* page1 = openReport();
-    EXPECT_FALSE(page1->BtnAllDataSave->isEnabled());
+    EXPECT_TRUE(page1->BtnAllDataSave->isEnabled()) << "the main window gives the merge dialog";
     QPointer<QWidget> merge;
     page1->setMergeDialog([&] { return merge = new QWidget; });
     ASSERT_TRUE(page1->BtnAllDataSave->isEnabled());

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "app/SingleInstance.h"
+#include "app/link/FolderOps.h"
+#include "app/link/Prompts.h"
+#include "app/settings/FolderPicker.h"
+#include "app/settings/Volumes.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class SaveToFolderDialog;
+}
+
+namespace pelmar::settings {
+
+// A dialog that saves one file into a folder the inspector names: "保存先" (Text1, the work folder
+// at first) and "ファイル名" (Text2, typed as a whole; no extension is added). "作成" makes the
+// folder and makes it the work folder; "参照" picks the folder with frmFile1, which returns it
+// into this dialog's Text1; "保存" writes the file through save() and closes, or names what went
+// wrong and stays open; "キャンセル" closes. The work folder changes by "作成" only. The dialogs
+// differ in their caption and in what they save.
+class SaveToFolderDialog : public QWidget {
+    Q_OBJECT
+public:
+    ~SaveToFolderDialog() override;
+
+    frmFile1* picker() const { return picker_.get(); }
+
+    std::array<QLabel*, 2> Label1;
+    QLineEdit* Text1;
+    QPushButton* btnMakeFolder;
+    QPushButton* btnReferFolder;
+    QLineEdit* Text2;
+    QPushButton* btnSave;
+    QPushButton* btnCancel;
+
+protected:
+    SaveToFolderDialog(const QString& name, const QString& caption, QString& workFolder,
+                       FolderOps& folders, Volumes& volumes, Prompts& prompts);
+
+    // Writes the file, replacing one of that name, whole or not at all. Nothing when it was
+    // written; otherwise the message that names the file and why it was not.
+    virtual std::optional<QString> save(const QString& path) = 0;
+
+private:
+    void btnMakeFolder_Click();
+    void btnReferFolder_Click();
+    void btnSave_Click();
+
+    std::unique_ptr<Ui::SaveToFolderDialog> ui_;
+    QString& workFolder_;
+    FolderOps& folders_;
+    Volumes& volumes_;
+    Prompts& prompts_;
+    SingleInstance<frmFile1> picker_;
+};
+
+}  // namespace pelmar::settings
