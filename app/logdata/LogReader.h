@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 #include "app/ResultHistory.h"
 #include "app/logdata/GetFilesMostDeep.h"
@@ -29,7 +30,10 @@ struct LogReadResult {
 // history is emptied just before the first record goes in, so it is replaced as a whole when at
 // least one record is found and left untouched when none is. Each record fills a slot as a
 // received one does (ResultHistory::storeRecord), with the images of the same name beside the
-// file; past the 99th file each further one overwrites slot 99. The caller redraws the table.
-LogReadResult ReadLogData(const QString& folder, ResultHistory& history);
+// file; past the 99th file each further one overwrites slot 99. redrawTable (when given) is called
+// once, with the last record stored and historyCount not yet moved past it: the table then shows
+// what a redraw after each file would have left, without the cost of one redraw per file.
+LogReadResult ReadLogData(const QString& folder, ResultHistory& history,
+                          const std::function<void()>& redrawTable = {});
 
 }  // namespace pelmar::logdata

@@ -14,8 +14,7 @@ frmReadLog::frmReadLog(ResultHistory& history, settings::Volumes& volumes, Promp
 // The table is redrawn before any message, so that the inspector sees what was read while
 // reading what was not.
 void frmReadLog::take(const QString& folder) {
-    const LogReadResult result = ReadLogData(folder, history_);
-    if (result.filesRead > 0) emit historyReplaced();
+    const LogReadResult result = ReadLogData(folder, history_, [this] { emit historyReplaced(); });
     if (result.filesSkipped > 0) {
         prompts_.message(
             QString(),
