@@ -57,14 +57,7 @@ void SaveIniFile(const QString& path, const AppSettings& settings) {
 }
 
 void SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts) {
-    try {
-        SaveIniFile(path, settings);
-    } catch (const text::FileError& error) {
-        prompts.message(kProgramTitle,
-                        QStringLiteral("設定ファイルを書き込めません。\n%1")
-                            .arg(QString::fromUtf8(error.what())),
-                        Prompts::Icon::Warning, Prompts::Ok);
-    }
+    writeTelling(prompts, QStringLiteral("設定ファイル"), [&] { SaveIniFile(path, settings); });
 }
 
 }  // namespace pelmar

@@ -17,14 +17,8 @@ void SaveNameIni(const QString& path, const ReportHeader& header) {
 }
 
 void SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts) {
-    try {
-        SaveNameIni(path, header);
-    } catch (const text::FileError& error) {
-        prompts.message(kProgramTitle,
-                        QStringLiteral("会社名などのファイルを書き込めません。\n%1")
-                            .arg(QString::fromUtf8(error.what())),
-                        Prompts::Icon::Warning, Prompts::Ok);
-    }
+    writeTelling(prompts, QStringLiteral("会社名などのファイル"),
+                 [&] { SaveNameIni(path, header); });
 }
 
 }  // namespace pelmar::report
