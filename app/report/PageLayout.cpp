@@ -1,5 +1,7 @@
 #include "app/report/PageLayout.h"
 
+#include <algorithm>
+
 namespace pelmar::report {
 namespace {
 
@@ -26,6 +28,19 @@ std::array<TableColumn, kColumns> printedColumns(int numberWidth) {
 constexpr TwipRect kNoRect{0, 0, 0, 0};
 
 }  // namespace
+
+int clearCellWidth(const PageLayout& layout, int column) {
+    const auto c = static_cast<std::size_t>(column);
+    const TableColumn& cells = layout.columns[c];
+    const int leftRule = c == 0 ? layout.frameLeft : layout.columnRules[c - 1];
+    const int rightRule = c + 1 == kColumns ? layout.frameRight : layout.columnRules[c];
+    // A rule's band lies right of its position and is at most a double rule (30 twips) wide;
+    // the text keeps a thin rule's width (15) of room from either band.
+    const int left = leftRule + 45;
+    const int right = rightRule - 15;
+    const int centre2 = 2 * cells.cellLeft + cells.cellWidth;  // twice the centre
+    return std::max(0, std::min({cells.cellWidth, centre2 - 2 * left, 2 * right - centre2}));
+}
 
 QString reportTitle() {
     return QStringLiteral("検査成績書");

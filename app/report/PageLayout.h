@@ -58,6 +58,10 @@ struct PageLayout {
     int firstRowRule;  // then one every rowPitch, rows - 1 of them
 };
 
+// The width in twips that a text centred in a row cell of the column can take and stay clear of
+// the rules on either side of the column (the cells reach over them here and there).
+int clearCellWidth(const PageLayout& layout, int column);
+
 // Point sizes of the report's texts, all in "ＭＳ Ｐゴシック" at normal weight.
 constexpr double kTitlePoints = 15.75;
 constexpr double kHeaderPoints = 11.25;

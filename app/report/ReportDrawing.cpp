@@ -1,11 +1,14 @@
 #include "app/report/ReportDrawing.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
+#include <cmath>
 
 namespace pelmar::report {
 namespace {
@@ -13,10 +16,12 @@ namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr int kPdfResolution = 1200;
 
+// The text in its box, narrowed to fit a width in twips (the box's own unless given).
 void drawText(QPainter& painter, const TwipScale& scale, const TwipRect& box, double points,
-              Qt::Alignment alignment, const QString& text) {
+              Qt::Alignment alignment, const QString& text, int fitWidth = -1) {
     if (text.isEmpty()) return;
-    painter.setFont(reportFont(points));
+    const double width = scale.x(fitWidth < 0 ? box.width : fitWidth);
+    painter.setFont(fittedFont(reportFont(points), text, width, painter.device()));
     painter.drawText(scale.rect(box), static_cast<int>(alignment | Qt::AlignTop), text);
 }
 
@@ -37,6 +42,14 @@ QFont reportFont(double points) {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFont fittedFont(QFont font, const QString& text, double width, const QPaintDevice* device) {
+    font.setStretch(QFont::Unstretched);
+    const double advance = QFontMetricsF(font, device).horizontalAdvance(text);
+    if (advance <= width) return font;
+    font.setStretch(std::max(1, static_cast<int>(std::floor(100.0 * width / advance))));
     return font;
 }
 
@@ -92,15 +105,14 @@ void drawPage(QPainter& painter, const PageContent& page) {
     }
     const int rows = std::min(static_cast<int>(page.rows.size()), layout.rows);
     for (int r = 0; r < rows; ++r) {
-        const ReportRow& row = page.rows[static_cast<std::size_t>(r)];
-        const std::array<const QString*, kColumns> cells = {
-            &row.lens, &row.number, &row.dateTime, &row.serial, &row.result, &row.judgement};
+        const auto cells = page.rows[static_cast<std::size_t>(r)].cells();
         for (int c = 0; c < kColumns; ++c) {
             const TableColumn& column = layout.columns[static_cast<std::size_t>(c)];
             drawText(painter, scale,
                      {column.cellLeft, layout.rowTop + layout.rowPitch * r, column.cellWidth,
                       layout.rowHeight},
-                     kRowPoints, Qt::AlignHCenter, *cells[static_cast<std::size_t>(c)]);
+                     kRowPoints, Qt::AlignHCenter, *cells[static_cast<std::size_t>(c)],
+                     clearCellWidth(layout, c));
         }
     }
     drawRules(painter, layout, scale);

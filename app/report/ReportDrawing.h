@@ -38,6 +38,11 @@ private:
 // normal weight.
 QFont reportFont(double points);
 
+// The font, narrowed just enough for the text to fit a width in the device's pixels. The pages
+// are laid out for "ＭＳ Ｐゴシック"; its substitute runs wider, and a report must not lose the
+// last digit of a time or a serial number at its cell's edge.
+QFont fittedFont(QFont font, const QString& text, double width, const QPaintDevice* device);
+
 // The black rules of a page: the frame, the heading rule, the column rules and the row rules.
 void drawRules(QPainter& painter, const PageLayout& layout, const TwipScale& scale);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/ResultHistory.h"
+#include "app/report/PageLayout.h"
 #include "app/report/ReportHeader.h"
 
 namespace pelmar::report {
@@ -29,6 +30,11 @@ struct ReportRow {
     QString serial;
     QString result;
     QString judgement;
+
+    // The texts in the order of the table's columns.
+    std::array<const QString*, kColumns> cells() const {
+        return {&lens, &number, &dateTime, &serial, &result, &judgement};
+    }
 };
 
 // The date-time column: reformatted "2013.04.05 14:03:22", or the record's field 0 as it stands

@@ -12,6 +12,12 @@ const std::array<const char*, kColumns> kCellNames = {"lblLens", "lblDno",      
 
 }  // namespace
 
+void setFittedText(QLabel& label, const QString& text, int width) {
+    if (width < 0) width = label.contentsRect().width();
+    label.setFont(fittedFont(label.font(), text, width, &label));
+    label.setText(text);
+}
+
 ReportSheet::ReportSheet(const PageLayout& layout, QWidget* parent)
     : QWidget(parent, Qt::Window), layout_(layout) {
     QPalette sheet = palette();
@@ -74,14 +80,14 @@ void ReportSheet::fillRows(const std::vector<ReportRow>& rows) {
     for (Column* column : columns()) {
         for (QLabel* cell : *column) cell->clear();
     }
+    const auto cells = columns();
     const std::size_t shown = std::min(rows.size(), lblLens.size());
     for (std::size_t r = 0; r < shown; ++r) {
-        lblLens[r]->setText(rows[r].lens);
-        lblDno[r]->setText(rows[r].number);
-        lblDateTime[r]->setText(rows[r].dateTime);
-        lblGno[r]->setText(rows[r].serial);
-        lblKekkaData[r]->setText(rows[r].result);
-        lblOkNg[r]->setText(rows[r].judgement);
+        const auto texts = rows[r].cells();
+        for (int c = 0; c < kColumns; ++c) {
+            const auto k = static_cast<std::size_t>(c);
+            setFittedText(*(*cells[k])[r], *texts[k], px(clearCellWidth(layout_, c)));
+        }
     }
 }
 

@@ -11,6 +11,10 @@
 
 namespace pelmar::report {
 
+// Shows the text in the label, its font narrowed just enough for the text to fit a width in
+// pixels, the label's own unless given (see fittedFont).
+void setFittedText(QLabel& label, const QString& text, int width = -1);
+
 // What the two screen pages of the report share: a white sheet whose labels and rules are
 // placed by the page's twip layout at the screen's logical resolution, the page indicator, the
 // column headings and the row cells.

@@ -95,7 +95,7 @@ void frmSeiseki::load() {
     BtnNext->setEnabled(hasNextPage(listed, 0));
     lblPage->setText(pageIndicator(0, reportPageCount));
     const HeaderCells cells = headerCells(history_, header_);
-    for (std::size_t i = 0; i < cells.size(); ++i) lblNameData[i]->setText(cells[i]);
+    for (std::size_t i = 0; i < cells.size(); ++i) setFittedText(*lblNameData[i], cells[i]);
     fillRows(pageRows(history_, 0, DateTimeColumn::Reformatted));
 }
 
@@ -123,8 +123,8 @@ void frmSeiseki::lblNameData_Click(int index) {
             temperature_.open([this] {
                 auto* dialog = new Temperture(header_, this);
                 connect(dialog, &Temperture::stored, this, [this] {
-                    lblNameData[kClimateCell]->setText(
-                        climateText(header_.temperature, header_.humidity));
+                    setFittedText(*lblNameData[kClimateCell],
+                                  climateText(header_.temperature, header_.humidity));
                 });
                 return dialog;
             });
@@ -132,8 +132,9 @@ void frmSeiseki::lblNameData_Click(int index) {
         case kDateCell:
             date_.open([this] {
                 auto* dialog = new frmHizukeR(header_, prompts_, this);
-                connect(dialog, &frmHizukeR::stored, this,
-                        [this] { lblNameData[kDateCell]->setText(creationDateText(header_)); });
+                connect(dialog, &frmHizukeR::stored, this, [this] {
+                    setFittedText(*lblNameData[kDateCell], creationDateText(header_));
+                });
                 return dialog;
             });
             break;
@@ -142,8 +143,8 @@ void frmSeiseki::lblNameData_Click(int index) {
             names_.open([this] {
                 auto* dialog = new frmNameInp(header_, this);
                 connect(dialog, &frmNameInp::stored, this, [this] {
-                    lblNameData[kNameCell1]->setText(header_.nameLine1);
-                    lblNameData[kNameCell2]->setText(header_.nameLine2);
+                    setFittedText(*lblNameData[kNameCell1], header_.nameLine1);
+                    setFittedText(*lblNameData[kNameCell2], header_.nameLine2);
                 });
                 return dialog;
             });

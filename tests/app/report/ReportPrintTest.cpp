@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFontMetricsF>
 
 #include "app/report/ReportDrawing.h"
 #include "tests/app/report/PdfText.h"
@@ -109,6 +110,42 @@ TEST(ReportPrint, TextsStandWhereTheLayoutPutsThem) {
     ASSERT_NE(heading, nullptr);
     EXPECT_NEAR(heading->box.center().x(), pt(9495 + 1320 / 2), kTolerance);
     EXPECT_NEAR(heading->box.top(), pt(1440), kTolerance);
+}
+
+// The cells are sized for "ＭＳ Ｐゴシック" and its substitute runs wider: a text too wide for
+// its cell is narrowed to stay whole between the cell's rules, on paper and on the screen page.
+TEST(ReportPrint, TextsTooWideForTheirCellsStayWholeBetweenTheRules) {
+    ReportRig rig;
+    rig.history.storeRecord(QStringLiteral("04/05/2013 Fri. 14:00:01,V,0.0137,OK,0.0200,0.0010,"
+                                           "PL-35F2-ASPHERIC-XL-2026,S26120700000001,DM-7200,"
+                                           "SATO,EC-500"),
+                            QString(), QString());
+    rig.history.commitRecord();
+    const QList<PdfPage> pages = printToPdf(rig);
+    ASSERT_EQ(pages.size(), 1);
+    const struct {
+        const char* word;
+        int leftRule;
+        int rightRule;
+    } cells[] = {{"PL-35F2-ASPHERIC-XL-2026", 960, 3480},
+                 {"2013.04.05", 4320, 6600},
+                 {"14:00:01", 4320, 6600},
+                 {"S26120700000001", 6600, 7800},
+                 {"0.0137", 7800, 9480}};
+    for (const auto& cell : cells) {
+        SCOPED_TRACE(cell.word);
+        const PdfWord* word = pages[0].find(QString::fromUtf8(cell.word));
+        ASSERT_NE(word, nullptr);
+        EXPECT_GE(word->box.left(), pt(cell.leftRule));
+        EXPECT_LE(word->box.right(), pt(cell.rightRule));
+    }
+
+    const std::unique_ptr<frmSeiseki> page1 = rig.open();
+    for (const QLabel* label : {page1->lblLens[0], page1->lblDateTime[0], page1->lblGno[0]}) {
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_LE(QFontMetricsF(label->font(), label).horizontalAdvance(label->text()),
+                  label->contentsRect().width());
+    }
 }
 
 class PrintButtonTest : public ::testing::Test {
