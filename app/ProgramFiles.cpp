@@ -42,12 +42,12 @@ ProgramFiles locateProgramFiles(const QString& programFolder, const QString& ins
         return {programFolder, programFolder};
     }
     const QString pelmar = QStringLiteral("pelmar");
-    return {QDir(xdgFolder(environment, QStringLiteral("XDG_CONFIG_HOME"),
-                           QStringLiteral(".config")))
-                .filePath(pelmar),
-            QDir(xdgFolder(environment, QStringLiteral("XDG_DATA_HOME"),
-                           QStringLiteral(".local/share")))
-                .filePath(pelmar)};
+    return {
+        QDir(xdgFolder(environment, QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(".config")))
+            .filePath(pelmar),
+        QDir(
+            xdgFolder(environment, QStringLiteral("XDG_DATA_HOME"), QStringLiteral(".local/share")))
+            .filePath(pelmar)};
 }
 
 ProgramFiles locateProgramFiles(const QString& programFolder) {
