@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian packages as a station PC and a board developer get them. lintian first; then the
 # packages' files are laid over /usr with overlayfs in a private mount namespace (nothing on the
-# machine changes, and the overlay is read-only, so nothing can be written into /usr/bin), where
+# machine changes, and the overlay is read-only, so nothing can be written into /usr/bin), with
+# only a loopback network, where
 #  - the installed pelmar, in a throwaway home with only $XDG_CONFIG_HOME/pelmar/PELMAR.INI
 #    (127.0.0.1 and the installed dmsim's port, no save folder), serves the installed dmsim and
 #    stores the measurement under the per-user data folder, NAME.INI beside its PELMAR.INI;
@@ -30,12 +31,15 @@ if [ -z "${PELMAR_THROWAWAY_ROOT:-}" ]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     for deb in "${packages[@]}"; do dpkg-deb -x "$deb" "$work/root"; done
-    PELMAR_THROWAWAY_ROOT=$work unshare --mount --propagation private "$0" "$build"
+    # A network namespace of its own too, with loopback only: should the installed program ever
+    # miss its configuration, the default DM address it would try is not reachable from there.
+    PELMAR_THROWAWAY_ROOT=$work unshare --mount --propagation private --net "$0" "$build"
     echo "installed.sh: the installed packages passed"
     exit 0
 fi
 
 work=$PELMAR_THROWAWAY_ROOT
+ip link set lo up
 mount -t overlay overlay -o "lowerdir=$work/root/usr:/usr" /usr
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 libdir=/usr/lib/$multiarch
