@@ -9,8 +9,8 @@ namespace {
 
 const QString kIniName = QStringLiteral("PELMAR.INI");
 
-// An XDG base folder: the variable when it holds an absolute path (the specification has
-// relative ones ignored), otherwise its default under the home folder.
+// An XDG base folder: the variable when it holds an absolute path (XDG has relative ones
+// ignored), otherwise its default under the home folder.
 QString xdgFolder(const QProcessEnvironment& environment, const QString& variable,
                   const QString& underHome) {
     const QString value = environment.value(variable);

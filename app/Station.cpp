@@ -55,8 +55,8 @@ void Station::startUp() {
     settings.jpegQuality = 80;
 
     if (LoadIniFile(state_.iniPath, settings) != 0) {
-        // A file that cannot be written is said in a status line, not a message box: the DM
-        // would wait for the station until somebody came to answer it.
+        // A file that cannot be written is said in a status line: a message box would hold the
+        // start, and the DM's link with it, until somebody came to answer it.
         try {
             SaveIniFile(state_.iniPath, settings);
         } catch (const text::FileError& error) {
