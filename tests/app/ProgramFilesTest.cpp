@@ -43,18 +43,12 @@ TEST(ProgramFiles, ProgramFolderUnlessInstalledThenPerUser) {
         {"installed, XDG relative", bin.path(), bin.path(), relative, perUserConfig, perUserData},
         {"installed with a PELMAR.INI beside it", withIni.path(), withIni.path(), xdg,
          withIni.path(), withIni.path()},
-        {"no installed location known", elsewhere.path(), QString(), xdg, elsewhere.path(),
-         elsewhere.path()},
     };
     for (const Case& c : cases) {
         const ProgramFiles files =
             locateProgramFiles(c.programFolder, c.installedBin, c.environment);
         EXPECT_EQ(files.configFolder, c.configFolder) << c.what;
         EXPECT_EQ(files.saveFolder, c.saveFolder) << c.what;
-        EXPECT_EQ(files.iniPath(), QDir(c.configFolder).filePath(QStringLiteral("PELMAR.INI")))
-            << c.what;
-        EXPECT_EQ(files.nameIniPath(), QDir(c.configFolder).filePath(QStringLiteral("NAME.INI")))
-            << c.what;
     }
 }
 
