@@ -119,8 +119,9 @@ extern "C" BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, 
         srcStride = src.width;
     }
     const auto at = [&](int x, int y) { return srcTop[srcStride * y + x]; };
-    // What a reduction keeps: COLORONCOLOR the last of the pixels it joins, BLACKONWHITE the AND
-    // of their colour values (bitwise, so per channel), WHITEONBLACK their OR.
+    // What a reduction keeps of the pixels it joins: COLORONCOLOR the last column's pixel of the
+    // first row, BLACKONWHITE the AND of their colour values (bitwise, so per channel),
+    // WHITEONBLACK their OR.
     const int mode = dstDc->stretchMode;
     for (int y = 0; y < dst.height; ++y) {
         const Sources r = rows[static_cast<std::size_t>(y)];
@@ -130,7 +131,7 @@ extern "C" BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, 
             const Sources c = columns[static_cast<std::size_t>(x)];
             if (c.first > c.last) continue;
             if (mode == COLORONCOLOR) {
-                to[x] = at(c.last, r.last);
+                to[x] = at(c.last, r.first);
                 continue;
             }
             std::uint32_t pixel = mode == BLACKONWHITE ? 0xFFFFFFFFu : 0u;

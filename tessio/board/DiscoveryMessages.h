@@ -17,4 +17,26 @@ inline void printNoMoreItems(int index) {
     std::fflush(stdout);
 }
 
+// The steps that only Windows' device enumeration has.
+
+inline void printEnumError(int error) {
+    std::printf("**Error: couldn't enum device, (%d)\n", error);
+    std::fflush(stdout);
+}
+
+inline void printDetailSizeError(int error) {
+    std::printf("**Error: couldn't get interface detail, (%d)\n", error);
+    std::fflush(stdout);
+}
+
+inline void printDetailAllocationError() {
+    std::printf("**Error: couldn't allocate interface detail\n");
+    std::fflush(stdout);
+}
+
+inline void printDetailError(int error) {
+    std::printf("**Error: couldn't get interface detail(2), (%d)\n", error);
+    std::fflush(stdout);
+}
+
 }  // namespace tessio

@@ -10,11 +10,9 @@
 
 #if defined(_WIN32)
 #include <windows.h>
-#if defined(TESSIO_BUILD)
-#define TESSIO_API __declspec(dllexport)
-#else
-#define TESSIO_API __declspec(dllimport)
-#endif
+/* Tessio.dll exports exactly the names of its module-definition file; programs reach them through
+ * the import library Tessio.lib or by name with GetProcAddress. */
+#define TESSIO_API
 #if defined(_M_IX86) || defined(__i386__)
 #define TESSIO_CALL __stdcall
 #else

@@ -74,33 +74,40 @@ TEST(StretchBlt, EnlargesByRepeatingPixels) {
         }
 }
 
-// One row of source pixels 0..n-1 (numbered as numberPixels does) stretched onto a row of
-// destination pixels with COLORONCOLOR: which source pixel each one shows. The expectations are
-// what Windows' GDI draws (gdi32 under Wine gives the same): a pixel's centre decides where it
-// goes, a centre on a border goes to the pixel before it, and onto one pixel the last source pixel
-// is dropped.
+// A row, and a column, of source pixels 0..n-1 stretched onto n' destination pixels with
+// COLORONCOLOR: which source pixel each one shows. The expectations are what Windows' GDI draws
+// (gdi32 under Wine gives the same): a pixel's centre decides where it goes, a centre on a border
+// goes to the pixel before it, onto one pixel the last source pixel is dropped, and of the pixels
+// a reduction joins a row keeps the last, a column the first.
 TEST(StretchBlt, SamplesRowsAndColumnsAsGdiDoes) {
     struct Case {
         int source, dest;
-        std::vector<int> shown;
+        std::vector<int> across, down;
     };
     const Case cases[] = {
-        {2, 5, {0, 0, 0, 1, 1}},
-        {3, 7, {0, 0, 1, 1, 1, 2, 2}},
-        {4, 10, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}},
-        {8, 3, {2, 4, 7}},
-        {5, 3, {1, 2, 4}},
-        {3, 2, {1, 2}},
-        {6, 1, {4}},
-        {2, 1, {0}},
+        {2, 5, {0, 0, 0, 1, 1}, {0, 0, 0, 1, 1}},
+        {3, 7, {0, 0, 1, 1, 1, 2, 2}, {0, 0, 1, 1, 1, 2, 2}},
+        {4, 10, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}},
+        {8, 3, {2, 4, 7}, {0, 3, 5}},
+        {5, 3, {1, 2, 4}, {0, 2, 3}},
+        {3, 2, {1, 2}, {0, 2}},
+        {6, 1, {4}, {0}},
+        {2, 1, {0}, {0}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << k.source << " to " << k.dest);
-        Surface src(k.source, -1), dst(k.dest, -1, kBack);
-        numberPixels(src, k.source, 1);
-        ASSERT_EQ(SetStretchBltMode(dst.dc, COLORONCOLOR), BLACKONWHITE);
-        ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, k.dest, 1, src.dc, 0, 0, k.source, 1, SRCCOPY));
-        for (int x = 0; x < k.dest; ++x) EXPECT_EQ(dst.bits[x], number(k.shown[x], 0)) << x;
+        Surface row(k.source, -1), column(1, -k.source);
+        numberPixels(row, k.source, 1);
+        numberPixels(column, 1, k.source);
+        Surface across(k.dest, -1, kBack), down(1, -k.dest, kBack);
+        for (Surface* dst : {&across, &down})
+            ASSERT_EQ(SetStretchBltMode(dst->dc, COLORONCOLOR), BLACKONWHITE);
+        ASSERT_TRUE(StretchBlt(across.dc, 0, 0, k.dest, 1, row.dc, 0, 0, k.source, 1, SRCCOPY));
+        ASSERT_TRUE(StretchBlt(down.dc, 0, 0, 1, k.dest, column.dc, 0, 0, 1, k.source, SRCCOPY));
+        for (int d = 0; d < k.dest; ++d) {
+            EXPECT_EQ(across.bits[d], number(k.across[d], 0)) << d;
+            EXPECT_EQ(down.bits[d], number(0, k.down[d])) << d;
+        }
     }
 }
 
