@@ -1,6 +1,7 @@
 /* A Windows program of the boards' kind: loads Tessio.dll by name, finds every export by name,
- * asks for the version, gives a bad board number, and draws a half-size image through the DLL
- * into a device context of its own. Exit status 0 when everything answered as it should. */
+ * asks for the version (also through the import library), gives a bad board number, and draws a
+ * half-size image through the DLL into a device context of its own. Exit status 0 when everything
+ * answered as it should. */
 #include <stdint.h>
 #include <stdio.h>
 #include <windows.h>
@@ -45,6 +46,7 @@ int main(void) {
     DDShalf_disp_function half = (DDShalf_disp_function)find(dll, "_DDShalf_disp@24");
     if (getver == NULL || readInt == NULL || openSys == NULL || half == NULL) return 1;
     expect(getver(3) == 120, "DDMgetver(3) is 120");
+    expect(DDSgetver() == 120, "DDSgetver() through the import library is 120");
     expect(getver(8) == -1, "DDMgetver(8) is -1");
     expect(readInt(-1) == (int32_t)0xFFFF0000u, "DDMread_int(-1) is 0xFFFF0000");
     /* Without a board the open prints why and still prepares the display. */
