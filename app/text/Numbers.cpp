@@ -30,8 +30,7 @@ enum class Form { Lenient, Strict, Decimal };
 
 // The number at the start of text as plain ASCII ("- 1 .5" gives "-1.5"), and in consumed the
 // count of characters up to its last one. Only the lenient form skips gaps inside the number,
-// only the header dialogs' form takes an exponent. Nothing when no digit comes before the
-// exponent.
+// only the header dialogs' form takes an exponent. Nothing when the number has no digit.
 std::optional<std::string> scanNumber(QStringView text, Form form, qsizetype& consumed) {
     const bool lenient = form == Form::Lenient;
     std::string number;
