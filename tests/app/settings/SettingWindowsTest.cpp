@@ -98,9 +98,9 @@ TEST_F(SettingWindowsTest, ThePanelShowsEveryValueOnAButtonAndCollectsItsCode) {
         EXPECT_EQ(checkedIn(frame).count(u' '), 0) << frame->title().toStdString();
     }
 
-    // The times as their leading numbers, halves to even.
-    const std::pair<const char*, std::int32_t> times[] = {{"2.5", 2}, {"3.5", 4},  {"abc", 0},
-                                                          {"", 0},    {" -3", -3}, {"1 2", 12}};
+    // The times as their leading numbers, halves to even, without an exponent.
+    const std::pair<const char*, std::int32_t> times[] = {
+        {"2.5", 2}, {"3.5", 4}, {"abc", 0}, {"", 0}, {" -3", -3}, {"1e2", 1}, {"1 2", 12}};
     for (const auto& [typed, value] : times) {
         panel.txtDly->setText(QString::fromLatin1(typed));
         SettingData read;
