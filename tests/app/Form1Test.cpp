@@ -165,6 +165,40 @@ TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {
     EXPECT_EQ(statusLines(), QStringList({"line11"}));
 }
 
+// How many pixels of the status lines are drawn in red.
+int redPixels(QWidget* label) {
+    const QImage image = label->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 80 && c.blue() < 80;
+        }
+    }
+    return red;
+}
+
+TEST_F(Form1Test, AStoreFailureStandsOutInRedOnEveryPageUntilFilesAreStoredAgain) {
+    int leave = 0;
+    form->DispMsg(QStringLiteral("起動"), leave);
+    EXPECT_EQ(redPixels(form->Label4), 0);
+    form->storeFailed(QStringLiteral("保存エラー（ファイルに書き込めません: A001.bmp）"));
+    EXPECT_GT(redPixels(form->Label4), 50);
+
+    // The keep-alives of two pages later it still opens the page, still in red.
+    for (int i = 0; i < 20; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
+    EXPECT_EQ(statusLines().first(), QStringLiteral("保存エラー（ファイルに書き込めません:"));
+    EXPECT_LE(statusLines().size(), 10);
+    EXPECT_GT(redPixels(form->Label4), 50);
+
+    form->storeSucceeded();
+    EXPECT_EQ(redPixels(form->Label4), 0) << "the line keeps its place in the normal colour";
+    EXPECT_EQ(statusLines().first(), QStringLiteral("保存エラー（ファイルに書き込めません:"));
+    for (int i = 0; i < 10; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
+    EXPECT_EQ(statusLines(), QStringList(statusLines().size(), QStringLiteral("NONE受信")))
+        << "and no longer opens the next page";
+}
+
 // Counts the paint events a widget gets.
 class PaintCount : public QObject {
 public:
