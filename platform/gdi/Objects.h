@@ -50,9 +50,10 @@ struct Bitmap {
 };
 
 // A memory device context. It always holds a bitmap: the stock 1 x 1 bitmap until another is
-// selected.
+// selected. StretchBlt into it combines the pixels a reduction drops as its stretch mode says.
 struct DeviceContext {
     Bitmap* selected = nullptr;
+    int stretchMode = BLACKONWHITE;
 };
 
 // Every call holds this lock: Pelmar and Tessio share the one handle space.

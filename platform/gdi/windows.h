@@ -5,6 +5,11 @@
 #ifndef PELMAR_PLATFORM_GDI_WINDOWS_H
 #define PELMAR_PLATFORM_GDI_WINDOWS_H
 
+#if defined(_WIN32)
+/* On Windows the code draws through the system's own gdi32. */
+#include <windows.h>
+#else
+
 #include <stdint.h>
 
 #define GDI_API __attribute__((visibility("default")))
@@ -100,6 +105,10 @@ GDI_API BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, in
                            DWORD rop);
 GDI_API BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc,
                                int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop);
+/* The stretch mode of a context (BLACKONWHITE when made), and setting it (BLACKONWHITE,
+ * WHITEONBLACK or COLORONCOLOR): the previous mode, 0 on failure. */
+GDI_API int WINAPI GetStretchBltMode(HDC hdc);
+GDI_API int WINAPI SetStretchBltMode(HDC hdc, int mode);
 GDI_API BOOL WINAPI DeleteObject(HGDIOBJ ho);
 GDI_API BOOL WINAPI DeleteDC(HDC hdc);
 /* Fills the version record of an NT-family system; dwOSVersionInfoSize must be 148. */
@@ -108,5 +117,7 @@ GDI_API BOOL WINAPI GetVersionExA(OSVERSIONINFOA* lpVersionInformation);
 #ifdef __cplusplus
 }
 #endif
+
+#endif /* _WIN32 */
 
 #endif

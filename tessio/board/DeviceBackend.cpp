@@ -1,6 +1,10 @@
 #include "tessio/board/DeviceBackend.h"
 
+#if defined(_WIN32)
+#include "tessio/board/Win32Backend.h"
+#else
 #include "tessio/board/PosixBackend.h"
+#endif
 
 namespace tessio {
 
@@ -9,8 +13,11 @@ DeviceBackend* installed = nullptr;
 }
 
 DeviceBackend& backend() {
-    // On Windows the win32 backend (SetupAPI) takes this place.
+#if defined(_WIN32)
+    static Win32Backend platform;
+#else
     static PosixBackend platform;
+#endif
     return installed != nullptr ? *installed : platform;
 }
 

@@ -3,6 +3,7 @@
 
 #include "tessio.h"
 #include "tessio/display/Draw.h"
+#include "tessio/display/HalfDisplay.h"
 
 using namespace tessio::display;
 
@@ -27,12 +28,6 @@ extern "C" TESSIO_API int32_t TESSIO_CALL DDSdisplay(HDC dc, int32_t x, int32_t 
     drawAt(dc, x, y, static_cast<int>(padded), height, copy.get(), Format::gray);
     return 0;
 }
-
-// Exported as "_DDShalf_disp@24", which no linker can name: TESSIO_HALF_DISP_LINK_NAME is a
-// stand-in that the build renames in the finished library (tessio/CMakeLists.txt).
-extern "C" TESSIO_API int32_t TESSIO_CALL
-DDShalf_disp(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height,
-             const uint8_t* buffer) __asm__(TESSIO_HALF_DISP_LINK_NAME);
 
 extern "C" int32_t TESSIO_CALL DDShalf_disp(HDC dc, int32_t x, int32_t y, int32_t width,
                                             int32_t height, const uint8_t* buffer) {

@@ -5,8 +5,9 @@
 #include <vector>
 
 // The row loops run over every output pixel: on x86-64 they are compiled for AVX2 as well as for
-// the baseline, and the loader picks the one the processor runs.
-#if defined(__x86_64__)
+// the baseline, and the loader picks the one the processor runs (an ELF loader: Windows' has no
+// such choice).
+#if defined(__x86_64__) && defined(__ELF__)
 #define TESSIO_EVERY_PIXEL [[gnu::target_clones("avx2", "default")]]
 #else
 #define TESSIO_EVERY_PIXEL

@@ -10,11 +10,9 @@
 
 #if defined(_WIN32)
 #include <windows.h>
-#if defined(TESSIO_BUILD)
-#define TESSIO_API __declspec(dllexport)
-#else
-#define TESSIO_API __declspec(dllimport)
-#endif
+/* Tessio.dll exports exactly the names of its module-definition file; programs reach them through
+ * the import library Tessio.lib or by name with GetProcAddress. */
+#define TESSIO_API
 #if defined(_M_IX86) || defined(__i386__)
 #define TESSIO_CALL __stdcall
 #else
@@ -112,7 +110,6 @@ TESSIO_API int32_t TESSIO_CALL DDSopen_sys(void);
 TESSIO_API int32_t TESSIO_CALL DDMgetver(int32_t board);
 TESSIO_API int32_t TESSIO_CALL DDSgetver(void);
 
-
 /* ---- Registers, mailbox, handshakes and block transfers ---- */
 
 /* The board model from the identity page: 7100, 7110, or 0 for an unknown model. */
@@ -176,8 +173,7 @@ TESSIO_API int32_t TESSIO_CALL DDMread_image16(int32_t board, int32_t width, int
 TESSIO_API int32_t TESSIO_CALL DDSread_image16(int32_t width, int32_t height, uint16_t* buffer);
 TESSIO_API int32_t TESSIO_CALL DDMwrite_image(int32_t board, int32_t width, int32_t height,
                                               const uint8_t* buffer);
-TESSIO_API int32_t TESSIO_CALL DDSwrite_image(int32_t width, int32_t height,
-                                              const uint8_t* buffer);
+TESSIO_API int32_t TESSIO_CALL DDSwrite_image(int32_t width, int32_t height, const uint8_t* buffer);
 TESSIO_API int32_t TESSIO_CALL DDMwrite_image16(int32_t board, int32_t width, int32_t height,
                                                 const uint16_t* buffer);
 TESSIO_API int32_t TESSIO_CALL DDSwrite_image16(int32_t width, int32_t height,
@@ -193,7 +189,6 @@ TESSIO_API int32_t TESSIO_CALL DDSgets2(char* buffer);
  * one block. 0, or -1 for a bad board number or a failed transfer. */
 TESSIO_API int32_t TESSIO_CALL DDMputs2(int32_t board, const char* text);
 TESSIO_API int32_t TESSIO_CALL DDSputs2(const char* text);
-
 
 /* ---- Messages, typed values and timers ---- */
 
@@ -267,7 +262,6 @@ TESSIO_API int32_t TESSIO_CALL DDSlaptime(void);
  * after load). -1 for a bad board number, which touches no board. */
 TESSIO_API int32_t TESSIO_CALL DDMset_timeout(int32_t board, int32_t seconds);
 TESSIO_API int32_t TESSIO_CALL DDSset_timeout(int32_t seconds);
-
 
 #ifdef __cplusplus
 }

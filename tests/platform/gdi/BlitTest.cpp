@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/gdi/windows.h"
@@ -73,12 +74,82 @@ TEST(StretchBlt, EnlargesByRepeatingPixels) {
         }
 }
 
-TEST(StretchBlt, ShrinksByDroppingPixels) {
-    Surface src(6, -3), dst(3, -1, kBack);
-    numberPixels(src, 6, 3);
-    ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, 3, 1, src.dc, 0, 0, 6, 3, SRCCOPY));
-    EXPECT_EQ(std::vector<uint32_t>(dst.bits, dst.bits + 3),
-              (std::vector<uint32_t>{number(0, 0), number(2, 0), number(4, 0)}));
+// A row, and a column, of source pixels 0..n-1 stretched onto n' destination pixels with
+// COLORONCOLOR: which source pixel each one shows. The expectations are what Windows' GDI draws
+// (gdi32 under Wine gives the same): a pixel's centre decides where it goes, a centre on a border
+// goes to the pixel before it, onto one pixel the last source pixel is dropped, and of the pixels
+// a reduction joins a row keeps the last, a column the first.
+TEST(StretchBlt, SamplesRowsAndColumnsAsGdiDoes) {
+    struct Case {
+        int source, dest;
+        std::vector<int> across, down;
+    };
+    const Case cases[] = {
+        {2, 5, {0, 0, 0, 1, 1}, {0, 0, 0, 1, 1}},
+        {3, 7, {0, 0, 1, 1, 1, 2, 2}, {0, 0, 1, 1, 1, 2, 2}},
+        {4, 10, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}},
+        {8, 3, {2, 4, 7}, {0, 3, 5}},
+        {5, 3, {1, 2, 4}, {0, 2, 3}},
+        {3, 2, {1, 2}, {0, 2}},
+        {6, 1, {4}, {0}},
+        {2, 1, {0}, {0}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.source << " to " << k.dest);
+        Surface row(k.source, -1), column(1, -k.source);
+        numberPixels(row, k.source, 1);
+        numberPixels(column, 1, k.source);
+        Surface across(k.dest, -1, kBack), down(1, -k.dest, kBack);
+        for (Surface* dst : {&across, &down})
+            ASSERT_EQ(SetStretchBltMode(dst->dc, COLORONCOLOR), BLACKONWHITE);
+        ASSERT_TRUE(StretchBlt(across.dc, 0, 0, k.dest, 1, row.dc, 0, 0, k.source, 1, SRCCOPY));
+        ASSERT_TRUE(StretchBlt(down.dc, 0, 0, 1, k.dest, column.dc, 0, 0, 1, k.source, SRCCOPY));
+        for (int d = 0; d < k.dest; ++d) {
+            EXPECT_EQ(across.bits[d], number(k.across[d], 0)) << d;
+            EXPECT_EQ(down.bits[d], number(0, k.down[d])) << d;
+        }
+    }
+}
+
+TEST(StretchBlt, AReductionCombinesTheDroppedPixelsAsTheStretchModeSays) {
+    // 4 x 2 onto 2 x 1: each destination pixel joins two pixels of row 0 (onto a single row the
+    // last source row is dropped).
+    Surface src(4, -2);
+    const uint32_t pixels[8] = {0x0F30F0, 0x3C0FF0, 0x00FFFF, 0xFF0000,
+                                0x111111, 0x222222, 0x444444, 0x888888};
+    std::copy(pixels, pixels + 8, src.bits);
+    struct Case {
+        int mode;
+        uint32_t left, right;
+    };
+    // BLACKONWHITE (the default) ANDs the colour values, bit by bit in each channel;
+    // WHITEONBLACK ORs them; COLORONCOLOR keeps the last one.
+    for (const Case k :
+         {Case{BLACKONWHITE, 0x0C00F0, 0x000000}, Case{WHITEONBLACK, 0x3F3FF0, 0xFFFFFF},
+          Case{COLORONCOLOR, 0x3C0FF0, 0xFF0000}}) {
+        Surface dst(2, -1, kBack);
+        if (k.mode != BLACKONWHITE) {
+            ASSERT_EQ(SetStretchBltMode(dst.dc, k.mode), BLACKONWHITE);
+        }
+        EXPECT_EQ(GetStretchBltMode(dst.dc), k.mode);
+        ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, 2, 1, src.dc, 0, 0, 4, 2, SRCCOPY));
+        EXPECT_EQ(dst.bits[0], k.left) << k.mode;
+        EXPECT_EQ(dst.bits[1], k.right) << k.mode;
+    }
+}
+
+TEST(StretchBlt, TheModeIsKeptPerContextAndHalftoneIsRefused) {
+    Surface a(1, -1), b(1, -1);
+    EXPECT_EQ(SetStretchBltMode(a.dc, COLORONCOLOR), BLACKONWHITE);
+    EXPECT_EQ(GetStretchBltMode(a.dc), COLORONCOLOR);
+    EXPECT_EQ(GetStretchBltMode(b.dc), BLACKONWHITE);
+    EXPECT_EQ(SetStretchBltMode(a.dc, HALFTONE), 0);
+    EXPECT_EQ(SetStretchBltMode(a.dc, 0), 0);
+    EXPECT_EQ(GetStretchBltMode(a.dc), COLORONCOLOR);
+    HDC gone = CreateCompatibleDC(nullptr);
+    DeleteDC(gone);
+    EXPECT_EQ(GetStretchBltMode(gone), 0);
+    EXPECT_EQ(SetStretchBltMode(gone, COLORONCOLOR), 0);
 }
 
 TEST(StretchBlt, ClipsAndSkipsWhatLiesOutsideTheSource) {

@@ -5,11 +5,8 @@
 
 #include "tessio.h"
 #include "tessio/display/DisplayState.h"
+#include "tessio/display/HalfDisplay.h"
 #include "tests/tessio/display/Canvas.h"
-
-// The half-size routine under the name it is linked with; the library exports it renamed.
-extern "C" int32_t DDShalf_disp(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height,
-                                const uint8_t* buffer) __asm__(TESSIO_HALF_DISP_LINK_NAME);
 
 namespace {
 
