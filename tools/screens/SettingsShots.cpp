@@ -54,15 +54,15 @@ const AddShot saveSetting(QStringLiteral("frmSaveSetting"), [](Gallery& g) -> QW
 });
 
 const AddShot sender(QStringLiteral("frmSettingDataRead"), [](Gallery& g) -> QWidget* {
-    // The gallery never sends: the dialog is drawn, not used.
+    // The gallery has no DM and never sends: the dialog is drawn, not used.
     static struct : settings::SettingSender {
-        void send(const settings::SettingData&) override {}
-        void cancel() override {}
+        bool send(const settings::SettingData&) override { return false; }
+        bool cancel() override { return false; }
     } link;
     settings::SettingData loaded = sampleRecord();
     loaded.measureMode = 2;
     loaded.inspectImage = -1;
-    return new settings::frmSettingDataRead(g.state.settingData, loaded, link);
+    return new settings::frmSettingDataRead(g.state.settingData, loaded, link, g.prompts);
 });
 
 // SETR's file dialog in a folder of setting-data files, saved by the editor without an extension

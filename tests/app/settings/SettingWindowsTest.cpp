@@ -298,5 +298,55 @@ TEST_F(SettingWindowsTest, CancelAndTheWindowFrameTellTheDmNothingComes) {
     }
 }
 
+// The DM waits in silence while the inspector looks at the record: that is no lost link.
+TEST_F(SettingWindowsTest, WhileTheSendDialogWaitsTheSilentDmKeepsItsLinkAndGetsTheAnswerOnIt) {
+    write(in("lens"),
+          "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + QByteArray("\r\n").repeated(10));
+    setr(in("lens"));
+    const int connections = rig.socket.connectCount;
+    const auto silence = [&](std::int64_t ms) {
+        const std::int64_t until = rig.pump.nowMs() + ms;
+        while (rig.pump.nowMs() < until) rig.loop().turn();
+    };
+    silence(60000);
+    EXPECT_EQ(rig.loop().state(), LinkState::Online);
+    EXPECT_EQ(rig.socket.connectCount, connections);
+    ASSERT_NE(windows().sender(), nullptr);
+
+    const qsizetype before = rig.socket.sent.size();
+    windows().sender()->btnSend->click();
+    EXPECT_EQ(rig.socket.sent.mid(before),
+              kOk + "LENS-C, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r" + ",,,,,,,,,,\r");
+
+    // Answered, the DM must keep the link alive again.
+    silence(22000);
+    EXPECT_EQ(rig.socket.connectCount, connections + 1);
+}
+
+TEST_F(SettingWindowsTest, ADmGoneWhileTheSendDialogWaitsIsToldAndNothingGoesOnTheNextLink) {
+    write(in("lens"),
+          "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + QByteArray("\r\n").repeated(10));
+    for (const bool byButton : {false, true}) {
+        SCOPED_TRACE(byButton ? "found by the send button" : "noticed by the loop");
+        rig.prompts.asked.clear();
+        setr(in("lens"));
+        const qsizetype before = rig.socket.sent.size();
+        const int connections = rig.socket.connectCount;
+        rig.socket.dropAt(rig.pump.nowMs());
+        // The button is pressed before the loop has noticed, or the loop notices first.
+        if (byButton) windows().sender()->btnSend->click();
+        while (rig.socket.connectCount == connections || rig.loop().state() != LinkState::Online) {
+            rig.loop().turn();
+        }
+        ASSERT_EQ(rig.prompts.asked.size(), 2) << "the permission, then the request gone";
+        EXPECT_EQ(rig.prompts.asked[1].text,
+                  QStringLiteral("画像処理機との接続が切れたため、設定データの受信要求は無効に"
+                                 "なりました。"));
+        EXPECT_EQ(windows().sender(), nullptr);
+        rig.loop().turn();
+        EXPECT_EQ(rig.socket.sent.mid(before), QByteArray()) << "not on the old link, nor the new";
+    }
+}
+
 }  // namespace
 }  // namespace pelmar::settings
