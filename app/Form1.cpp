@@ -99,6 +99,8 @@ void Form1::buildControls() {
     // A long line (a loop-ending error with its reason) wraps inside the frame, so its time
     // stamp stays in view.
     Label4->setWordWrap(true);
+    // Rich text, so that a store failure can stand out in colour.
+    Label4->setTextFormat(Qt::RichText);
 
     const int x = kPanelLeft + 4;
     Label1 = named(new QLabel(QStringLiteral("DMアドレス"), central), QStringLiteral("Label1"));
@@ -443,22 +445,58 @@ void Form1::showImage(const std::uint8_t* plane, int width, int height) {
 }
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
-    const QString line =
-        msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss"));
+    addStatusLine(msg, false, leaveflg);
+}
+
+void Form1::storeFailed(const QString& msg) {
+    storeFault_ = true;
+    int leave = 1;
+    addStatusLine(msg, true, leave);
+}
+
+void Form1::storeSucceeded() {
+    if (!storeFault_) return;
+    storeFault_ = false;
+    showStatusPage();
+}
+
+void Form1::addStatusLine(const QString& msg, bool storeFault, int& leaveflg) {
+    const StatusLine line{
+        msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss")),
+        storeFault};
+    if (leaveflg == 1) {
+        statusPage_.append(line);
+        if (++dispmsgflg_ > 10) leaveflg = 0;
+    }
+    if (leaveflg == 0) {
+        // A store failure that still holds opens the new page, so it stays in view until files
+        // are stored again.
+        const auto fault = std::find_if(statusPage_.crbegin(), statusPage_.crend(),
+                                        [](const StatusLine& l) { return l.storeFault; });
+        QList<StatusLine> page;
+        if (storeFault_ && !storeFault && fault != statusPage_.crend()) page.append(*fault);
+        page.append(line);
+        statusPage_ = page;
+        dispmsgflg_ = static_cast<int>(page.size());
+    }
+    showStatusPage();
+    pump_.processEvents();
+}
+
+void Form1::showStatusPage() {
+    QStringList lines;
+    for (const StatusLine& line : statusPage_) {
+        const QString text = line.text.toHtmlEscaped();
+        lines.append(line.storeFault && storeFault_
+                         ? QStringLiteral("<span style=\"color:#d00000\">%1</span>").arg(text)
+                         : text);
+    }
     // The text changes at once, but repainting the label (and the frame under it) for every
     // line would cost each keep-alive and each command a repaint while the DM waits for the
     // reply: the label repaints once, at most kStatusRepaintMs later, with the latest lines.
     Label4->setUpdatesEnabled(false);
     if (!statusRepaint_.isActive()) statusRepaint_.start();
-    if (leaveflg == 1) {
-        Label4->setText(Label4->text() + QStringLiteral("\r\n") + line);
-        if (++dispmsgflg_ > 10) leaveflg = 0;
-    }
-    if (leaveflg == 0) {
-        Label4->setText(line);
-        dispmsgflg_ = 1;
-    }
-    pump_.processEvents();
+    Label4->setText(lines.join(QStringLiteral("<br>")));
 }
 
 }  // namespace pelmar

@@ -48,6 +48,8 @@ public:
     void showWindow() override { show(); }
     void ShowSettings() override;
     void DispMsg(const QString& msg, int& leaveflg) override;
+    void storeFailed(const QString& msg) override;
+    void storeSucceeded() override;
     QString dmAddressText() override { return txtDMIP->text(); }
     QString dmPortText() override { return txtDMPort->text(); }
     void enableTableButtons(bool enabled) override;
@@ -62,6 +64,7 @@ public:
                            settings::SettingSender& sender) override {
         settingWindows_.openSender(loaded, sender);
     }
+    void raiseSettingSender() override { settingWindows_.raiseSender(); }
 
     // The setting room's windows: the save location and the setting-data dialogs.
     settings::SettingWindows& settingWindows() { return settingWindows_; }
@@ -117,6 +120,8 @@ private:
     std::array<Column*, 12> labelColumns();
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
+    void addStatusLine(const QString& msg, bool storeFault, int& leaveflg);
+    void showStatusPage();
 
     void Option1_Click(int index);
     void cmdJpgRat_Click();
@@ -134,6 +139,14 @@ private:
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
+    // The status lines of the page shown; a store failure among them stands out while
+    // storeFault_ holds.
+    struct StatusLine {
+        QString text;
+        bool storeFault = false;
+    };
+    QList<StatusLine> statusPage_;
+    bool storeFault_ = false;
     QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.

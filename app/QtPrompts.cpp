@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,13 +33,37 @@ constexpr std::pair<Prompts::Button, QMessageBox::StandardButton> kButtons[] = {
 
 }  // namespace
 
-// "description|pattern" as Qt writes it: "description (pattern)". The program's descriptions
-// already end in their pattern ("BMPファイル(*.bmp)"), which Qt reads as it stands.
-QString qtFileFilter(const QString& filter) {
+QStringList qtFileFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
-    if (parts.size() < 2) return filter;
-    if (parts[0].endsWith(u'(' + parts[1] + u')')) return parts[0];
-    return QStringLiteral("%1 (%2)").arg(parts[0], parts[1]);
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+        }
+        filters.append(QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' ')));
+    }
+    return filters;
+}
+
+QFileDialog* makeFileDialog(QFileDialog::AcceptMode mode, const QString& start,
+                            const QString& filter, QWidget* parent) {
+    auto* dialog = new QFileDialog(parent);
+    dialog->setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setDirectory(start);
+    } else {
+        const QFileInfo proposed(start);
+        dialog->setDirectory(proposed.absolutePath());
+        dialog->selectFile(proposed.fileName());
+    }
+    // The descriptions already name their patterns ("BMPファイル(*.bmp)"), and Qt's own would
+    // show "*" for "*.*".
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setNameFilters(qtFileFilters(filter));
+    return dialog;
 }
 
 QMessageBox* makeMessageBox(const QString& title, const QString& text, Prompts::Icon icon,
@@ -75,18 +100,26 @@ Prompts::Button QtPrompts::message(const QString& title, const QString& text, Ic
     return Ok;
 }
 
+namespace {
+
+std::optional<QString> askFile(QFileDialog::AcceptMode mode, const QString& start,
+                               const QString& filter) {
+    std::unique_ptr<QFileDialog> dialog(
+        makeFileDialog(mode, start, filter, QApplication::activeWindow()));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog->selectedFiles().front();
+}
+
+}  // namespace
+
 std::optional<QString> QtPrompts::openFile(const QString& initialFolder, const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                      initialFolder, qtFileFilter(filter));
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    return askFile(QFileDialog::AcceptOpen, initialFolder, filter);
 }
 
 std::optional<QString> QtPrompts::saveFile(const QString& initialPath, const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                      initialPath, qtFileFilter(filter));
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    return askFile(QFileDialog::AcceptSave, initialPath, filter);
 }
 
 }  // namespace pelmar

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFileDialog>
+#include <QStringList>
+
 #include "app/link/Prompts.h"
 
 class QMessageBox;
@@ -12,8 +15,15 @@ namespace pelmar {
 QMessageBox* makeMessageBox(const QString& title, const QString& text, Prompts::Icon icon,
                             Prompts::Buttons buttons, QWidget* parent);
 
-// A filter written "description|pattern" as Qt's file dialogs take it.
-QString qtFileFilter(const QString& filter);
+// A filter written "description|pattern|description|pattern..." as Qt's file dialogs take it:
+// "description (patterns)" each. "*.*" means every file, as it always has for the program (on
+// its own Qt would show only names with a dot, hiding a setting-data file saved as "lens1").
+QStringList qtFileFilters(const QString& filter);
+
+// A file dialog as the program shows it, at a folder (opening) or a proposed file (saving): each
+// filter's description shown as written, its patterns as qtFileFilters gives them. Not yet shown.
+QFileDialog* makeFileDialog(QFileDialog::AcceptMode mode, const QString& start,
+                            const QString& filter, QWidget* parent);
 
 // The prompts as Qt's message boxes and file dialogs, over the window in front.
 class QtPrompts : public Prompts {

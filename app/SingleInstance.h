@@ -17,10 +17,16 @@ public:
             window_ = make();
             window_->setAttribute(Qt::WA_DeleteOnClose);
         }
+        raise();
+        return *window_;
+    }
+
+    // Shows the open window unchanged and brings it to the front; nothing when there is none.
+    void raise() {
+        if (!window_) return;
         window_->show();
         window_->raise();
         window_->activateWindow();
-        return *window_;
     }
 
     // The open window, or nullptr.

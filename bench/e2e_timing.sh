@@ -3,10 +3,11 @@
 # the same run:
 #   link   NONE round trips (median of 1000) against the same bytes over a plain loopback socket,
 #          and Pelmar's CPU use while connected and silent for 10 s
-#   data   DATW, from its line to its second "0," (median of 500), against two plain round trips
-#   image  BMPW 640 x 480 gray, from the line to the final "0," (median of 200), against the
-#          same 307,200 bytes over a plain loopback socket; and until A001.bmp is on disk (the
-#          next NONE is answered only after Pelmar has stored it; median of 200); save method 0
+#   data   DATW, from its line to its second "0," (which comes once A001.csv is on disk; median
+#          of 500), against two plain round trips
+#   image  BMPW 640 x 480 gray, from the line to the final "0," (which comes once A001.bmp is on
+#          disk; median of 200), against the same 307,200 bytes over a plain loopback socket;
+#          and with the NONE after it (median of 200); save method 0
 #   memory Pelmar's resident memory once started, and after 100 and 1,000 BMPW 640 x 480
 #          exchanges stored as BMP and JPEG (save method 2), with the time of each exchange
 #          until both files are on disk
@@ -105,7 +106,7 @@ data() {
 baseline 500 10
 stats 500 datw A001 "12/07/2026 Mon. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,SN00001,DM-7200,SATO,EC-500" | none'
     finish
-    echo "  (datw: with Pelmar idle before it; it stores A001.csv after its second \"0,\")"
+    echo "  (datw: with Pelmar idle before it; A001.csv is on disk before its second \"0,\")"
 }
 
 image() {
@@ -115,8 +116,8 @@ baseline 200 307200
 stats 200 bmpw 1 640 480 A001 | none
 stats 200 bmpw 1 640 480 A001 ; none'
     finish
-    echo "  (bmpw: line to the final \"0,\" with Pelmar idle before it; bmpw; none: until"
-    echo "   A001.bmp is written)"
+    echo "  (bmpw: line to the final \"0,\", A001.bmp on disk, with Pelmar idle before it;"
+    echo "   bmpw; none: with the next NONE)"
 }
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }

@@ -14,7 +14,7 @@ namespace {
 
 using namespace pelmar;
 
-// Pelmar would throw only for its own disk; the fuzzer's temporary folder is always writable.
+// A file that cannot be stored is refused to the DM, never thrown: any throw is a fault.
 void serve(const std::uint8_t* data, std::size_t size) {
     fakes::FakeScreen screen;
     fakes::StationRig rig;

@@ -105,15 +105,18 @@ QByteArray encodePalette(const Palette& palette) {
 }  // namespace
 
 bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, ImageBuffers& images,
-              const Palette& palette) {
+              const Palette& palette, QString* failure) {
+    const auto fail = [failure](const QString& reason) {
+        if (failure != nullptr) *failure = reason;
+        return false;
+    };
     const bool gray = bytesPerPixel == 1;
     const int fileBytesPerPixel = gray ? 1 : 3;
     const auto pixelBytes = pixelByteCount(fileBytesPerPixel, width, height);
-    if (!pixelBytes) return false;
     const auto planeSize = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (images.plane1.size() < planeSize) return false;
-    if (!gray && (images.plane2.size() < planeSize || images.plane3.size() < planeSize)) {
-        return false;
+    if (!pixelBytes || images.plane1.size() < planeSize ||
+        (!gray && (images.plane2.size() < planeSize || images.plane3.size() < planeSize))) {
+        return fail(QStringLiteral("画像の大きさが不正です"));
     }
 
     images.filePixels.resize(static_cast<std::size_t>(*pixelBytes));
@@ -151,7 +154,8 @@ bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, Ima
     const QByteArray table = gray ? encodePalette(palette) : QByteArray();
     const QByteArrayView pixels(reinterpret_cast<const char*>(images.filePixels.data()),
                                 static_cast<qsizetype>(*pixelBytes));
-    return text::saveWhole(path, {headers, table, pixels}).isEmpty();
+    const QString reason = text::saveWhole(path, {headers, table, pixels});
+    return reason.isEmpty() || fail(reason);
 }
 
 bool readBmp(const QString& path, int& bytesPerPixel, int& width, int& height, ImageBuffers& images,

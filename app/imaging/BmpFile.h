@@ -18,9 +18,9 @@ namespace pelmar::imaging {
 // Every 8-bit file carries `palette`; header fields Pelmar has no value for are zero. An existing
 // file is replaced as a whole, and only once the new file is complete. False when a size is not
 // positive or too large, a plane holds fewer than width × height bytes, or the file cannot be
-// written.
+// written; `failure`, when given, then receives the reason.
 bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, ImageBuffers& images,
-              const Palette& palette);
+              const Palette& palette, QString* failure = nullptr);
 
 // Reads an 8-bit or 24-bit file of the layout above: sets bytesPerPixel (1 or 3), width and
 // height, fills the planes, the file pixel buffer and `header` (the headers as they stand in the

@@ -6,6 +6,7 @@
 #include "app/imaging/BmpFile.h"
 #include "app/imaging/JpegFile.h"
 #include "app/link/MeasurementFiles.h"
+#include "app/text/TextFile.h"
 
 namespace pelmar::imaging {
 namespace {
@@ -33,7 +34,9 @@ void ImageCommands::BMPW(CommandLine& command) {
     LoopContext& loop = exchange_.context();
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("BMPW受信"));
-    loop.measurementFolder = makeDayFolder(settings_.saveFolder, folders_);
+    // The day folder is made when the image is stored: a folder that cannot be made refuses
+    // the store, after the image has come and been shown.
+    loop.measurementFolder = todaysFolder(settings_.saveFolder, folders_);
 
     std::int32_t type = 0;
     std::int32_t width = 0;
@@ -69,27 +72,42 @@ void ImageCommands::BMPW(CommandLine& command) {
             return;
         }
     }
-    exchange_.reply(kReplyOk);
 
+    // The last "0," says the image is stored; an image that could not be stored is answered
+    // "-1,", as one that did not come.
     screen_.showImage(images_.plane1.data(), width, height);
-    if (named) storeImage(type, width, height);
+    const bool stored = !named || storeImage(type, width, height);
     images_.release();
     screen_.enableTableButtons(true);
+    exchange_.reply(stored ? kReplyOk : kReplyFailed);
 }
 
-void ImageCommands::storeImage(int type, int width, int height) {
+bool ImageCommands::storeImage(int type, int width, int height) {
     const LoopContext& loop = exchange_.context();
     const auto path = [&](const QString& suffix) {
         return measurementFile(loop.measurementFolder, loop.measurementName, suffix,
                                folders_.separator());
     };
-    // The writers' results are not acted on: the DM's replies never depend on the files.
+    std::vector<std::function<void()>> writes;
     if (settings_.saveMethod != SaveJpeg) {
-        writeBmp(path(kBitmapSuffix), type, width, height, images_, palette_);
+        writes.emplace_back([&] {
+            QString failure;
+            const QString bmp = path(kBitmapSuffix);
+            if (!writeBmp(bmp, type, width, height, images_, palette_, &failure)) {
+                throw text::FileError(bmp, failure);
+            }
+        });
     }
     if (settings_.saveMethod != SaveBitmap) {
-        writeJpeg(screen_.pictureImage(), path(kJpegSuffix), settings_.jpegQuality);
+        writes.emplace_back([&] {
+            QString failure;
+            const QString jpg = path(kJpegSuffix);
+            if (writeJpeg(screen_.pictureImage(), jpg, settings_.jpegQuality, &failure) != JpegOk) {
+                throw text::FileError(jpg, failure);
+            }
+        });
     }
+    return storeMeasurement(screen_, folders_, loop.measurementFolder, writes);
 }
 
 void ImageCommands::BMPR(CommandLine& command) {

@@ -42,7 +42,9 @@ public:
 
 private:
     bool receivePlane(std::vector<std::uint8_t>& plane);
-    void storeImage(int type, int width, int height);
+    // The image's files as the save method asks; false (and the inspector told) when one could
+    // not be stored.
+    bool storeImage(int type, int width, int height);
 
     Exchange& exchange_;
     Screen& screen_;

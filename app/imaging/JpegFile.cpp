@@ -9,8 +9,14 @@
 
 namespace pelmar::imaging {
 
-int writeJpeg(const QImage* image, const QString& path, int quality) {
-    if (image == nullptr || image->isNull()) return JpegNoImage;
+int writeJpeg(const QImage* image, const QString& path, int quality, QString* failure) {
+    const auto fail = [failure](JpegStatus status, const QString& reason) {
+        if (failure != nullptr) *failure = reason;
+        return status;
+    };
+    if (image == nullptr || image->isNull()) {
+        return fail(JpegNoImage, QStringLiteral("表示された画像がありません"));
+    }
 
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
@@ -19,8 +25,9 @@ int writeJpeg(const QImage* image, const QString& path, int quality) {
     // Baseline files are the form every JPEG reader understands.
     writer.setProgressiveScanWrite(false);
     writer.setOptimizedWrite(false);
-    if (!writer.write(*image)) return JpegWriteFailed;
-    return text::saveWhole(path, {encoded.data()}).isEmpty() ? JpegOk : JpegWriteFailed;
+    if (!writer.write(*image)) return fail(JpegWriteFailed, writer.errorString());
+    const QString reason = text::saveWhole(path, {encoded.data()});
+    return reason.isEmpty() ? JpegOk : fail(JpegWriteFailed, reason);
 }
 
 }  // namespace pelmar::imaging

@@ -17,6 +17,7 @@ enum JpegStatus : int {
 // Writes `image` (the picture box's persistent image; nullptr when it has none) as a baseline
 // JPEG file. Quality above 100 is written as 100; negative values reach the encoder unchanged and
 // give its default quality, 75. An existing file is replaced only once the new one is complete.
-int writeJpeg(const QImage* image, const QString& path, int quality);
+// `failure`, when given, receives the reason of any result but JpegOk.
+int writeJpeg(const QImage* image, const QString& path, int quality, QString* failure = nullptr);
 
 }  // namespace pelmar::imaging

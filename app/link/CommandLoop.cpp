@@ -51,6 +51,7 @@ void CommandLoop::turn() {
     }
 
     Socket& socket = transport_.socket();
+    const bool wasOnline = state_ == LinkState::Online;
     switch (state_) {
         case LinkState::Connect:
             status(QStringLiteral("接続開始"));
@@ -89,6 +90,7 @@ void CommandLoop::turn() {
             }
             break;
     }
+    if (wasOnline && state_ != LinkState::Online) exchange_.connectionEnded();
 }
 
 void CommandLoop::online() {
@@ -97,6 +99,8 @@ void CommandLoop::online() {
         return;
     }
     turnCounter_ += kOnlineStep;
+    // A DM that waits for the inspector's answer is silent, not gone.
+    if (exchange_.inspectorAwaited()) turnCounter_ = 0;
     if (turnCounter_ > kTurnLimit) {
         status(QStringLiteral("データタイムアウト"));
         turnCounter_ = 0;

@@ -26,16 +26,19 @@ void DataCommands::DATW(CommandLine& command) {
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("DATW受信"));
 
-    loop.measurementFolder = makeDayFolder(settings_.saveFolder, folders_);
+    // The day folder is made when the result is stored: a folder that cannot be made refuses
+    // the store, not the result.
+    loop.measurementFolder = todaysFolder(settings_.saveFolder, folders_);
     QString name;
     if (command.next(name)) loop.measurementName = safeFileName(name);
 
     exchange_.reply(kReplyOk);
     const auto record = exchange_.receiveLine();
     if (!record) return;
-    exchange_.reply(kReplyOk);
 
-    // A short data line leaves the missing fields empty; the file keeps the line as received.
+    // The result was measured, so it is listed (and can be printed) even when its file cannot
+    // be stored. A short data line leaves the missing fields empty; the file keeps the line as
+    // received.
     const int i = history_.storeRecord(*record, file(loop.measurementFolder, kJpegSuffix),
                                        file(loop.measurementFolder, kBitmapSuffix));
     screen_.drawEntryNumber(i + 1);
@@ -43,7 +46,12 @@ void DataCommands::DATW(CommandLine& command) {
     history_.commitRecord();
     screen_.enableTableButtons(true);
 
-    text::writeLines(file(loop.measurementFolder, kDataSuffix), {*record});
+    // The DM hears "0," only once the line is on disk; otherwise it sees its time-out.
+    const QString path = file(loop.measurementFolder, kDataSuffix);
+    if (storeMeasurement(screen_, folders_, loop.measurementFolder,
+                         {[&] { text::writeLines(path, {*record}); }})) {
+        exchange_.reply(kReplyOk);
+    }
 }
 
 void DataCommands::XYDT(CommandLine& command) {
@@ -64,12 +72,12 @@ void DataCommands::XYDT(CommandLine& command) {
     }
     const int n = static_cast<int>(count);
 
-    exchange_.reply(kReplyOk);
+    // Each "0," asks for the next point; the last one says the points are stored.
     QStringList points;
     for (int k = 0; k < n; ++k) {
+        exchange_.reply(kReplyOk);
         const auto point = exchange_.receiveLine();
         if (!point) return;
-        exchange_.reply(kReplyOk);
         const QStringList fields = text::splitFields(*point);
         points.append(fields[0] + u',' + (fields.size() > 1 ? fields[1] : QString()));
     }
@@ -77,10 +85,13 @@ void DataCommands::XYDT(CommandLine& command) {
     // Before any image or result there is no measurement folder: the points then go into
     // today's folder, never to the root of the disk. XYDT itself does not set the measurement.
     const QString folder = loop.measurementFolder.isEmpty()
-                               ? makeDayFolder(settings_.saveFolder, folders_)
+                               ? todaysFolder(settings_.saveFolder, folders_)
                                : loop.measurementFolder;
-    text::writeLines(file(folder, kPointsSuffix), points);
+    const QString path = file(folder, kPointsSuffix);
+    const bool stored =
+        storeMeasurement(screen_, folders_, folder, {[&] { text::writeLines(path, points); }});
     screen_.enableTableButtons(true);
+    if (stored) exchange_.reply(kReplyOk);
 }
 
 }  // namespace pelmar

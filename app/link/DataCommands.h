@@ -10,7 +10,8 @@
 namespace pelmar {
 
 // The measurement-data commands: DATW (the result line of a measurement) and XYDT (its measured
-// points). Each stores a CSV file in the day folder; DATW also adds the result to the history.
+// points). Each stores a CSV file in the day folder, and sends its last "0," only once the file
+// is on disk; DATW also adds the result to the history, stored or not.
 class DataCommands {
 public:
     DataCommands(Exchange& exchange, Screen& screen, const AppSettings& settings,

@@ -25,4 +25,15 @@ std::optional<QString> Exchange::receiveLine() {
     return context_.lineBuffer;
 }
 
+void Exchange::awaitInspector(std::function<void()> gone) {
+    awaited_ = std::move(gone);
+}
+
+void Exchange::connectionEnded() {
+    if (!awaited_) return;
+    const auto gone = std::move(*awaited_);
+    awaited_.reset();
+    if (gone) gone();
+}
+
 }  // namespace pelmar

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <optional>
 
 #include "app/link/LoopContext.h"
@@ -52,12 +53,24 @@ public:
     // The next line, or nothing when the DM did not send one in time.
     std::optional<QString> receiveLine();
 
+    // A request of the DM's now waits for the inspector (the send dialog's answer), while the
+    // DM waits in silence: until it is answered, the loop's no-data time-out does not end the
+    // link. The end of the connection ends the request too, and `gone` is called then: nothing
+    // of it may be sent on a later connection.
+    void awaitInspector(std::function<void()> gone);
+    // The inspector has answered (or the request is over otherwise).
+    void inspectorAnswered() { awaited_.reset(); }
+    bool inspectorAwaited() const { return awaited_.has_value(); }
+    // Called by the loop when its connection has ended.
+    void connectionEnded();
+
     Transport& transport() { return transport_; }
     LoopContext& context() { return context_; }
 
 private:
     Transport& transport_;
     LoopContext& context_;
+    std::optional<std::function<void()>> awaited_;
 };
 
 }  // namespace pelmar

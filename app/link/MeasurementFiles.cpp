@@ -1,6 +1,7 @@
 #include "app/link/MeasurementFiles.h"
 
 #include "app/link/Folders.h"
+#include "app/text/TextFile.h"
 
 namespace pelmar {
 
@@ -8,10 +9,29 @@ QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator)
     return saveFolder + separator + date.toString(QStringLiteral("yyyyMMdd"));
 }
 
-QString makeDayFolder(const QString& saveFolder, FolderOps& folders) {
-    const QString folder = dayFolder(saveFolder, QDate::currentDate(), folders.separator());
-    MakeFolderPath(folder, folders);
-    return folder;
+QString todaysFolder(const QString& saveFolder, FolderOps& folders) {
+    return dayFolder(saveFolder, QDate::currentDate(), folders.separator());
+}
+
+bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
+                      const std::vector<std::function<void()>>& writes) {
+    QString failure;
+    try {
+        MakeFolderPath(folder, folders);
+        for (const auto& write : writes) write();
+    } catch (const FolderError& error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (const text::FileError& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    if (failure.isEmpty()) {
+        screen.storeSucceeded();
+        return true;
+    }
+    // A full disk, a folder gone or turned read-only: this exchange is refused, and the loop
+    // serves the next one, which is stored as soon as there is room again.
+    screen.storeFailed(QStringLiteral("保存エラー（%1）").arg(failure));
+    return false;
 }
 
 QString safeFileName(const QString& name) {

@@ -3,8 +3,11 @@
 #include <QChar>
 #include <QDate>
 #include <QString>
+#include <functional>
+#include <vector>
 
 #include "app/link/FolderOps.h"
+#include "app/link/Screen.h"
 
 namespace pelmar {
 
@@ -14,10 +17,16 @@ namespace pelmar {
 // The day folder: the save folder, the separator and the date as yyyymmdd.
 QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator);
 
-// Today's day folder under the save folder, made to exist with every missing level. Throws
-// FolderError when a level cannot be created.
+// Today's day folder under the save folder (not made here: storeMeasurement makes it).
+QString todaysFolder(const QString& saveFolder, FolderOps& folders);
 
-QString makeDayFolder(const QString& saveFolder, FolderOps& folders);
+// Stores the files of an exchange before its final reply: makes the folder exist with every
+// missing level, then runs the writes in turn (each throws text::FileError, naming its file and
+// the reason, when its file could not be written whole), stopping at the first that fails.
+// A failure is told to the inspector in a status line that stands out until a store succeeds
+// again. True when every file is on disk.
+bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
+                      const std::vector<std::function<void()>>& writes);
 
 // A name from the DM made fit to be a file name inside the day folder, never empty or hidden:
 // path separators and the characters Windows forbids in names become "_", an empty name or one

@@ -25,6 +25,11 @@ public:
     // Writes a time-stamped status line; leaveflg 1 appends, 0 replaces. It may set the caller's
     // leaveflg to 0 when a new page starts.
     virtual void DispMsg(const QString& msg, int& leaveflg) = 0;
+    // An appended status line saying that files of the DM could not be stored (which, and why).
+    // It stands out, and stays in view on later status pages, until storeSucceeded().
+    virtual void storeFailed(const QString& msg) = 0;
+    // Files were stored: a store failure shown no longer stands out.
+    virtual void storeSucceeded() = 0;
 
     // The DM address and port as they stand in the text boxes now (read at every attempt).
     virtual QString dmAddressText() = 0;
@@ -48,10 +53,11 @@ public:
     // is open already is brought to view unchanged.
     virtual void openSettingEditor() = 0;
     // The send dialog of the DM's read request, showing the record loaded from the chosen file;
-    // its buttons finish the exchange through the sender. Opened without waiting; one that is
-    // open already is brought to view unchanged, neither the setting data nor it refilled.
+    // its buttons finish the exchange through the sender. Opened without waiting.
     virtual void openSettingSender(const settings::SettingData& loaded,
                                    settings::SettingSender& sender) = 0;
+    // The send dialog that is open, brought to view unchanged.
+    virtual void raiseSettingSender() = 0;
 };
 
 // DispMsg with a literal flag, for the common case of a plain appended line.

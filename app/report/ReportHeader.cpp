@@ -10,13 +10,9 @@ namespace {
 
 // The box's value when it lies within [low, high]; nothing otherwise (NaN included).
 std::optional<std::int32_t> inRange(QStringView text, std::int32_t low, std::int32_t high) {
-    const double value = text::roundHalfEven(text::leadingNumber(text));
+    const double value = text::roundHalfEven(text::leadingDecimal(text));
     if (!(value >= low && value <= high)) return std::nullopt;
     return static_cast<std::int32_t>(value);
-}
-
-QString oneDecimal(double value) {
-    return QString::number(value, 'f', 1);
 }
 
 }  // namespace
@@ -37,7 +33,8 @@ QString creationDateText(const ReportHeader& header) {
 }
 
 QString climateText(double temperature, double humidity) {
-    return oneDecimal(temperature) + QStringLiteral("℃：") + oneDecimal(humidity) + u'％';
+    return text::oneDecimal(temperature) + QStringLiteral("℃：") + text::oneDecimal(humidity) +
+           u'％';
 }
 
 QString climateCellText(const ReportHeader& header) {
@@ -69,7 +66,7 @@ CreationDateEntry readCreationDate(QStringView year, QStringView month, QStringV
 }
 
 double readClimateValue(QStringView text) {
-    const double value = text::leadingNumber(text);
+    const double value = text::leadingDecimal(text);
     return std::isfinite(value) ? value : 0.0;
 }
 

@@ -25,14 +25,14 @@ void setStartValues(ReportHeader& header, const QDate& today);
 
 // "2013年4月5日": each number in plain decimal, no padding.
 QString creationDateText(const ReportHeader& header);
-// "23.5℃：45.0％", one decimal each, whatever the humidity.
+// "23.5℃：45.0％", one decimal each as written (23.45 shows 23.5), whatever the humidity.
 QString climateText(double temperature, double humidity);
 // The temperature and humidity cell as a report shows it when it is built: empty while the
 // humidity is negative.
 QString climateCellText(const ReportHeader& header);
 
 // What the creation-date dialog makes of its three boxes: the date, or the message that rejects
-// it (error not empty). Each box is read as its leading number rounded halves to even; a value
+// it (error not empty). Each box is read as its leading decimal rounded halves to even; a value
 // that is out of range, does not fit 32 bits or is not finite gets its range's message.
 struct CreationDateEntry {
     QString error;
@@ -42,7 +42,7 @@ struct CreationDateEntry {
 };
 CreationDateEntry readCreationDate(QStringView year, QStringView month, QStringView day);
 
-// A temperature or humidity box: its leading number; one that is not finite counts as 0.0.
+// A temperature or humidity box: its leading decimal; one that is not finite counts as 0.0.
 double readClimateValue(QStringView text);
 
 }  // namespace pelmar::report

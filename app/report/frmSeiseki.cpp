@@ -157,7 +157,7 @@ void frmSeiseki::lblNameData_Click(int index) {
 void frmSeiseki::BtnNext_Click() {
     hide();
     page2_.open([this] {
-        auto* page = new frmSeiseki2(history_, reportPageCount, this);
+        auto* page = new frmSeiseki2(history_, this);
         connect(page, &frmSeiseki2::back, this, &QWidget::show);
         return page;
     });

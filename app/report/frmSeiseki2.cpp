@@ -4,8 +4,8 @@
 
 namespace pelmar::report {
 
-frmSeiseki2::frmSeiseki2(const ResultHistory& history, int pageCount, QWidget* parent)
-    : ReportSheet(screenLaterPage(), parent), history_(history), reportPageCount_(pageCount) {
+frmSeiseki2::frmSeiseki2(const ResultHistory& history, QWidget* parent)
+    : ReportSheet(screenLaterPage(), parent), history_(history) {
     setObjectName(QStringLiteral("frmSeiseki2"));
     BtnPre = placeButton(QStringLiteral("BtnPre"), QStringLiteral("前ページ"), 10980, 960);
     BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 1560);
@@ -15,8 +15,10 @@ frmSeiseki2::frmSeiseki2(const ResultHistory& history, int pageCount, QWidget* p
 }
 
 void frmSeiseki2::fill() {
-    lblPage->setText(pageIndicator(reportPageIndex, reportPageCount_));
-    BtnNext->setEnabled(hasNextPage(listedCount(history_), reportPageIndex));
+    const int listed = listedCount(history_);
+    reportPageCount = report::reportPageCount(listed);
+    lblPage->setText(pageIndicator(reportPageIndex, reportPageCount));
+    BtnNext->setEnabled(hasNextPage(listed, reportPageIndex));
     fillRows(pageRows(history_, reportPageIndex, DateTimeColumn::Reformatted));
 }
 

@@ -6,18 +6,20 @@
 namespace pelmar::report {
 
 // The inspection report's later pages (2 to 5), 25 listed results each, one page at a time in
-// the same window. Going back from page 2, by BtnPre or the window frame, closes it and page 1
-// shows again.
+// the same window. Each fill counts the pages again: results arrive while the report is open,
+// and a page must never claim to lie beyond the last. Going back from page 2, by BtnPre or the
+// window frame, closes it and page 1 shows again.
 class frmSeiseki2 : public ReportSheet {
     Q_OBJECT
 public:
-    // Shows page 2 of a report of pageCount pages.
-    frmSeiseki2(const ResultHistory& history, int pageCount, QWidget* parent = nullptr);
+    // Shows page 2.
+    explicit frmSeiseki2(const ResultHistory& history, QWidget* parent = nullptr);
 
     QPushButton* BtnPre;
     QPushButton* BtnNext;
 
     int reportPageIndex = 1;
+    int reportPageCount = 2;
 
 signals:
     // Back to page 1.
@@ -33,7 +35,6 @@ private:
     void BtnNext_Click();
 
     const ResultHistory& history_;
-    int reportPageCount_;
 };
 
 }  // namespace pelmar::report

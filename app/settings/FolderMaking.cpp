@@ -30,6 +30,11 @@ QString reason(const QString& folder) {
 }  // namespace
 
 bool makeFolderTelling(const QString& folder, FolderOps& ops, Prompts& prompts) {
+    if (folder.trimmed().isEmpty()) {
+        prompts.message(QString(), QStringLiteral("フォルダ名を入力してください。"),
+                        Prompts::Icon::None, Prompts::Ok);
+        return false;
+    }
     try {
         MakeFolderPath(folder, ops);
     } catch (const FolderError&) {

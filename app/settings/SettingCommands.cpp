@@ -55,6 +55,14 @@ void SettingCommands::SETR(CommandLine& command) {
     exchange_.reply(kReplyOk);
     if (!exchange_.receiveLine()) return;
 
+    // The send dialog that is still open answers this request too, with the record it shows:
+    // the newly chosen file is not read.
+    if (sender_.awaited()) {
+        screen_.raiseSettingSender();
+        return;
+    }
+    sender_.await();
+
     // A file that is no setting-data file is named to the inspector, and the DM hears that
     // nothing will come, as if the send dialog had been cancelled.
     SettingData loaded;

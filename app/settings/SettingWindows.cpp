@@ -60,7 +60,11 @@ void SettingWindows::openSaveDialog() {
 }
 
 void SettingWindows::openSender(const SettingData& loaded, SettingSender& sender) {
-    sender_.open([&] { return new frmSettingDataRead(data_, loaded, sender); });
+    sender_.open([&] { return new frmSettingDataRead(data_, loaded, sender, prompts_); });
+}
+
+void SettingWindows::raiseSender() {
+    sender_.raise();
 }
 
 }  // namespace pelmar::settings

@@ -36,6 +36,8 @@ public:
     void openEditor();
     // The send dialog with the record loaded for the DM's read request.
     void openSender(const SettingData& loaded, SettingSender& sender);
+    // The send dialog that is open, brought to view unchanged.
+    void raiseSender();
 
     frmSaveFolder* saveLocationDialog() const { return saveFolderDialog_.get(); }
     frmFile* saveLocationPicker() const { return picker_.get(); }

@@ -1,6 +1,9 @@
 #include "app/text/Numbers.h"
 
 #include <locale.h>
+
+#include <QByteArray>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -23,10 +26,13 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// The number at the start of text as plain ASCII ("- 1 .5e3" gives "-1.5e3"), and in consumed
-// the count of characters up to its last one. The lenient form skips gaps everywhere, the strict
-// one only blanks before the number. Nothing when no digit comes before the exponent.
-std::optional<std::string> scanNumber(QStringView text, bool lenient, qsizetype& consumed) {
+enum class Form { Lenient, Strict, Decimal };
+
+// The number at the start of text as plain ASCII ("- 1 .5" gives "-1.5"), and in consumed the
+// count of characters up to its last one. Only the lenient form skips gaps inside the number,
+// only the header dialogs' form takes an exponent. Nothing when the number has no digit.
+std::optional<std::string> scanNumber(QStringView text, Form form, qsizetype& consumed) {
+    const bool lenient = form == Form::Lenient;
     std::string number;
     qsizetype i = 0;
     const auto skipGaps = [&] {
@@ -53,21 +59,17 @@ std::optional<std::string> scanNumber(QStringView text, bool lenient, qsizetype&
     if (!digits) return std::nullopt;
 
     // The exponent counts only when a digit follows its letter and sign.
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+    if (form == Form::Decimal && i + 1 < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         std::string exponent = "e";
-        ++i;
-        skipGaps();
-        if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-            exponent += static_cast<char>(text[i].unicode());
-            ++i;
+        qsizetype k = i + 1;
+        if (text[k] == u'+' || text[k] == u'-') exponent += static_cast<char>(text[k++].unicode());
+        if (k < text.size() && isDigit(text[k])) {
+            while (k < text.size() && isDigit(text[k])) {
+                exponent += static_cast<char>(text[k++].unicode());
+            }
+            number += exponent;
+            consumed = k;
         }
-        bool exponentDigits = false;
-        for (skipGaps(); i < text.size() && isDigit(text[i]); skipGaps()) {
-            exponentDigits = true;
-            exponent += static_cast<char>(text[i].unicode());
-            consumed = ++i;
-        }
-        if (exponentDigits) number += exponent;
     }
     return number;
 }
@@ -92,7 +94,7 @@ std::int32_t clampedInt32(double value) {
 
 std::optional<double> leadingNumberIfAny(QStringView text) {
     qsizetype used = 0;
-    const auto number = scanNumber(text, true, used);
+    const auto number = scanNumber(text, Form::Lenient, used);
     if (!number) return std::nullopt;
     return toDouble(*number);
 }
@@ -101,22 +103,56 @@ double leadingNumber(QStringView text) {
     return leadingNumberIfAny(text).value_or(0.0);
 }
 
-double roundHalfEven(double value) {
-    return std::nearbyint(value);
-}
-
 std::int32_t leadingInt32(QStringView text) {
     return clampedInt32(leadingNumber(text));
 }
 
+double leadingDecimal(QStringView text) {
+    qsizetype used = 0;
+    const auto number = scanNumber(text, Form::Decimal, used);
+    return number ? toDouble(*number) : 0.0;
+}
+
 std::optional<std::int32_t> strictInt32(QStringView text) {
     qsizetype used = 0;
-    const auto number = scanNumber(text, false, used);
+    const auto number = scanNumber(text, Form::Strict, used);
     if (!number) return std::nullopt;
     for (qsizetype i = used; i < text.size(); ++i) {
         if (!isBlank(text[i])) return std::nullopt;
     }
     return clampedInt32(toDouble(*number));
+}
+
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
+
+QString oneDecimal(double value) {
+    if (!std::isfinite(value)) return QString::number(value, 'f', 1);
+    // The shortest fixed-point text that reads back as the same double: what was typed.
+    char written[400];
+    const char* end = std::to_chars(written, written + sizeof written, value == 0.0 ? 0.0 : value,
+                                    std::chars_format::fixed)
+                          .ptr;
+    const bool negative = written[0] == '-';
+    const QByteArrayView text(written + (negative ? 1 : 0), end);
+    const qsizetype point = text.indexOf('.');
+    const QByteArrayView whole = point < 0 ? text : text.first(point);
+    const QByteArrayView fraction = point < 0 ? QByteArrayView() : text.sliced(point + 1);
+    // Whole and tenths as one run of digits, rounded up at the hundredths when they are 5 or more
+    // (the decimal is exact, so that is half or above, away from zero).
+    QByteArray tenths = whole.toByteArray() + (fraction.isEmpty() ? '0' : fraction[0]);
+    if (fraction.size() > 1 && fraction[1] >= '5') {
+        qsizetype k = tenths.size();
+        while (k > 0 && tenths[k - 1] == '9') tenths[--k] = '0';
+        if (k == 0) {
+            tenths.prepend('1');
+        } else {
+            ++tenths[k - 1];
+        }
+    }
+    return QLatin1String(negative ? "-" : "") + QLatin1String(tenths.chopped(1)) + u'.' +
+           QLatin1Char(tenths.back());
 }
 
 QString signedBlank(std::int64_t value) {

@@ -1,8 +1,26 @@
 #include "app/text/SaveFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace pelmar::text {
+namespace {
+
+// The file's contents are synced before it takes its name; the folder is synced after, so that
+// the name, too, is on disk before the caller says the file is stored. As for the file itself,
+// a file system that cannot sync a folder is taken as it is.
+void syncFolderOf(const QString& path) {
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY);
+    if (folder < 0) return;
+    ::fsync(folder);
+    ::close(folder);
+}
+
+}  // namespace
 
 QString saveWhole(const QString& path, std::initializer_list<QByteArrayView> parts) {
     // Unbuffered, so that every failed write shows in write() itself: QSaveFile would commit a
@@ -17,7 +35,10 @@ QString saveWhole(const QString& path, std::initializer_list<QByteArrayView> par
             at += count;
         }
     }
-    if (written && file.commit()) return QString();
+    if (written && file.commit()) {
+        syncFolderOf(path);
+        return QString();
+    }
     return file.errorString().isEmpty() ? QStringLiteral("書き込めません") : file.errorString();
 }
 

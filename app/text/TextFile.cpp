@@ -7,6 +7,10 @@
 
 namespace pelmar::text {
 
+FileError::FileError(const QString& path, const QString& reason)
+    : std::runtime_error(
+          QStringLiteral("ファイルに書き込めません: %1（%2）").arg(path, reason).toStdString()) {}
+
 void writeLines(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -14,10 +18,7 @@ void writeLines(const QString& path, const QStringList& lines) {
         bytes += "\r\n";
     }
     const QString failure = saveWhole(path, {bytes});
-    if (!failure.isEmpty()) {
-        throw FileError(
-            QStringLiteral("ファイルに書き込めません: %1（%2）").arg(path, failure).toStdString());
-    }
+    if (!failure.isEmpty()) throw FileError(path, failure);
 }
 
 QStringList splitLines(const QByteArray& bytes, LineEnds ends) {

@@ -12,6 +12,8 @@ namespace pelmar::text {
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // "ファイルに書き込めません: PATH（REASON）".
+    FileError(const QString& path, const QString& reason);
 };
 
 // Where a line of a text file ends when it is read.

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <stdexcept>
 
 #include "app/Form1.h"
@@ -35,8 +36,12 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::ReadOnly));
         return text::fromCp932(f.readAll());
     }
+    // The status lines as the label shows them, with their time stamps.
+    QStringList stampedLines() {
+        return QTextDocumentFragment::fromHtml(form->Label4->text()).toPlainText().split(u'\n');
+    }
     QStringList statusLines() {
-        QStringList lines = form->Label4->text().split(QStringLiteral("\r\n"));
+        QStringList lines = stampedLines();
         for (QString& line : lines) line = line.section(u' ', 0, 0);
         return lines;
     }
@@ -157,7 +162,7 @@ TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {
     int leave = 0;
     form->DispMsg(QStringLiteral("first"), leave);
     EXPECT_EQ(statusLines(), QStringList({"first"}));
-    const QString stamp = form->Label4->text().section(u' ', 1);
+    const QString stamp = stampedLines()[0].section(u' ', 1);
     EXPECT_TRUE(
         QRegularExpression(QStringLiteral("^\\d{8} \\d\\d:\\d\\d:\\d\\d$")).match(stamp).hasMatch())
         << stamp.toStdString();
@@ -172,6 +177,40 @@ TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {
     form->DispMsg(QStringLiteral("line11"), leave);
     EXPECT_EQ(leave, 0);
     EXPECT_EQ(statusLines(), QStringList({"line11"}));
+}
+
+// How many pixels of the status lines are drawn in red.
+int redPixels(QWidget* label) {
+    const QImage image = label->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 80 && c.blue() < 80;
+        }
+    }
+    return red;
+}
+
+TEST_F(Form1Test, AStoreFailureStandsOutInRedOnEveryPageUntilFilesAreStoredAgain) {
+    int leave = 0;
+    form->DispMsg(QStringLiteral("起動"), leave);
+    EXPECT_EQ(redPixels(form->Label4), 0);
+    form->storeFailed(QStringLiteral("保存エラー（ファイルに書き込めません: A001.bmp）"));
+    EXPECT_GT(redPixels(form->Label4), 50);
+
+    // The keep-alives of two pages later it still opens the page, still in red.
+    for (int i = 0; i < 20; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
+    EXPECT_EQ(statusLines().first(), QStringLiteral("保存エラー（ファイルに書き込めません:"));
+    EXPECT_LE(statusLines().size(), 10);
+    EXPECT_GT(redPixels(form->Label4), 50);
+
+    form->storeSucceeded();
+    EXPECT_EQ(redPixels(form->Label4), 0) << "the line keeps its place in the normal colour";
+    EXPECT_EQ(statusLines().first(), QStringLiteral("保存エラー（ファイルに書き込めません:"));
+    for (int i = 0; i < 10; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
+    EXPECT_EQ(statusLines(), QStringList(statusLines().size(), QStringLiteral("NONE受信")))
+        << "and no longer opens the next page";
 }
 
 // Counts the paint events a widget gets.
@@ -194,7 +233,7 @@ TEST_F(Form1Test, ABurstOfStatusLinesRepaintsTheLabelOnceItIsOver) {
         appendStatus(*form, QStringLiteral("NONE受信"));
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(statusLines().size(), 6) << "the text is there at once";
+    EXPECT_EQ(statusLines().size(), 5) << "the text is there at once";
     EXPECT_EQ(count.paints, 0) << "no repaint per line";
     QElapsedTimer waited;
     waited.start();
@@ -254,7 +293,7 @@ TEST_F(Form1Test, WithoutTheDisplayLibraryTheLoopStillRunsAndSaysSoAfterStart) {
     const QStringList lines = statusLines();
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("起動"));
-    const QString notice = form->Label4->text().split(QStringLiteral("\r\n"))[1];
+    const QString notice = stampedLines()[1];
     EXPECT_TRUE(notice.startsWith(QStringLiteral("表示ライブラリ libtessio.so を読み込めません")))
         << notice.toStdString();
     EXPECT_EQ(lines[2], QStringLiteral("接続開始"));

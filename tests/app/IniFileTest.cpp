@@ -66,11 +66,16 @@ TEST_F(IniFileTest, EmptyValuesKeepTheDefaultsAndAnEmptySaveFolderIsReported) {
     }
 }
 
-TEST_F(IniFileTest, LettersInANumberItemFailButEarlierItemsStay) {
-    write("10,127.0.0.1,x\r\n12,abc,x\r\n11,2000,x\r\n");
-    EXPECT_EQ(load(), -1);
-    EXPECT_EQ(settings.dmAddress, QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(settings.dmPort, QStringLiteral("1001"));
+TEST_F(IniFileTest, ANumberItemThatIsNotOneNumberFailsButEarlierItemsStay) {
+    for (const char* value : {"abc", "1.2.3", "1..2", ".", "1e2", "1 2"}) {
+        SCOPED_TRACE(value);
+        settings.dmAddress = QStringLiteral("def");
+        write("10,127.0.0.1,x\r\n12," + QByteArray(value) + ",x\r\n11,2000,x\r\n");
+        EXPECT_EQ(load(), -1);
+        EXPECT_EQ(settings.dmAddress, QStringLiteral("127.0.0.1"));
+        EXPECT_EQ(settings.saveMethod, 0);
+        EXPECT_EQ(settings.dmPort, QStringLiteral("1001"));
+    }
 }
 
 TEST_F(IniFileTest, NumberItemsRoundHalvesToEvenAndAreNotRangeChecked) {

@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "app/Japanese.h"
 #include "app/QtPrompts.h"
+#include "tests/support/PrintQString.h"
 
 namespace pelmar {
 namespace {
@@ -30,10 +37,60 @@ TEST(Japanese, MessageBoxesAndDatesSpeakJapanese) {
     QLocale::setDefault(QLocale::c());
 }
 
-TEST(Japanese, FileDialogFiltersShowThePatternOnce) {
-    EXPECT_EQ(qtFileFilter(QStringLiteral("BMPファイル(*.bmp)|*.bmp")),
-              QStringLiteral("BMPファイル(*.bmp)"));
-    EXPECT_EQ(qtFileFilter(QStringLiteral("PDF|*.pdf")), QStringLiteral("PDF (*.pdf)"));
+// The names a file dialog lists in its folder, once Qt has read them (within five seconds).
+QStringList listed(QFileDialog& dialog, const QStringList& expected) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    EXPECT_NE(model, nullptr);
+    QStringList names;
+    for (int waited = 0; model && waited < 5000; waited += 10) {
+        const QModelIndex folder = model->index(dialog.directory().absolutePath());
+        names.clear();
+        for (int row = 0; row < model->rowCount(folder); ++row) {
+            names.append(model->index(row, 0, folder).data().toString());
+        }
+        names.sort();
+        if (names == expected) break;
+        QTest::qWait(10);
+    }
+    return names;
+}
+
+// "*.*" lists every file, also the setting-data files saved without an extension; the filter
+// shows as the program writes it.
+TEST(Japanese, FileDialogsShowTheFilterAsWrittenAndStarDotStarIsEveryFile) {
+    QTemporaryDir dir;
+    for (const char* name : {"lens1", "A001.bmp", "old.pdf"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const struct {
+        QFileDialog::AcceptMode mode;
+        QString start;
+        const char* filter;
+        QStringList shown;
+    } cases[] = {
+        {QFileDialog::AcceptOpen,
+         dir.path(),
+         "すべてのファイル(*.*)|*.*",
+         {"A001.bmp", "lens1", "old.pdf"}},
+        {QFileDialog::AcceptOpen, dir.path(), "BMPファイル(*.bmp)|*.bmp", {"A001.bmp"}},
+        {QFileDialog::AcceptSave,
+         dir.filePath(QStringLiteral("report.pdf")),
+         "PDFファイル(*.pdf)|*.pdf",
+         {"old.pdf"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filter);
+        const QString filter = QString::fromUtf8(c.filter);
+        std::unique_ptr<QFileDialog> dialog(makeFileDialog(c.mode, c.start, filter, nullptr));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->show();
+        EXPECT_EQ(dialog->directory().absolutePath(), dir.path());
+        auto* filters = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(filters, nullptr);
+        EXPECT_EQ(filters->currentText(), filter.section(u'|', 0, 0));
+        EXPECT_EQ(listed(*dialog, c.shown), c.shown);
+    }
 }
 
 }  // namespace

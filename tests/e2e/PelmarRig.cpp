@@ -96,7 +96,7 @@ PelmarRig::Outcome PelmarRig::finish(int limitMs) {
     stop(pelmar_);
     stop(dmsim_);
     outcome.exitCode = outcome.finished ? dmsim_.exitCode() : -1;
-    outcome.transcript += QString::fromUtf8(dmsim_.readAll());
+    outcome.transcript += QString::fromUtf8(transcript_ + dmsim_.readAll());
     const QByteArray pelmarOutput = pelmar_.readAll();
     if (!pelmarOutput.isEmpty()) outcome.transcript += "pelmar said:\n" + pelmarOutput;
     return outcome;
@@ -108,6 +108,17 @@ bool PelmarRig::waitForDayFile(const QString& name, int limitMs) const {
     while (!QFile::exists(dayFolder(QDate::currentDate()) + "/" + name)) {
         if (timer.hasExpired(limitMs)) return false;
         QThread::msleep(100);
+    }
+    return true;
+}
+
+bool PelmarRig::waitForTranscript(const QByteArray& text, int limitMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!transcript_.contains(text)) {
+        if (timer.hasExpired(limitMs) || dmsim_.state() == QProcess::NotRunning) return false;
+        dmsim_.waitForReadyRead(100);
+        transcript_ += dmsim_.readAll();
     }
     return true;
 }

@@ -35,6 +35,8 @@ public:
 
     // Waits until the file is in today's day folder.
     bool waitForDayFile(const QString& name, int limitMs) const;
+    // Waits until dmsim's transcript holds the text (a step the script has reached).
+    bool waitForTranscript(const QByteArray& text, int limitMs);
 
     QString saveFolder() const { return dir_.filePath("data"); }
     // <save folder>/yyyymmdd; the run may have crossed midnight, so callers pass the dates
@@ -47,6 +49,7 @@ private:
     QTemporaryDir dir_;
     QDate started_;
     QString startOutput_;
+    QByteArray transcript_;  // what waitForTranscript has read of dmsim's output
     QString display_;
     QProcess dmsim_;
     QProcess pelmar_;

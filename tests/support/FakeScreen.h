@@ -8,6 +8,7 @@
 
 #include "app/link/Screen.h"
 #include "app/settings/SettingData.h"
+#include "app/settings/SettingSender.h"
 
 namespace pelmar::fakes {
 
@@ -22,6 +23,12 @@ public:
         statusPage.append(msg);
         status.append(msg);
     }
+    void storeFailed(const QString& msg) override {
+        int leave = 1;
+        DispMsg(msg, leave);
+        storeFault = true;
+    }
+    void storeSucceeded() override { storeFault = false; }
     QString dmAddressText() override { return address; }
     QString dmPortText() override { return port; }
 
@@ -40,12 +47,16 @@ public:
     const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
 
     void openSettingEditor() override { ++editorOpens; }
-    void openSettingSender(const settings::SettingData& loaded, settings::SettingSender&) override {
+    void openSettingSender(const settings::SettingData& loaded,
+                           settings::SettingSender& opened) override {
         senderLoaded.push_back(loaded);
+        sender = &opened;
     }
+    void raiseSettingSender() override { ++senderRaises; }
 
-    QStringList status;      // every line ever written
-    QStringList statusPage;  // the lines since the last replacing one
+    QStringList status;       // every line ever written
+    QStringList statusPage;   // the lines since the last replacing one
+    bool storeFault = false;  // a store failure stands out
     QString address = QStringLiteral("127.0.0.1");
     QString port = QStringLiteral("1001");
 
@@ -59,6 +70,8 @@ public:
     int imagesShown = 0;
     int editorOpens = 0;
     std::vector<settings::SettingData> senderLoaded;  // the record of each send dialog opened
+    settings::SettingSender* sender = nullptr;        // the last send dialog's, for its buttons
+    int senderRaises = 0;
 };
 
 }  // namespace pelmar::fakes

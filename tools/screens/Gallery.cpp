@@ -47,9 +47,8 @@ Gallery::Gallery(const QString& programFolder)
     state.settings.jpegQuality = 80;
     state.workFolder = state.settings.saveFolder;
     imaging::setGrayRamp(state.palette);
-    // Tessio's display state is the library's own, prepared once for every picture.
-    static const bool prepared = display.DDSopen_sys().has_value();
-    Q_UNUSED(prepared);
+    // Tessio's display state is the library's own, and each shot loads the library anew.
+    display.DDSopen_sys();
 }
 
 QString Gallery::sampleRecord(int n) {

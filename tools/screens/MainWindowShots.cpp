@@ -27,7 +27,8 @@ std::vector<std::uint8_t> lensImage(int width, int height) {
     return plane;
 }
 
-const AddShot form1(QStringLiteral("Form1"), [](Gallery& g) -> QWidget* {
+// The main window with an image, results and the status lines of a measurement.
+Form1* mainWindow(Gallery& g, std::initializer_list<const char*> lines) {
     g.fillHistory(12);
     auto* form = new Form1(g.state, g.pump, g.prompts, g.display);
     form->ShowSettings();
@@ -37,10 +38,21 @@ const AddShot form1(QStringLiteral("Form1"), [](Gallery& g) -> QWidget* {
     form->RedrawResults();
     int leave = 0;
     form->DispMsg(QStringLiteral("起動"), leave);
-    for (const char* line : {"接続開始", "OPEN受信", "NONE受信", "BMPW受信", "DATW受信"}) {
-        leave = 1;
-        form->DispMsg(QString::fromUtf8(line), leave);
-    }
+    for (const char* line : lines) appendStatus(*form, QString::fromUtf8(line));
+    return form;
+}
+
+const AddShot form1(QStringLiteral("Form1"), [](Gallery& g) -> QWidget* {
+    return mainWindow(g, {"接続開始", "OPEN受信", "NONE受信", "BMPW受信", "DATW受信"});
+});
+
+// A full save folder: the image that could not be stored stands out, the link goes on.
+const AddShot storeFailed(QStringLiteral("Form1-storeFailed"), [](Gallery& g) -> QWidget* {
+    Form1* form = mainWindow(g, {"接続開始", "OPEN受信", "NONE受信", "BMPW受信"});
+    form->storeFailed(QStringLiteral(
+        "保存エラー（ファイルに書き込めません: /home/station/Pelmar/20260712/A013.bmp（No space "
+        "left on device））"));
+    for (const char* line : {"NONE受信", "DATW受信"}) appendStatus(*form, QString::fromUtf8(line));
     return form;
 });
 

@@ -58,7 +58,7 @@ const AddShot page1(QStringLiteral("frmSeiseki"), [](Gallery& g) -> QWidget* {
 
 const AddShot laterPage(QStringLiteral("frmSeiseki2"), [](Gallery& g) -> QWidget* {
     sampleReport(g);
-    return new report::frmSeiseki2(g.state.history, 2);
+    return new report::frmSeiseki2(g.state.history);
 });
 
 const AddShot names(QStringLiteral("frmNameInp"), [](Gallery& g) -> QWidget* {

@@ -1,8 +1,13 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QLineEdit>
 
+#include "app/QtPrompts.h"
 #include "app/link/FolderOps.h"
 #include "app/settings/FolderPicker.h"
 #include "app/settings/SettingDataWindows.h"
+#include "app/settings/SettingFile.h"
 #include "app/settings/SettingSender.h"
 #include "app/settings/frmSaveFolder.h"
 #include "app/settings/frmSaveSetting.h"
@@ -49,15 +54,37 @@ const AddShot saveSetting(QStringLiteral("frmSaveSetting"), [](Gallery& g) -> QW
 });
 
 const AddShot sender(QStringLiteral("frmSettingDataRead"), [](Gallery& g) -> QWidget* {
-    // The gallery never sends: the dialog is drawn, not used.
+    // The gallery has no DM and never sends: the dialog is drawn, not used.
     static struct : settings::SettingSender {
-        void send(const settings::SettingData&) override {}
-        void cancel() override {}
+        bool send(const settings::SettingData&) override { return false; }
+        bool cancel() override { return false; }
     } link;
     settings::SettingData loaded = sampleRecord();
     loaded.measureMode = 2;
     loaded.inspectImage = -1;
-    return new settings::frmSettingDataRead(g.state.settingData, loaded, link);
+    return new settings::frmSettingDataRead(g.state.settingData, loaded, link, g.prompts);
+});
+
+// SETR's file dialog in a folder of setting-data files, saved by the editor without an extension
+// and with one.
+const AddShot setrFile(QStringLiteral("dlgSetrFile"), [](Gallery&) -> QWidget* {
+    const QString folder = sampleVolume().folder("data/settings");
+    for (const char* name : {"lens1", "PL-35F2.txt"}) {
+        const QString path = QDir(folder).filePath(QLatin1String(name));
+        if (const auto error = settings::WriteSettingFile(path, sampleRecord())) {
+            qWarning("%s", qPrintable(error->message));
+        }
+    }
+    QFileDialog* dialog = makeFileDialog(QFileDialog::AcceptOpen, folder,
+                                         QStringLiteral("すべてのファイル(*.*)|*.*"), nullptr);
+    // The list fills in the background.
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    QElapsedTimer waited;
+    waited.start();
+    while (model && model->rowCount(model->index(folder)) < 2 && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return dialog;
 });
 
 }  // namespace

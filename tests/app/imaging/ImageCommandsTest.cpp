@@ -209,13 +209,6 @@ TEST_F(ImageCommandsTest, ABitmapWrittenOverALargerFileLeavesNoOldTail) {
     EXPECT_EQ(QFile(dayFile(QStringLiteral("A001.bmp"))).size(), 308278);
 }
 
-TEST_F(ImageCommandsTest, ADayFolderThatCannotBeMadeEndsTheLoopBeforeAnyReply) {
-    writeFile(dir.filePath(QStringLiteral("save")), "a file where the folder should be");
-    socket.arrive("BMPW,1,4,2,A001\r");
-    EXPECT_THROW(loop.turn(), FolderError);
-    EXPECT_TRUE(socket.sent.isEmpty());
-}
-
 TEST_F(ImageCommandsTest, CancelledFileDialogIsAnsweredOnlyWithOne) {
     EXPECT_EQ(serve("BMPR,1,640,480"), QByteArray("1,\r"));
     EXPECT_TRUE(screen.status.contains(QStringLiteral("BMPR受信")));

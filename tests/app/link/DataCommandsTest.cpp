@@ -172,16 +172,5 @@ TEST_F(DataCommandsTest, XydtBeforeAnyMeasurementGoesIntoTodaysFolder) {
     EXPECT_TRUE(state.loop.measurementFolder.isEmpty());
 }
 
-TEST_F(DataCommandsTest, AFileThatCannotBeWrittenEndsTheLoopAfterTheHistoryIsUpdated) {
-    exchange("DATW,A008\r", {kDataLine + "\r"});
-    QDir(day()).mkdir(QStringLiteral("A009.csv"));  // a folder where the file should go
-    socket.arrive("DATW,A009\r");
-    socket.arriveAt(pump.nowMs() + 20, kDataLine + "\r");
-    loop.run();
-    EXPECT_EQ(state.history.historyCount, 2);
-    EXPECT_TRUE(screen.status.last().startsWith(QStringLiteral("通信停止")))
-        << screen.status.last().toStdString();
-}
-
 }  // namespace
 }  // namespace pelmar

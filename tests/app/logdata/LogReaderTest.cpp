@@ -29,7 +29,9 @@ TEST(ReadLogData, LoadsTheFirstLineOfEachMeasurementFileInPlaceOfTheHistory) {
     tree.write(QStringLiteral("20260712/A001.csv"), record("S1") + "\r\nsecond line\r\n");
     tree.write(QStringLiteral("20260712/A001_XY.csv"), "440.0,240.1\r\n");
     tree.write(QStringLiteral("20260712/A001_xy.CSV"), "440.0,240.1\r\n");
+    // Exactly eleven fields, ended by a CR alone or an LF alone: the last field stays whole.
     tree.write(QStringLiteral("20260713/A002.csv"), record("S2") + "\rsecond");
+    tree.write(QStringLiteral("20260713/A006.csv"), record("S6") + "\nsecond");
     tree.write(QStringLiteral("20260713/A003.CSV"), record("S3") + ",x,y,z\nsecond");
     // Worker name 佐藤 in code page 932, and no line end at all.
     tree.write(QStringLiteral("20260713/A004.csv"),
@@ -41,21 +43,24 @@ TEST(ReadLogData, LoadsTheFirstLineOfEachMeasurementFileInPlaceOfTheHistory) {
     ResultHistory history = earlierHistory();
     const LogReadResult result = ReadLogData(tree.root(), history);
 
-    EXPECT_EQ(result.filesRead, 5);
+    EXPECT_EQ(result.filesRead, 6);
     EXPECT_EQ(result.filesSkipped, 2);
     EXPECT_TRUE(result.skippedFolders.isEmpty());
-    EXPECT_EQ(history.historyCount, 5);
+    EXPECT_EQ(history.historyCount, 6);
     EXPECT_EQ(history.historyTop, 0);
     const auto& e = history.entries;
-    const QStringList serials{e[0].serialNo, e[1].serialNo, e[2].serialNo, e[3].serialNo};
-    EXPECT_EQ(serials, QStringList({"S1", "S2", "S3", "S4"}));
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(e[i].checked, 1) << i;
+    const QStringList serials{e[0].serialNo, e[1].serialNo, e[2].serialNo, e[3].serialNo,
+                              e[5].serialNo};
+    EXPECT_EQ(serials, QStringList({"S1", "S2", "S3", "S4", "S6"}));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(e[i].checked, 1) << i;
 
     EXPECT_EQ(e[0].dateTime, QStringLiteral("12/07/2026 Mon. 10:15:30"));
     EXPECT_EQ(e[0].modeCode, QStringLiteral("V"));
     EXPECT_EQ(e[0].instrumentModel, QStringLiteral("EC-500"));
     EXPECT_EQ(e[0].jpegPath, tree.path(QStringLiteral("20260712/A001.jpg")));
     EXPECT_EQ(e[0].bitmapPath, tree.path(QStringLiteral("20260712/A001.bmp")));
+    EXPECT_EQ(e[1].instrumentModel, QStringLiteral("EC-500"));
+    EXPECT_EQ(e[5].instrumentModel, QStringLiteral("EC-500"));
     EXPECT_EQ(e[1].jpegPath, tree.path(QStringLiteral("20260713/A002.jpg")));
     EXPECT_EQ(e[1].bitmapPath, tree.path(QStringLiteral("20260713/A002.bmp")));
     EXPECT_EQ(e[2].instrumentModel, QStringLiteral("EC-500"));
@@ -65,7 +70,7 @@ TEST(ReadLogData, LoadsTheFirstLineOfEachMeasurementFileInPlaceOfTheHistory) {
     EXPECT_EQ(e[3].instrumentModel, QString());
     EXPECT_EQ(e[4].dateTime, QString(kMaxRecordBytes, u'x'));
     // The earlier results beyond the files read are gone.
-    EXPECT_EQ(e[5].serialNo, QString());
+    EXPECT_EQ(e[6].serialNo, QString());
     EXPECT_EQ(e[6].checked, 0);
 }
 

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <stdexcept>
+#include <string>
 
 #include "app/text/Cp932.h"
 #include "tests/app/report/ReportRig.h"
@@ -15,11 +17,12 @@ namespace {
 constexpr int kClimateCell = 1;
 constexpr int kDateCell = 4;
 
-// A control of a dialog by its name.
+// A control of a dialog by its name. A dialog or control that is not there ends the test with
+// its failure, never with a crash that would take the tests after it along.
 template <class Control = QLineEdit>
 Control* in(QWidget* dialog, const char* name) {
-    auto* control = dialog->findChild<Control*>(QLatin1String(name));
-    EXPECT_NE(control, nullptr) << name;
+    Control* control = dialog ? dialog->findChild<Control*>(QLatin1String(name)) : nullptr;
+    if (!control) throw std::runtime_error(std::string("no control ") + name);
     return control;
 }
 
@@ -79,6 +82,8 @@ TEST_F(HeaderDialogsTest, CreationDateIsCheckedYearMonthDayInTurn) {
         {"2013", "4", "32", day, {}},
         {"2013", "2", "31", {}, QStringLiteral("2013年2月31日")},
         {" 2014.5", "02abc", "+7", {}, QStringLiteral("2014年2月7日")},
+        {"20 13", "4", "5", year, {}},  // reading stops at the blank
+        {"2.0135e3", "4e0", "5", {}, QStringLiteral("2014年4月5日")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(qPrintable(c.y + u'/' + c.m + u'/' + c.d));
@@ -107,18 +112,27 @@ TEST_F(HeaderDialogsTest, CreationDateIsCheckedYearMonthDayInTurn) {
     }
 }
 
-TEST_F(HeaderDialogsTest, TemperatureAndHumidityShowOneDecimalAtOnce) {
+TEST_F(HeaderDialogsTest, TemperatureAndHumidityShowOneDecimalAsWrittenAtOnce) {
     EXPECT_EQ(cell(kClimateCell), QString());  // not entered since start
-    enterClimate(QStringLiteral("23.46"), QString());
-    EXPECT_EQ(cell(kClimateCell), QStringLiteral("23.5℃：0.0％"));
-    EXPECT_EQ(page1->temperatureDialog(), nullptr);
-
-    enterClimate(QString(400, u'9'), QStringLiteral("-3"));
-    EXPECT_EQ(rig.header.temperature, 0.0);  // not a finite number
-    EXPECT_EQ(cell(kClimateCell), QStringLiteral("0.0℃：-3.0％"));
-    // A negative humidity counts as not entered once the report is built again.
-    page1 = rig.open();
-    EXPECT_EQ(cell(kClimateCell), QString());
+    const struct {
+        const char16_t* temperature;
+        const char16_t* humidity;
+        const char16_t* shown;     // at once
+        const char16_t* reopened;  // once the report is built again
+    } cases[] = {
+        {u"23.45", u"", u"23.5℃：0.0％", u"23.5℃：0.0％"},  // half of the written decimal
+        {u"0", u"0.0", u"0.0℃：0.0％", u"0.0℃：0.0％"},     // 0.0 is a value entered
+        {u"-0.25", u" 45.04", u"-0.3℃：45.0％", u"-0.3℃：45.0％"},
+        {u"1e999", u"-3", u"0.0℃：-3.0％", u""},  // not finite; negative: not entered
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.temperature).toStdString());
+        enterClimate(QString::fromUtf16(c.temperature), QString::fromUtf16(c.humidity));
+        EXPECT_EQ(cell(kClimateCell), QString::fromUtf16(c.shown));
+        EXPECT_EQ(page1->temperatureDialog(), nullptr);
+        page1 = rig.open();
+        EXPECT_EQ(cell(kClimateCell), QString::fromUtf16(c.reopened));
+    }
 }
 
 TEST_F(HeaderDialogsTest, NameLinesReachTheFileOnlyWhenTheReportEnds) {
@@ -149,6 +163,7 @@ TEST_F(HeaderDialogsTest, CancelChangesNothingAndASecondClickRaisesTheSameDialog
                                                       cell(4), cell(5), cell(6)};
     click(kClimateCell);
     Temperture* climate = page1->temperatureDialog();
+    ASSERT_NE(climate, nullptr);
     click(kClimateCell);
     EXPECT_EQ(page1->temperatureDialog(), climate);
     in(climate, "txtTemper")->setText(QStringLiteral("30"));

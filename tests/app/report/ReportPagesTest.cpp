@@ -99,6 +99,7 @@ TEST(ReportPages, UncheckedSlotsAreSkippedWithoutGapsAndSlotZeroMakesTheHeader) 
     EXPECT_EQ(page1->lblOkNg[0]->text(), QStringLiteral("OK"));
     // 21 listed: page 2 holds the last one alone.
     page1->BtnNext->click();
+    ASSERT_NE(page1->page2(), nullptr);
     EXPECT_EQ(numbers(*page1->page2()), QStringLiteral("021"));
     EXPECT_EQ(page1->page2()->lblLens[0]->text(), QStringLiteral("L23"));
 }
@@ -129,6 +130,7 @@ TEST(ReportPages, LabelsStandWhereTheLayoutPutsThem) {
 
     page1->BtnNext->click();
     frmSeiseki2* later = page1->page2();
+    ASSERT_NE(later, nullptr);
     EXPECT_EQ(later->size(), QSize(844, 743));
     EXPECT_EQ(later->lblTitle[3]->geometry(), at96(5640, 1080, 1875, 375));
     EXPECT_EQ(later->lblTitle[3]->text(), QStringLiteral("シリアルＮｏ．"));
@@ -165,6 +167,7 @@ protected:
     Station& station = rig.build(*form);
 };
 
+// Each page counts the pages when it is filled, so none claims to lie beyond the last.
 TEST_F(ReportWindowTest, MeasurementsArrivingWhileTheReportIsOpenShowAtTheNextFill) {
     for (int n = 1; n <= 21; ++n) datw(n);
     form->show();
@@ -173,11 +176,25 @@ TEST_F(ReportWindowTest, MeasurementsArrivingWhileTheReportIsOpenShowAtTheNextFi
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(page1->isVisible());
     EXPECT_EQ(page1->lblPage->text(), QStringLiteral("Page ( 1 / 2 )"));
-
-    datw(22);
-    EXPECT_EQ(rig.state.history.historyCount, 22);
     page1->BtnNext->click();
-    EXPECT_EQ(numbers(*page1->page2()), QStringLiteral("021 022"));
+    ASSERT_NE(page1->page2(), nullptr);
+    EXPECT_EQ(page1->page2()->lblPage->text(), QStringLiteral("Page ( 2 / 2 )"));
+    EXPECT_FALSE(page1->page2()->BtnNext->isEnabled());
+
+    for (int n = 22; n <= 46; ++n) datw(n);
+    EXPECT_EQ(rig.state.history.historyCount, 46);
+    page1->page2()->BtnPre->click();
+    QApplication::processEvents();
+    page1->BtnNext->click();
+    frmSeiseki2* later = page1->page2();
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(numbers(*later), expectedNumbers(21, 45));
+    EXPECT_EQ(later->lblPage->text(), QStringLiteral("Page ( 2 / 3 )"));
+    ASSERT_TRUE(later->BtnNext->isEnabled());
+    later->BtnNext->click();
+    EXPECT_EQ(later->lblPage->text(), QStringLiteral("Page ( 3 / 3 )"));
+    EXPECT_EQ(numbers(*later), QStringLiteral("046"));
+    EXPECT_FALSE(later->BtnNext->isEnabled());
 }
 
 TEST_F(ReportWindowTest, TheReportReadsNameIniAgainAndWritesItWhenItEnds) {
@@ -188,6 +205,7 @@ TEST_F(ReportWindowTest, TheReportReadsNameIniAgainAndWritesItWhenItEnds) {
     }
     form->show();
     frmSeiseki* page1 = openReport();
+    ASSERT_NE(page1, nullptr);
     EXPECT_EQ(page1->lblNameData[5]->text(), QStringLiteral("外で直した"));
     rig.state.reportHeader.nameLine2 = QStringLiteral("変更");
     // The window frame ends the report as BtnEnd does.
@@ -203,6 +221,7 @@ TEST_F(ReportWindowTest, TheReportReadsNameIniAgainAndWritesItWhenItEnds) {
 TEST_F(ReportWindowTest, ANameFileThatCannotBeWrittenIsReportedAndTheMainWindowReturns) {
     form->show();
     frmSeiseki* page1 = openReport();
+    ASSERT_NE(page1, nullptr);
     rig.state.nameIniPath = QDir(rig.dir.path()).filePath(QStringLiteral("gone/NAME.INI"));
     page1->BtnEnd->click();
     QApplication::processEvents();
@@ -214,6 +233,7 @@ TEST_F(ReportWindowTest, ANameFileThatCannotBeWrittenIsReportedAndTheMainWindowR
 TEST_F(ReportWindowTest, TheMergeDialogHidesPageOneWhileItIsOpen) {
     form->show();
     frmSeiseki* page1 = openReport();
+    ASSERT_NE(page1, nullptr);
     EXPECT_TRUE(page1->BtnAllDataSave->isEnabled()) << "the main window gives the merge dialog";
     QPointer<QWidget> merge;
     page1->setMergeDialog([&] { return merge = new QWidget; });

@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPrintEngine>
+#include <functional>
 
 #include "app/report/ReportDrawing.h"
 #include "tests/app/report/PdfText.h"
@@ -75,10 +78,13 @@ TEST(ReportPrint, CellsSayWhatTheHistoryAndHeaderHold) {
     EXPECT_TRUE(pages[1].text().contains(QStringLiteral("04/05/2013 Fri. 14:00:21")));
     EXPECT_FALSE(pages[1].text().contains(QStringLiteral("2013.04.05")));
 
-    rig.header.temperature = 23.46;
-    rig.header.humidity = 45.0;
+    // One decimal of the written value (23.45 lies just below it as a double); a humidity of 0.0
+    // was entered.
+    rig.header.temperature = 23.45;
+    rig.header.humidity = 0.0;
     pages = printToPdf(rig);
-    EXPECT_NE(pages[0].find(QStringLiteral("23.5℃：45.0％")), nullptr);
+    ASSERT_FALSE(pages.isEmpty());
+    EXPECT_NE(pages[0].find(QStringLiteral("23.5℃：0.0％")), nullptr);
 }
 
 TEST(ReportPrint, TextsStandWhereTheLayoutPutsThem) {
@@ -148,21 +154,89 @@ TEST(ReportPrint, TextsTooWideForTheirCellsStayWholeBetweenTheRules) {
     }
 }
 
+// A printer that takes every page and then reports the job failed, as one that jams or runs out
+// of paper does.
+class FailingPrinter : public QPrinter {
+public:
+    FailingPrinter() { setEngines(&engine_, &engine_); }
+
+private:
+    class Engine : public QPaintEngine, public QPrintEngine {
+    public:
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override {
+            state_ = QPrinter::Active;
+            return true;
+        }
+        bool end() override {
+            state_ = QPrinter::Error;
+            return true;
+        }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        Type type() const override { return User; }
+
+        void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+        QVariant property(PrintEnginePropertyKey key) const override {
+            return key == PPK_PrinterName ? QVariant(QStringLiteral("jammed")) : QVariant();
+        }
+        bool newPage() override { return true; }
+        bool abort() override { return false; }
+        int metric(QPaintDevice::PaintDeviceMetric metric) const override {
+            constexpr int kDpi = 600;
+            switch (metric) {
+                case QPaintDevice::PdmWidth:
+                    return 210 * kDpi * 10 / 254;
+                case QPaintDevice::PdmHeight:
+                    return 297 * kDpi * 10 / 254;
+                case QPaintDevice::PdmWidthMM:
+                    return 210;
+                case QPaintDevice::PdmHeightMM:
+                    return 297;
+                case QPaintDevice::PdmDevicePixelRatio:
+                    return 1;
+                case QPaintDevice::PdmDevicePixelRatioScaled:
+                    return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+                case QPaintDevice::PdmNumColors:
+                    return 256;
+                case QPaintDevice::PdmDepth:
+                    return 8;
+                default:
+                    return kDpi;
+            }
+        }
+        QPrinter::PrinterState printerState() const override { return state_; }
+
+    private:
+        QPrinter::PrinterState state_ = QPrinter::Idle;
+    };
+
+    Engine engine_;
+};
+
 class PrintButtonTest : public ::testing::Test {
 protected:
     PrintButtonTest() {
         rig.add(1, 3);
         page1->show();
     }
+    // The printer BtnPrint finds; whether the buttons were hidden when it asked is noted.
+    void printerIs(std::function<std::unique_ptr<QPrinter>()> printer) {
+        page1->openPrinter = [this, printer] {
+            buttonsHiddenWhilePrinting = page1->BtnPrint->isHidden() && page1->BtnEnd->isHidden();
+            return printer();
+        };
+    }
     // A printer that writes a PDF file (the path of one that cannot be made fails to open).
     void printerTo(const QString& path) {
-        page1->openPrinter = [this, path] {
-            buttonsHiddenWhilePrinting = page1->BtnPrint->isHidden() && page1->BtnEnd->isHidden();
+        printerIs([path] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(path);
             return printer;
-        };
+        });
     }
     void expectButtonsBack() {
         EXPECT_TRUE(buttonsHiddenWhilePrinting);
@@ -191,19 +265,23 @@ TEST_F(PrintButtonTest, PrintsTheHistoryAsItIsWhenPrinting) {
 
 TEST_F(PrintButtonTest, AReportThatCannotBePrintedCanBeSavedAsPdf) {
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    enum class Printer { None, Unopenable, FailsTheJob };
     struct Case {
         const char* name;
-        bool printer;  // a printer that cannot be opened; else none at all
+        Printer printer;
         Prompts::Button answer;
         std::optional<QString> saveAs;  // nothing: the file dialog is cancelled
         bool written;
         const char* lastMessage;  // the message after the question, if any
     } cases[] = {
-        {"no printer, yes", false, Prompts::Yes, QStringLiteral("a.pdf"), true, nullptr},
-        {"broken printer, yes", true, Prompts::Yes, QStringLiteral("b.pdf"), true, nullptr},
-        {"no printer, no", false, Prompts::No, std::nullopt, false, nullptr},
-        {"yes, then cancelled", false, Prompts::Yes, std::nullopt, false, nullptr},
-        {"yes, unwritable", false, Prompts::Yes, QStringLiteral("gone/c.pdf"), false,
+        {"no printer, yes", Printer::None, Prompts::Yes, QStringLiteral("a.pdf"), true, nullptr},
+        {"broken printer, yes", Printer::Unopenable, Prompts::Yes, QStringLiteral("b.pdf"), true,
+         nullptr},
+        {"failed job, yes", Printer::FailsTheJob, Prompts::Yes, QStringLiteral("c.pdf"), true,
+         nullptr},
+        {"no printer, no", Printer::None, Prompts::No, std::nullopt, false, nullptr},
+        {"yes, then cancelled", Printer::None, Prompts::Yes, std::nullopt, false, nullptr},
+        {"yes, unwritable", Printer::None, Prompts::Yes, QStringLiteral("gone/d.pdf"), false,
          "PDFファイルを書き込めません。"},
     };
     for (const Case& c : cases) {
@@ -214,14 +292,20 @@ TEST_F(PrintButtonTest, AReportThatCannotBePrintedCanBeSavedAsPdf) {
         const std::optional<QString> target =
             c.saveAs ? std::optional<QString>(file(*c.saveAs)) : std::nullopt;
         rig.prompts.filesToSave = {target};
-        if (c.printer) {
-            printerTo(file(QStringLiteral("missing/printer.pdf")));
-        } else {
-            page1->openPrinter = [this] {
-                buttonsHiddenWhilePrinting =
-                    page1->BtnPrint->isHidden() && page1->BtnEnd->isHidden();
-                return std::unique_ptr<QPrinter>();
-            };
+        QString why;
+        switch (c.printer) {
+            case Printer::None:
+                why = QStringLiteral("既定のプリンタがありません。");
+                printerIs([] { return std::unique_ptr<QPrinter>(); });
+                break;
+            case Printer::Unopenable:
+                why = file(QStringLiteral("missing/printer.pdf"));
+                printerTo(why);
+                break;
+            case Printer::FailsTheJob:
+                why = QStringLiteral("jammed: 印刷中にエラーが起きました。");
+                printerIs([] { return std::make_unique<FailingPrinter>(); });
+                break;
         }
         page1->BtnPrint->click();
         expectButtonsBack();
@@ -229,9 +313,7 @@ TEST_F(PrintButtonTest, AReportThatCannotBePrintedCanBeSavedAsPdf) {
         ASSERT_GE(rig.prompts.asked.size(), 1);
         const auto& question = rig.prompts.asked[0];
         EXPECT_TRUE(question.text.startsWith(QStringLiteral("検査成績書を印刷できませんでした。")));
-        EXPECT_TRUE(question.text.contains(c.printer
-                                               ? file(QStringLiteral("missing/printer.pdf"))
-                                               : QStringLiteral("既定のプリンタがありません。")));
+        EXPECT_TRUE(question.text.contains(why)) << question.text.toStdString();
         EXPECT_EQ(question.buttons, Prompts::Yes | Prompts::No);
         if (c.answer == Prompts::Yes) {
             EXPECT_EQ(rig.prompts.fileQuestions,
@@ -254,7 +336,7 @@ TEST_F(PrintButtonTest, AReportThatCannotBePrintedCanBeSavedAsPdf) {
             EXPECT_EQ(rig.prompts.asked.size(), 1);
         }
     }
-    EXPECT_TRUE(QDir(rig.dir.path()).entryList({QStringLiteral("*.pdf")}).size() == 2);
+    EXPECT_TRUE(QDir(rig.dir.path()).entryList({QStringLiteral("*.pdf")}).size() == 3);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/report/ReportHeader.h"
 #include "app/report/frmSeiseki.h"
 #include "tests/support/FakePrompts.h"
+#include "tests/support/PrintQString.h"
 
 namespace pelmar::report {
 

@@ -140,37 +140,5 @@ TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
     EXPECT_EQ(saveFolder, second.path());
 }
 
-TEST(DataVolumesTest, TheRootFirstThenRealFileSystemsByMountPoint) {
-    const auto mount = [](const char* root, const char* device, const char* type, bool ready = true,
-                          bool readable = true, bool isFolder = true) {
-        return Mount{QString::fromLatin1(root),
-                     QString::fromLatin1(device),
-                     QString::fromLatin1(type),
-                     QString(),
-                     ready,
-                     readable,
-                     isFolder};
-    };
-    const std::vector<Volume> volumes = dataVolumes({
-        mount("/proc", "proc", "proc"),
-        mount("/media/usb", "/dev/sdb1", "vfat"),
-        mount("/dev/shm", "tmpfs", "tmpfs"),
-        mount("/", "overlay", "overlay"),
-        mount("/mnt/sandboxing/tools", "tools", "tmpfs"),
-        mount("/etc/hosts", "/dev/vda", "ext4", true, true, false),
-        mount("/snap/core/1", "/dev/loop3", "squashfs"),
-        mount("/media/cd", "/dev/sr0", "iso9660", false),
-        mount("/media/locked", "/dev/sdc1", "ext4", true, false),
-        mount("/srv/share", "server:/export", "nfs4"),
-        mount("/data", "/dev/sda2", "ext4"),
-        mount("/data", "/dev/sda2", "ext4"),
-    });
-    QStringList roots;
-    for (const Volume& volume : volumes) roots.append(volume.root);
-    EXPECT_EQ(roots, QStringList({"/", "/data", "/media/usb", "/srv/share"}));
-    EXPECT_EQ(volumeOf(volumes, QStringLiteral("/media/usb/day"))->root, "/media/usb");
-    EXPECT_EQ(volumeOf(volumes, QStringLiteral("/media/usbstick"))->root, "/");
-}
-
 }  // namespace
 }  // namespace pelmar::settings

@@ -98,21 +98,35 @@ TEST_F(SaveLocationTest, MakeSetsTheSaveFolderCreatesItAndShowsTheMainWindow) {
     EXPECT_EQ(iniBytes(), iniBefore) << "only 設定保存 writes the configuration";
 }
 
-TEST_F(SaveLocationTest, AFolderThatCannotBeMadeIsNamedAndChangesNothing) {
+TEST_F(SaveLocationTest, AFolderThatCannotBeMadeOrNoFolderIsToldAndChangesNothing) {
     QFile blocker(in("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const QString before = saveFolder;
-    dialog()->Text1->setText(in("file/day"));
-    dialog()->btnMakeFolder->click();
-    ASSERT_EQ(rig.prompts.asked.size(), 1);
-    EXPECT_TRUE(rig.prompts.asked[0].text.contains(in("file/day")));
-    EXPECT_TRUE(rig.prompts.asked[0].text.contains(QStringLiteral("同じ名前のファイル")));
-    EXPECT_EQ(saveFolder, before);
-    EXPECT_EQ(form->lblSave->text(), before);
-    ASSERT_NE(dialog(), nullptr);
-    EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_FALSE(form->isVisible());
+    const struct {
+        QString typed;
+        QString told;
+    } cases[] = {
+        {in("file/day"),
+         QStringLiteral("フォルダ %1 を作成できません（同じ名前のファイル %2 があります）。")
+             .arg(in("file/day"), in("file"))},
+        {QString(), QStringLiteral("フォルダ名を入力してください。")},
+        {QStringLiteral("  "), QStringLiteral("フォルダ名を入力してください。")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        rig.prompts.asked.clear();
+        dialog()->Text1->setText(c.typed);
+        dialog()->btnMakeFolder->click();
+        ASSERT_EQ(rig.prompts.asked.size(), 1);
+        EXPECT_EQ(rig.prompts.asked[0].text, c.told);
+        EXPECT_EQ(saveFolder, before);
+        EXPECT_EQ(form->lblSave->text(), before);
+        ASSERT_NE(dialog(), nullptr);
+        EXPECT_TRUE(dialog()->isVisible());
+        EXPECT_FALSE(form->isVisible());
+    }
+    EXPECT_EQ(QDir(rig.dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
 }
 
 TEST_F(SaveLocationTest, EveryOtherWayOutLeavesTheSaveFolderAndShowsTheMainWindow) {

@@ -145,12 +145,22 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
         std::deque<QByteArray> lines;
         QByteArray sent;
         bool opened;
-        const char* told;  // what the message box about the file says, if one shows
+        const char* told;     // what the message box about the file says, if one shows
+        bool raised = false;  // the send dialog still open is brought to view instead
     } cases[] = {
         {"refused", Prompts::No, good, {"OK,\r"}, kRefused, false, nullptr},
         {"file dialog cancelled", Prompts::Yes, std::nullopt, {"OK,\r"}, kRefused, false, nullptr},
         {"the DM does not answer the 0,", Prompts::Yes, good, {}, kOk, false, nullptr},
         {"the DM answers", Prompts::Yes, good, {"OK,\r"}, kOk, true, nullptr},
+        // The open dialog answers the second request too; the new file is not even read.
+        {"a second request, for an unreadable file, while the dialog is open",
+         Prompts::Yes,
+         missing,
+         {"OK,\r"},
+         kOk,
+         false,
+         nullptr,
+         true},
         {"a file too short",
          Prompts::Yes,
          shortFile,
@@ -170,6 +180,7 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
         SCOPED_TRACE(c.name);
         state.settingData = before;
         screen.senderLoaded.clear();
+        screen.senderRaises = 0;
         prompts.asked.clear();
         prompts.fileQuestions.clear();
         prompts.answers = {c.answer};
@@ -186,6 +197,14 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
         ASSERT_EQ(screen.senderLoaded.size(), c.opened ? 1U : 0U);
         if (c.opened) {
             EXPECT_EQ(screen.senderLoaded[0], fromFile);
+        }
+        EXPECT_EQ(screen.senderRaises, c.raised ? 1 : 0);
+        if (c.raised) {
+            // The inspector cancels in the dialog: the DM hears it once, then nothing waits.
+            const qsizetype before = rig.socket.sent.size();
+            EXPECT_TRUE(screen.sender->cancel());
+            EXPECT_EQ(rig.socket.sent.mid(before), kRefused);
+            EXPECT_FALSE(screen.sender->cancel());
         }
         EXPECT_EQ(state.settingData, before) << "the send dialog loads the record, not SETR";
         if (c.told) {
@@ -209,8 +228,9 @@ TEST_F(SettingCommandsTest, ALostLinkEndsTheSendersSequenceWithAStatusLine) {
 
     // The send dialog runs it from a button: a DM gone in the middle must not throw through the
     // window system; a status line says it, and the loop reconnects.
+    sender.await();
     rig.socket.dropAt(rig.pump.nowMs());
-    sender.send(received());
+    EXPECT_FALSE(sender.send(received()));
     EXPECT_EQ(screen.status.last(), QStringLiteral("設定データ送信中断（切断）"));
 }
 

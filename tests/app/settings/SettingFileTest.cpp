@@ -59,13 +59,13 @@ TEST_F(SettingFileTest, TwelveCodePage932LinesReplaceTheFileAndReadBackEqual) {
 
 TEST_F(SettingFileTest, LinesEndAtCrLfOrCrAndLineTwoIsReadLeniently) {
     // CR alone ends lines too; an LF alone stays inside its line; a line 2 without the final
-    // comma is complete; lines after the twelfth are ignored.
+    // comma is complete; a number ends before an exponent; lines after the twelfth are ignored.
     write(
         "A\nB\r"
-        "2.5,3.5,-3,1 2,abc,,1\n7,99999999999,-1e99\r"
+        "2.5,3.5,-3,1 2,abc,,1\n7,99999999999,-1e9\r"
         "w1\rw2\r\n\r\r\rw6\r\r\r\rw10\r"
         "line 13\r\n");
-    SettingData expected{"A\nB", 2, 4, -3, 12, 0, 0, 17, 2147483647, -2147483647 - 1, {}};
+    SettingData expected{"A\nB", 2, 4, -3, 12, 0, 0, 17, 2147483647, -1, {}};
     expected.workerNames = {"w1", "w2", "", "", "", "w6", "", "", "", "w10"};
     SettingData read;
     ASSERT_FALSE(ReadSettingFile(path, read));

@@ -40,7 +40,7 @@ TEST(SettingLines, RecordLineFromTheDm) {
         {"LENS-B,1,5,20,0,1,0,1,0,-1", full},
         {"LENS-B, 1 , 5,\t20, 0, 1, 0, 1, 0,-1,", full},
         {"LENS-B,1,5,20,0,1,0,1,0,-1,,junk,", full},
-        {"LENS-B,1,3000000000,-1e12, 2.5 ,1,0,1,0,-1,", clamped},
+        {"LENS-B,1,3000000000,-3000000000, 2.5 ,1,0,1,0,-1,", clamped},
     };
     for (const auto& c : accepted) {
         SettingData data;
@@ -59,6 +59,10 @@ TEST(SettingLines, RecordLineFromTheDm) {
         {"LENS-B,1,5,20", fourPieces, "10個に足りません（4個）"},
         {"LENS-B,1,5,20,0,1,,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
         {"LENS-B,1,5,20,0,1,1 2,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
+        {"LENS-B,1,5,20,0,1,1.2.3,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
+        {"LENS-B,1,5,20,0,1,1..2,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
+        {"LENS-B,1,5,20,0,1,.,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
+        {"LENS-B,1,5,20,0,1,1e0,1,0,-1,", emptySwing, "7番目の項目（振れ幅表示）"},
     };
     for (const auto& c : refused) {
         SettingData data = lensA();

@@ -98,9 +98,9 @@ TEST_F(SettingWindowsTest, ThePanelShowsEveryValueOnAButtonAndCollectsItsCode) {
         EXPECT_EQ(checkedIn(frame).count(u' '), 0) << frame->title().toStdString();
     }
 
-    // The times as their leading numbers, halves to even.
-    const std::pair<const char*, std::int32_t> times[] = {{"2.5", 2}, {"3.5", 4},  {"abc", 0},
-                                                          {"", 0},    {" -3", -3}, {"1 2", 12}};
+    // The times as their leading numbers, halves to even, without an exponent.
+    const std::pair<const char*, std::int32_t> times[] = {
+        {"2.5", 2}, {"3.5", 4}, {"abc", 0}, {"", 0}, {" -3", -3}, {"1e2", 1}, {"1 2", 12}};
     for (const auto& [typed, value] : times) {
         panel.txtDly->setText(QString::fromLatin1(typed));
         SettingData read;
@@ -295,6 +295,56 @@ TEST_F(SettingWindowsTest, CancelAndTheWindowFrameTellTheDmNothingComes) {
         }
         EXPECT_EQ(rig.socket.sent.mid(before), kRefused) << (byFrame ? "frame" : "button");
         EXPECT_EQ(windows().sender(), nullptr);
+    }
+}
+
+// The DM waits in silence while the inspector looks at the record: that is no lost link.
+TEST_F(SettingWindowsTest, WhileTheSendDialogWaitsTheSilentDmKeepsItsLinkAndGetsTheAnswerOnIt) {
+    write(in("lens"),
+          "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + QByteArray("\r\n").repeated(10));
+    setr(in("lens"));
+    const int connections = rig.socket.connectCount;
+    const auto silence = [&](std::int64_t ms) {
+        const std::int64_t until = rig.pump.nowMs() + ms;
+        while (rig.pump.nowMs() < until) rig.loop().turn();
+    };
+    silence(60000);
+    EXPECT_EQ(rig.loop().state(), LinkState::Online);
+    EXPECT_EQ(rig.socket.connectCount, connections);
+    ASSERT_NE(windows().sender(), nullptr);
+
+    const qsizetype before = rig.socket.sent.size();
+    windows().sender()->btnSend->click();
+    EXPECT_EQ(rig.socket.sent.mid(before),
+              kOk + "LENS-C, 4, 3, 10, 1, 0, 1, 1, 0, 128,\r" + ",,,,,,,,,,\r");
+
+    // Answered, the DM must keep the link alive again.
+    silence(22000);
+    EXPECT_EQ(rig.socket.connectCount, connections + 1);
+}
+
+TEST_F(SettingWindowsTest, ADmGoneWhileTheSendDialogWaitsIsToldAndNothingGoesOnTheNextLink) {
+    write(in("lens"),
+          "LENS-C\r\n 4, 3, 10, 1, 0, 1, 1, 0, 128,\r\n" + QByteArray("\r\n").repeated(10));
+    for (const bool byButton : {false, true}) {
+        SCOPED_TRACE(byButton ? "found by the send button" : "noticed by the loop");
+        rig.prompts.asked.clear();
+        setr(in("lens"));
+        const qsizetype before = rig.socket.sent.size();
+        const int connections = rig.socket.connectCount;
+        rig.socket.dropAt(rig.pump.nowMs());
+        // The button is pressed before the loop has noticed, or the loop notices first.
+        if (byButton) windows().sender()->btnSend->click();
+        while (rig.socket.connectCount == connections || rig.loop().state() != LinkState::Online) {
+            rig.loop().turn();
+        }
+        ASSERT_EQ(rig.prompts.asked.size(), 2) << "the permission, then the request gone";
+        EXPECT_EQ(rig.prompts.asked[1].text,
+                  QStringLiteral("画像処理機との接続が切れたため、設定データの受信要求は無効に"
+                                 "なりました。"));
+        EXPECT_EQ(windows().sender(), nullptr);
+        rig.loop().turn();
+        EXPECT_EQ(rig.socket.sent.mid(before), QByteArray()) << "not on the old link, nor the new";
     }
 }
 
