@@ -15,8 +15,9 @@ namespace pelmar {
 // the command handlers each get the records they work on.
 struct ProgramState {
     QString programFolder;
-    QString iniPath;      // program folder + PELMAR.INI
-    QString nameIniPath;  // program folder + NAME.INI
+    // PELMAR.INI and NAME.INI: in the program folder, or per user for the installed program.
+    QString iniPath;
+    QString nameIniPath;
     AppSettings settings;
     // The folder the settings and merge dialogs propose; the save folder at start.
     QString workFolder;

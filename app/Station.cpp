@@ -1,11 +1,12 @@
 #include "app/Station.h"
 
 #include <QDate>
-#include <QDir>
 
 #include "app/IniFile.h"
+#include "app/ProgramFiles.h"
 #include "app/link/Folders.h"
 #include "app/report/NameIni.h"
+#include "app/text/TextFile.h"
 
 namespace pelmar {
 
@@ -36,22 +37,32 @@ void Station::startUp() {
 
     // Tessio's display state; its result does not matter, only whether the library is there.
     if (!display_.DDSopen_sys()) {
-        startupNotice_ =
+        startupNotices_.append(
             QStringLiteral("表示ライブラリ %1 を読み込めません（画像はPelmarが自分で表示します）")
-                .arg(imaging::TessioLibrary::fileName());
+                .arg(imaging::TessioLibrary::fileName()));
     }
 
+    const ProgramFiles files = locateProgramFiles(state_.programFolder);
     AppSettings& settings = state_.settings;
-    settings.saveFolder = state_.programFolder;
-    state_.iniPath = QDir(state_.programFolder).filePath(QStringLiteral("PELMAR.INI"));
-    state_.nameIniPath = QDir(state_.programFolder).filePath(QStringLiteral("NAME.INI"));
+    settings.saveFolder = files.saveFolder;
+    state_.iniPath = files.iniPath();
+    state_.nameIniPath = files.nameIniPath();
+    // The installed program's per-user folder does not exist before its first start.
+    EnsureFolder(files.configFolder, folders_);
     settings.dmAddress = kDefaultDmAddress;
     settings.dmPort = kDefaultDmPort;
     settings.saveMethod = SaveBitmap;
     settings.jpegQuality = 80;
 
     if (LoadIniFile(state_.iniPath, settings) != 0) {
-        SaveIniFileTelling(state_.iniPath, settings, prompts_);
+        // A file that cannot be written is said in a status line: a message box would hold the
+        // start, and the DM's link with it, until somebody came to answer it.
+        try {
+            SaveIniFile(state_.iniPath, settings);
+        } catch (const text::FileError& error) {
+            startupNotices_.append(
+                QStringLiteral("設定ファイル：%1").arg(QString::fromUtf8(error.what())));
+        }
     }
     EnsureFolder(settings.saveFolder, folders_);
     state_.workFolder = settings.saveFolder;
@@ -73,7 +84,7 @@ void Station::startUp() {
 
 void Station::run() {
     loop_.start();
-    if (!startupNotice_.isEmpty()) appendStatus(screen_, startupNotice_);
+    for (const QString& notice : startupNotices_) appendStatus(screen_, notice);
     loop_.run();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "app/ProgramState.h"
 #include "app/imaging/ImageCommands.h"
 #include "app/imaging/TessioLibrary.h"
@@ -49,7 +51,9 @@ private:
     DataCommands dataCommands_;
     imaging::ImageCommands imageCommands_;
     settings::SettingCommands settingCommands_;
-    QString startupNotice_;  // said right after "起動" when the display library is missing
+    // Said right after "起動": a display library that is missing, a PELMAR.INI that cannot be
+    // written.
+    QStringList startupNotices_;
 };
 
 }  // namespace pelmar

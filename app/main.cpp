@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/Japanese.h"
+#include "app/ProgramFiles.h"
 #include "app/QtPrompts.h"
 #include "app/Station.h"
 #include "app/link/QtEventPump.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     pelmar::TcpSocket socket;
     pelmar::QtEventPump pump;
     pelmar::QtPrompts prompts;
-    pelmar::imaging::TessioLibrary display(state.programFolder);
+    pelmar::imaging::TessioLibrary display(state.programFolder, pelmar::installedTessio());
     pelmar::Form1 form(state, pump, prompts, display);
     pelmar::Station station(state, socket, pump, form, prompts, display);
     station.startUp();

@@ -7,7 +7,8 @@
 
 namespace pelmar::imaging {
 
-TessioLibrary::TessioLibrary(QString programFolder) : programFolder_(std::move(programFolder)) {}
+TessioLibrary::TessioLibrary(QString programFolder, QString installedLibrary)
+    : programFolder_(std::move(programFolder)), installedLibrary_(std::move(installedLibrary)) {}
 
 TessioLibrary::~TessioLibrary() {
     if (handle_) dlclose(handle_);
@@ -19,8 +20,11 @@ QString TessioLibrary::fileName() {
 
 void* TessioLibrary::symbol(const char* name) {
     if (!handle_) {
-        const QString path = QDir(programFolder_).filePath(fileName());
-        handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        for (const QString& path : {QDir(programFolder_).filePath(fileName()), installedLibrary_}) {
+            if (path.isEmpty()) continue;
+            handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+            if (handle_) break;
+        }
         if (!handle_) return nullptr;
     }
     return dlsym(handle_, name);

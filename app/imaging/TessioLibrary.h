@@ -9,10 +9,11 @@
 namespace pelmar::imaging {
 
 // Tessio, loaded by file name from the program folder on the first call and bound by name, as
-// the display library has always been used. Never linked.
+// the display library has always been used. Never linked. When there is none beside the program,
+// the installed one (a path, if given) is loaded instead.
 class TessioLibrary {
 public:
-    explicit TessioLibrary(QString programFolder);
+    explicit TessioLibrary(QString programFolder, QString installedLibrary = {});
     ~TessioLibrary();
     TessioLibrary(const TessioLibrary&) = delete;
     TessioLibrary& operator=(const TessioLibrary&) = delete;
@@ -31,6 +32,7 @@ private:
     void* symbol(const char* name);
 
     QString programFolder_;
+    QString installedLibrary_;
     void* handle_ = nullptr;
 };
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/tessio/LibraryUnderTest.h"
+
 namespace {
 
 const char* const kBoardExports[] = {
@@ -17,7 +19,7 @@ const char* const kBoardExports[] = {
 };
 
 TEST(TessioBoardExports, EveryBoardExportHasItsDdmAndDdsName) {
-    void* library = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    void* library = dlopen(tessioLibraryUnderTest(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     for (const char* name : kBoardExports)
         for (const char* prefix : {"DDM", "DDS"}) {
@@ -31,7 +33,7 @@ TEST(TessioBoardExports, EveryBoardExportHasItsDdmAndDdsName) {
 }
 
 TEST(TessioBoardExports, VersionAndBadBoardNumbersThroughTheLoadedLibrary) {
-    void* library = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    void* library = dlopen(tessioLibraryUnderTest(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     using Query = int32_t (*)(int32_t);
     const auto getver = reinterpret_cast<Query>(dlsym(library, "DDMgetver"));

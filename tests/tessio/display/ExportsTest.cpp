@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tessio/include/tessio.h"
+#include "tests/tessio/LibraryUnderTest.h"
 #include "tests/tessio/display/Canvas.h"
 
 namespace {
@@ -15,7 +16,7 @@ using tessio::test::shown;
 class TessioExports : public ::testing::Test {
 protected:
     void SetUp() override {
-        library_ = dlopen(TESSIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        library_ = dlopen(tessioLibraryUnderTest(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(library_, nullptr) << dlerror();
     }
     void TearDown() override {
