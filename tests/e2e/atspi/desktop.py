@@ -72,10 +72,10 @@ class Desktop:
         if log:
             with open(os.path.join(self.folder, log), "wb") as output:
                 process = subprocess.Popen(args, stdout=output, stderr=subprocess.STDOUT,
-                                           preexec_fn=_die_with_parent)
+                                           cwd=self.folder, preexec_fn=_die_with_parent)
         else:
             process = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=errors,
-                                       preexec_fn=_die_with_parent)
+                                       cwd=self.folder, preexec_fn=_die_with_parent)
         self.processes.append(process)
         return process
 
@@ -141,9 +141,16 @@ class Desktop:
     def type(self, text):
         self._xdotool("type", "--delay", "50", text)
 
+    def click(self, x, y):
+        """Clicks the mouse's left button at this point of the screen. (Not mousemove --sync: it
+        waits for a move, which does not come when the pointer is there already.)"""
+        self._xdotool("mousemove", str(x), str(y), "click", "1")
+
     def focus(self, title):
-        """Gives the keyboard to the window of this caption, as a window manager would."""
-        self._xdotool("search", "--sync", "--name", f"^{title}$", "windowfocus", "--sync")
+        """Gives the keyboard to the shown window of this caption, as a window manager would.
+        (Hidden windows may carry the same caption: report page 1 behind page 2.)"""
+        self._xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus",
+                      "--sync")
 
     @staticmethod
     def _xdotool(*args):

@@ -92,6 +92,12 @@ def text(accessible):
     return Atspi.Text.get_text(accessible, 0, Atspi.Text.get_character_count(accessible))
 
 
+def center(accessible):
+    """The middle of the accessible on the screen, where a click reaches it."""
+    extents = Atspi.Component.get_extents(accessible, Atspi.CoordType.SCREEN)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
 def actions(accessible):
     # Its replacement, atspi_action_get_name, is not in the Python binding.
     with warnings.catch_warnings():
