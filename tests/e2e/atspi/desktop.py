@@ -80,10 +80,12 @@ class Desktop:
         return process
 
     def _start_x_server(self):
-        """Xvfb on a free display; it writes the number once it takes connections."""
+        """Xvfb on a free display; it writes the number once it takes connections. -noreset:
+        by default it resets when its last client leaves (the accessibility bus launcher, once it
+        has set its address on the root window), and refuses the clients that come meanwhile."""
         for number in _display_numbers():
-            xvfb = self._spawn(["Xvfb", f":{number}", "-displayfd", "1", "-screen", "0",
-                                "1280x1024x24", "-nolisten", "tcp"], errors=subprocess.DEVNULL)
+            xvfb = self._spawn(["Xvfb", f":{number}", "-displayfd", "1", "-noreset", "-screen",
+                                "0", "1280x1024x24", "-nolisten", "tcp"], errors=subprocess.DEVNULL)
             ready, _, _ = select.select([xvfb.stdout], [], [], 20)
             if ready and xvfb.stdout.readline().decode().strip() == str(number):
                 return f":{number}"
