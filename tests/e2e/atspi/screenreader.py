@@ -20,7 +20,7 @@ def start():
 
 
 def spin(seconds):
-    """Runs the main loop for a while, for what is not to happen."""
+    """Runs the main loop for a while: the bus's answers and events come in."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         while GLib.MainContext.default().iteration(False):
