@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
-#include <memory>
 
 namespace pelmar {
 namespace {
@@ -88,9 +88,15 @@ QMessageBox* makeMessageBox(const QString& title, const QString& text, Prompts::
 
 Prompts::Button QtPrompts::message(const QString& title, const QString& text, Icon icon,
                                    Buttons buttons) {
-    std::unique_ptr<QMessageBox> box(
-        makeMessageBox(title, text, icon, buttons, QApplication::activeWindow()));
-    const auto pressed = static_cast<QMessageBox::StandardButton>(box->exec());
+    // A box belongs to the window in front, which may be closed while the box waits (a screen
+    // reader's actions reach windows behind a modal box): the box then goes with it and counts as
+    // closed without a button.
+    const QPointer<QMessageBox> box =
+        makeMessageBox(title, text, icon, buttons, QApplication::activeWindow());
+    const int result = box->exec();
+    const auto pressed =
+        box ? static_cast<QMessageBox::StandardButton>(result) : QMessageBox::NoButton;
+    delete box.data();
     for (const auto& [ours, qt] : kButtons) {
         if (qt == pressed) return ours;
     }
@@ -104,12 +110,16 @@ namespace {
 
 std::optional<QString> askFile(QFileDialog::AcceptMode mode, const QString& start,
                                const QString& filter) {
-    std::unique_ptr<QFileDialog> dialog(
-        makeFileDialog(mode, start, filter, QApplication::activeWindow()));
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
-        return std::nullopt;
+    // Like a message box, the dialog may go with the window it stands over: a cancel.
+    const QPointer<QFileDialog> dialog =
+        makeFileDialog(mode, start, filter, QApplication::activeWindow());
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    std::optional<QString> chosen;
+    if (dialog && accepted && !dialog->selectedFiles().isEmpty()) {
+        chosen = dialog->selectedFiles().front();
     }
-    return dialog->selectedFiles().front();
+    delete dialog.data();
+    return chosen;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -11,7 +12,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/Japanese.h"
 #include "app/QtPrompts.h"
@@ -90,6 +94,31 @@ TEST(Japanese, FileDialogsShowTheFilterAsWrittenAndStarDotStarIsEveryFile) {
         ASSERT_NE(filters, nullptr);
         EXPECT_EQ(filters->currentText(), filter.section(u'|', 0, 0));
         EXPECT_EQ(listed(*dialog, c.shown), c.shown);
+    }
+}
+
+// A window closed behind a waiting box or file dialog (a screen reader can do it) takes the box
+// with it: the question counts as closed without an answer, and nothing is freed twice.
+TEST(Japanese, ABoxWhoseWindowIsClosedBehindItCountsAsClosed) {
+    QtPrompts prompts;
+    const std::function<void()> asks[] = {
+        [&] {
+            EXPECT_EQ(prompts.message(QString(), QStringLiteral("?"), Prompts::Icon::Information,
+                                      Prompts::Yes | Prompts::No),
+                      Prompts::No);
+        },
+        [&] {
+            EXPECT_EQ(prompts.openFile(QDir::tempPath(), QStringLiteral("*.*|*.*")), std::nullopt);
+        },
+    };
+    for (const auto& ask : asks) {
+        auto* window = new QWidget;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTimer::singleShot(50, window, &QWidget::close);
+        ask();
     }
 }
 
