@@ -14,10 +14,10 @@
 #include "app/SingleInstance.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
-#include "app/link/EventPump.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
 #include "app/logdata/LogWindows.h"
+#include "app/seams/EventPump.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
 #include "app/settings/SettingWindows.h"
 
 class QAction;

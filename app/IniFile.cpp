@@ -57,7 +57,8 @@ void SaveIniFile(const QString& path, const AppSettings& settings) {
 }
 
 void SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts) {
-    writeTelling(prompts, QStringLiteral("設定ファイル"), [&] { SaveIniFile(path, settings); });
+    text::writeTelling(prompts, QStringLiteral("設定ファイル"),
+                       [&] { SaveIniFile(path, settings); });
 }
 
 }  // namespace pelmar

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/AppSettings.h"
-#include "app/link/Prompts.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar {
 

@@ -3,17 +3,18 @@
 #include <QStringList>
 
 #include "app/ProgramState.h"
+#include "app/folders/LocalFolders.h"
 #include "app/imaging/ImageCommands.h"
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/DataCommands.h"
-#include "app/link/EventPump.h"
 #include "app/link/Exchange.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
-#include "app/link/Socket.h"
 #include "app/link/Transport.h"
+#include "app/seams/EventPump.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
+#include "app/seams/Socket.h"
 #include "app/settings/SettingCommands.h"
 
 namespace pelmar {
@@ -44,7 +45,7 @@ private:
     Screen& screen_;
     Prompts& prompts_;
     imaging::TessioLibrary& display_;
-    LocalFolders folders_;
+    folders::LocalFolders folders_;
     Transport transport_;
     Exchange exchange_;
     CommandLoop loop_;

@@ -7,9 +7,9 @@
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar::imaging {
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "app/link/Exchange.h"
-#include "app/link/Screen.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar {
 

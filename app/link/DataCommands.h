@@ -4,8 +4,8 @@
 #include "app/ResultHistory.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Screen.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <stdexcept>
 
-#include "app/link/FolderOps.h"
+#include "app/seams/FolderOps.h"
 
 namespace pelmar {
 

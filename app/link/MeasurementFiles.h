@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/link/FolderOps.h"
-#include "app/link/Screen.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar {
 

@@ -6,11 +6,12 @@
 
 #include "app/ResultHistory.h"
 #include "app/SingleInstance.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
 #include "app/logdata/frmReadLog.h"
 #include "app/logdata/frmSaveLog.h"
-#include "app/settings/Volumes.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::logdata {
 
@@ -39,8 +40,8 @@ private:
     QString& workFolder_;
     Prompts& prompts_;
     std::function<void()> showHistory_;
-    settings::LocalVolumes volumes_;
-    LocalFolders folders_;
+    folders::LocalVolumes volumes_;
+    folders::LocalFolders folders_;
     SingleInstance<frmReadLog> reader_;
 };
 

@@ -3,9 +3,9 @@
 #include <QString>
 
 #include "app/ResultHistory.h"
-#include "app/link/Prompts.h"
-#include "app/settings/FolderPicker.h"
-#include "app/settings/Volumes.h"
+#include "app/folders/FolderPicker.h"
+#include "app/folders/Volumes.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::logdata {
 
@@ -14,10 +14,10 @@ namespace pelmar::logdata {
 // "開く" reads the measurement files of the open folder and of every folder below it into the
 // history (ReadLogData), then tells how many files could not be read and which folders could
 // not be listed; "キャンセル" changes nothing. Every way out shows the main window again.
-class frmReadLog : public settings::FolderPicker {
+class frmReadLog : public folders::FolderPicker {
     Q_OBJECT
 public:
-    frmReadLog(ResultHistory& history, settings::Volumes& volumes, Prompts& prompts);
+    frmReadLog(ResultHistory& history, folders::Volumes& volumes, Prompts& prompts);
 
 signals:
     // The history was replaced: the main window's table is to show it.

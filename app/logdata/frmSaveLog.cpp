@@ -5,7 +5,7 @@
 namespace pelmar::logdata {
 
 frmSaveLog::frmSaveLog(const ResultHistory& history, QString& workFolder, FolderOps& folders,
-                       settings::Volumes& volumes, Prompts& prompts)
+                       folders::Volumes& volumes, Prompts& prompts)
     : SaveToFolderDialog(QStringLiteral("frmSaveLog"), QStringLiteral("計測データの統合"),
                          workFolder, folders, volumes, prompts),
       history_(history) {}

@@ -17,8 +17,8 @@ void SaveNameIni(const QString& path, const ReportHeader& header) {
 }
 
 void SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts) {
-    writeTelling(prompts, QStringLiteral("会社名などのファイル"),
-                 [&] { SaveNameIni(path, header); });
+    text::writeTelling(prompts, QStringLiteral("会社名などのファイル"),
+                       [&] { SaveNameIni(path, header); });
 }
 
 }  // namespace pelmar::report

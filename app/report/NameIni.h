@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/link/Prompts.h"
 #include "app/report/ReportHeader.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::report {
 

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/link/Prompts.h"
 #include "app/report/ReportHeader.h"
+#include "app/seams/Prompts.h"
 
 namespace Ui {
 class frmHizukeR;

@@ -7,13 +7,13 @@
 
 #include "app/ResultHistory.h"
 #include "app/SingleInstance.h"
-#include "app/link/Prompts.h"
 #include "app/report/ReportHeader.h"
 #include "app/report/ReportSheet.h"
 #include "app/report/Temperture.h"
 #include "app/report/frmHizukeR.h"
 #include "app/report/frmNameInp.h"
 #include "app/report/frmSeiseki2.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::report {
 

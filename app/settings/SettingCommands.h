@@ -5,8 +5,8 @@
 #include "app/AppSettings.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
 #include "app/settings/SettingData.h"
 #include "app/settings/SettingSender.h"
 

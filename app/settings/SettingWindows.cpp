@@ -26,21 +26,22 @@ void SettingWindows::openSaveLocation() {
     QDir::setCurrent(saveFolder_);
     main_.hide();
     saveFolderDialog_.open([this] {
-        auto* dialog = new frmSaveFolder(saveFolder_, folders_, prompts_);
-        QObject::connect(dialog, &frmSaveFolder::saveFolderChanged, dialog,
+        auto* dialog = new folders::frmSaveFolder(saveFolder_, folders_, prompts_);
+        QObject::connect(dialog, &folders::frmSaveFolder::saveFolderChanged, dialog,
                          [this] { showSaveFolder_(); });
-        QObject::connect(dialog, &frmSaveFolder::closed, &main_, &QWidget::show);
-        QObject::connect(dialog, &frmSaveFolder::pickFolder, dialog, [this] { openPicker(); });
+        QObject::connect(dialog, &folders::frmSaveFolder::closed, &main_, &QWidget::show);
+        QObject::connect(dialog, &folders::frmSaveFolder::pickFolder, dialog,
+                         [this] { openPicker(); });
         return dialog;
     });
 }
 
 void SettingWindows::openPicker() {
     picker_.open([this] {
-        auto* picker = new frmFile(saveFolder_, volumes_, prompts_);
-        QObject::connect(picker, &frmFile::saveFolderChanged, picker,
+        auto* picker = new folders::frmFile(saveFolder_, volumes_, prompts_);
+        QObject::connect(picker, &folders::frmFile::saveFolderChanged, picker,
                          [this] { showSaveFolder_(); });
-        QObject::connect(picker, &frmFile::closed, &main_, &QWidget::show);
+        QObject::connect(picker, &folders::frmFile::closed, &main_, &QWidget::show);
         return picker;
     });
 }

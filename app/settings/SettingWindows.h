@@ -5,15 +5,17 @@
 #include <functional>
 
 #include "app/SingleInstance.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/settings/FolderPicker.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
+#include "app/folders/frmFile.h"
+#include "app/folders/frmSaveFolder.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 #include "app/settings/SettingData.h"
-#include "app/settings/SettingDataWindows.h"
 #include "app/settings/SettingSender.h"
-#include "app/settings/Volumes.h"
-#include "app/settings/frmSaveFolder.h"
 #include "app/settings/frmSaveSetting.h"
+#include "app/settings/frmSettingData.h"
+#include "app/settings/frmSettingDataRead.h"
 
 namespace pelmar::settings {
 
@@ -39,8 +41,8 @@ public:
     // The send dialog that is open, brought to view unchanged.
     void raiseSender();
 
-    frmSaveFolder* saveLocationDialog() const { return saveFolderDialog_.get(); }
-    frmFile* saveLocationPicker() const { return picker_.get(); }
+    folders::frmSaveFolder* saveLocationDialog() const { return saveFolderDialog_.get(); }
+    folders::frmFile* saveLocationPicker() const { return picker_.get(); }
     frmSettingData* editor() const { return editor_.get(); }
     frmSaveSetting* saveDialog() const { return saveSetting_.get(); }
     frmSettingDataRead* sender() const { return sender_.get(); }
@@ -55,10 +57,10 @@ private:
     SettingData& data_;
     Prompts& prompts_;
     std::function<void()> showSaveFolder_;
-    LocalVolumes volumes_;
-    LocalFolders folders_;
-    SingleInstance<frmSaveFolder> saveFolderDialog_;
-    SingleInstance<frmFile> picker_;
+    folders::LocalVolumes volumes_;
+    folders::LocalFolders folders_;
+    SingleInstance<folders::frmSaveFolder> saveFolderDialog_;
+    SingleInstance<folders::frmFile> picker_;
     SingleInstance<frmSettingData> editor_;
     SingleInstance<frmSaveSetting> saveSetting_;
     SingleInstance<frmSettingDataRead> sender_;

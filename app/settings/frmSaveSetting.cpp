@@ -5,9 +5,10 @@
 namespace pelmar::settings {
 
 frmSaveSetting::frmSaveSetting(const SettingData& data, QString& workFolder, FolderOps& folders,
-                               Volumes& volumes, Prompts& prompts)
-    : SaveToFolderDialog(QStringLiteral("frmSaveSetting"), QStringLiteral("設定データの保存"),
-                         workFolder, folders, volumes, prompts),
+                               folders::Volumes& volumes, Prompts& prompts)
+    : folders::SaveToFolderDialog(QStringLiteral("frmSaveSetting"),
+                                  QStringLiteral("設定データの保存"), workFolder, folders, volumes,
+                                  prompts),
       data_(data) {}
 
 std::optional<QString> frmSaveSetting::save(const QString& path) {

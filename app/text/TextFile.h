@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <stdexcept>
+
+#include "app/seams/Prompts.h"
 
 namespace pelmar::text {
 
@@ -33,5 +36,20 @@ QStringList splitLines(const QByteArray& bytes, LineEnds ends = LineEnds::crLfCr
 // Reads a code page 932 text file as lines; a last line without an end counts. Nothing when the
 // file cannot be opened or read.
 std::optional<QStringList> readLines(const QString& path, LineEnds ends = LineEnds::crLfCrOrLf);
+
+// Runs a write that throws FileError; when it does, a message box tells the inspector
+// which file (whatFile: "設定ファイル", ...) could not be written, with its path and the reason.
+// The program goes on either way.
+inline void writeTelling(Prompts& prompts, const QString& whatFile,
+                         const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const FileError& error) {
+        prompts.message(kProgramTitle,
+                        QStringLiteral("%1を書き込めません。\n%2")
+                            .arg(whatFile, QString::fromUtf8(error.what())),
+                        Prompts::Icon::Warning, Prompts::Ok);
+    }
+}
 
 }  // namespace pelmar::text

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/link/Screen.h"
+#include "app/seams/Screen.h"
 #include "app/settings/SettingData.h"
 #include "app/settings/SettingSender.h"
 

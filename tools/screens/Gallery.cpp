@@ -81,7 +81,7 @@ SampleVolume::SampleVolume() {
     }
 }
 
-std::vector<settings::Volume> SampleVolume::list() {
+std::vector<folders::Volume> SampleVolume::list() {
     return {{dir_.path(), QStringLiteral("DATA")}};
 }
 
@@ -94,7 +94,7 @@ SampleVolume& sampleVolume() {
     return volume;
 }
 
-void waitForFolders(settings::FolderLists& lists, const QString& folder) {
+void waitForFolders(folders::FolderLists& lists, const QString& folder) {
     const auto subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     QFileSystemModel& model = lists.model();
     QElapsedTimer waited;

@@ -1,8 +1,9 @@
 #include <QLineEdit>
 
-#include "app/link/FolderOps.h"
+#include "app/folders/LocalFolders.h"
 #include "app/logdata/frmReadLog.h"
 #include "app/logdata/frmSaveLog.h"
+#include "app/seams/FolderOps.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {
@@ -20,7 +21,7 @@ const AddShot readLog(QStringLiteral("frmReadLog"), [](Gallery& g) -> QWidget* {
 });
 
 const AddShot saveLog(QStringLiteral("frmSaveLog"), [](Gallery& g) -> QWidget* {
-    static LocalFolders folders;
+    static folders::LocalFolders folders;
     g.fillHistory(30);
     auto* window = new logdata::frmSaveLog(g.state.history, g.state.workFolder, folders,
                                            sampleVolume(), g.prompts);

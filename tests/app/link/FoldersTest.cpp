@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/folders/LocalFolders.h"
 #include "app/link/Folders.h"
 #include "tests/support/FakeFolders.h"
 
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, MakeFolderPathTest,
 
 TEST(MakeFolderPath, MakesRealFoldersAndStopsAtAFileInTheWay) {
     QTemporaryDir dir;
-    LocalFolders local;
+    folders::LocalFolders local;
     MakeFolderPath(dir.filePath(QStringLiteral("a/b/c")), local);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("a/b/c"))).isDir());
     QFile file(dir.filePath(QStringLiteral("a/f")));
@@ -114,7 +115,7 @@ TEST(EnsureFolder, EmptyPathsAndBlockedLevelsFail) {
 
 TEST(EnsureFolder, WorksOnTheComputersOwnFolders) {
     QTemporaryDir dir;
-    LocalFolders local;
+    folders::LocalFolders local;
     const QString deep = dir.filePath(QStringLiteral("a/b/c"));
     EXPECT_EQ(EnsureFolder(deep, local), 0);
     EXPECT_TRUE(QFileInfo(deep).isDir());

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/Form1.h"
+#include "app/folders/LocalFolders.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/frmSeiseki.h"
 #include "app/settings/frmSaveSetting.h"
@@ -117,8 +118,8 @@ TEST_F(SaveLogWindowTest, AFileThatCannotBeWrittenIsNamedAndTheDialogStaysOpen) 
 
 TEST_F(SaveLogWindowTest, ReferReturnsTheFolderIntoThisDialogOnly) {
     QDir(rig.dir.path()).mkdir(QStringLiteral("picked"));
-    LocalFolders folders;
-    settings::LocalVolumes volumes;
+    folders::LocalFolders folders;
+    folders::LocalVolumes volumes;
     settings::frmSaveSetting settingSave(rig.state.settingData, workFolder, folders, volumes,
                                          rig.prompts);
     settingSave.show();

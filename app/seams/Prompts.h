@@ -2,10 +2,7 @@
 
 #include <QFlags>
 #include <QString>
-#include <functional>
 #include <optional>
-
-#include "app/text/TextFile.h"
 
 namespace pelmar {
 
@@ -36,20 +33,5 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Prompts::Buttons)
 
 // The title every message box without one of its own carries.
 inline const QString kProgramTitle = QStringLiteral("Pelmar");
-
-// Runs a write that throws text::FileError; when it does, a message box tells the inspector
-// which file (whatFile: "設定ファイル", ...) could not be written, with its path and the reason.
-// The program goes on either way.
-inline void writeTelling(Prompts& prompts, const QString& whatFile,
-                         const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const text::FileError& error) {
-        prompts.message(kProgramTitle,
-                        QStringLiteral("%1を書き込めません。\n%2")
-                            .arg(whatFile, QString::fromUtf8(error.what())),
-                        Prompts::Icon::Warning, Prompts::Ok);
-    }
-}
 
 }  // namespace pelmar

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,7 +14,7 @@ namespace Ui {
 class frmSaveFolder;
 }
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 
 // The save-location dialog (caption "保存場所の設定"), opened from the main window's "保存場所"
 // while the main window hides. "作成" makes the typed folder the save folder and creates it;
@@ -51,4 +51,4 @@ private:
     bool picking_ = false;
 };
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -1,11 +1,11 @@
-#include "app/settings/Volumes.h"
+#include "app/folders/Volumes.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 namespace {
 
 bool isNetworkType(const QString& type) {
@@ -74,4 +74,4 @@ bool LocalVolumes::readable(const QString& root) {
     return info.isValid() && info.isReady() && info.rootPath() == root && QDir(root).isReadable();
 }
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

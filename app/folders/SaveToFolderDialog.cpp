@@ -1,11 +1,11 @@
-#include "app/settings/SaveToFolderDialog.h"
+#include "app/folders/SaveToFolderDialog.h"
 
 #include <QDir>
 
-#include "app/settings/FolderMaking.h"
+#include "app/folders/FolderMaking.h"
 #include "ui_SaveToFolderDialog.h"
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 
 SaveToFolderDialog::SaveToFolderDialog(const QString& name, const QString& caption,
                                        QString& workFolder, FolderOps& folders, Volumes& volumes,
@@ -62,4 +62,4 @@ void SaveToFolderDialog::btnSave_Click() {
     close();
 }
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -6,14 +6,14 @@
 #include <QString>
 #include <vector>
 
-#include "app/link/Prompts.h"
-#include "app/settings/Volumes.h"
+#include "app/folders/Volumes.h"
+#include "app/seams/Prompts.h"
 
 class QComboBox;
 class QLabel;
 class QTreeView;
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 
 // The drive list and the folder tree of a folder-choosing window, working together: the drive
 // list offers the volumes, the tree shows the folders of the chosen one, and a label shows the
@@ -68,4 +68,4 @@ private:
     QString openFolder_;
 };
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

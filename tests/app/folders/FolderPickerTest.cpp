@@ -10,12 +10,13 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "app/settings/FolderPicker.h"
-#include "tests/app/settings/FakeVolumes.h"
+#include "app/folders/frmFile.h"
+#include "app/folders/frmFile1.h"
+#include "tests/app/folders/FakeVolumes.h"
 #include "tests/support/FakePrompts.h"
 #include "tests/support/PrintQString.h"
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 namespace {
 
 // Two folders standing in for two volumes, each with a few folders, and the process's current
@@ -141,4 +142,4 @@ TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
 }
 
 }  // namespace
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/settings/Volumes.h"
+#include "app/folders/Volumes.h"
 #include "tests/support/PrintQString.h"
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 namespace {
 
 TEST(DataVolumesTest, TheRootFirstThenRealFileSystemsByMountPoint) {
@@ -67,4 +67,4 @@ TEST(LocalVolumesTest, OnlyAFolderWithAFileSystemMountedOnItIsADrive) {
 }
 
 }  // namespace
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -19,13 +19,4 @@ public:
     virtual QString parent(const QString& folder) = 0;
 };
 
-// The computer's own folders.
-class LocalFolders : public FolderOps {
-public:
-    QChar separator() const override;
-    bool exists(const QString& folder) override;
-    std::optional<QString> create(const QString& folder) override;
-    QString parent(const QString& folder) override;
-};
-
 }  // namespace pelmar

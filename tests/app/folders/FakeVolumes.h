@@ -5,15 +5,15 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/settings/Volumes.h"
+#include "app/folders/Volumes.h"
 
 namespace pelmar::fakes {
 
 // Volumes of a test's choosing (folders standing in for mounted volumes); a volume can be made
 // unreadable for a number of checks, as a drive without a medium is.
-class FakeVolumes : public settings::Volumes {
+class FakeVolumes : public folders::Volumes {
 public:
-    std::vector<settings::Volume> list() override { return volumes; }
+    std::vector<folders::Volume> list() override { return volumes; }
     bool readable(const QString& root) override {
         checked.append(root);
         if (failuresLeft.value(root) == 0) return true;
@@ -21,7 +21,7 @@ public:
         return false;
     }
 
-    std::vector<settings::Volume> volumes;
+    std::vector<folders::Volume> volumes;
     QHash<QString, int> failuresLeft;  // how many more checks of a root fail
     QStringList checked;
 };

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 
 // A place the inspector can keep data on: what a drive letter is on the station's computer, a
 // mounted volume here.
@@ -51,4 +51,4 @@ public:
     bool readable(const QString& root) override;
 };
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

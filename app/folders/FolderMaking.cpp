@@ -1,11 +1,11 @@
-#include "app/settings/FolderMaking.h"
+#include "app/folders/FolderMaking.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include "app/link/Folders.h"
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 namespace {
 
 // Why the folder is not there: the deepest part of its path that exists tells.
@@ -48,4 +48,4 @@ bool makeFolderTelling(const QString& folder, FolderOps& ops, Prompts& prompts) 
     return false;
 }
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -12,7 +12,7 @@
 #include "tests/support/PrintQString.h"
 #include "tests/support/StationRig.h"
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 namespace {
 
 // The save location as the inspector reaches it: the main window's "保存場所" in the program
@@ -164,4 +164,4 @@ TEST_F(SaveLocationTest, EveryOtherWayOutLeavesTheSaveFolderAndShowsTheMainWindo
 }
 
 }  // namespace
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -1,11 +1,11 @@
-#include "app/settings/frmSaveFolder.h"
+#include "app/folders/frmSaveFolder.h"
 
 #include <QCloseEvent>
 
-#include "app/settings/FolderMaking.h"
+#include "app/folders/FolderMaking.h"
 #include "ui_frmSaveFolder.h"
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 
 frmSaveFolder::frmSaveFolder(QString& saveFolder, FolderOps& folders, Prompts& prompts)
     : ui_(std::make_unique<Ui::frmSaveFolder>()),
@@ -47,4 +47,4 @@ void frmSaveFolder::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

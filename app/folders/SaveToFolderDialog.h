@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "app/SingleInstance.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/settings/FolderPicker.h"
-#include "app/settings/Volumes.h"
+#include "app/folders/Volumes.h"
+#include "app/folders/frmFile1.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,7 +20,7 @@ namespace Ui {
 class SaveToFolderDialog;
 }
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 
 // A dialog that saves one file into a folder the inspector names: "保存先" (Text1, the work folder
 // at first) and "ファイル名" (Text2, typed as a whole; no extension is added). "作成" makes the
@@ -64,4 +64,4 @@ private:
     SingleInstance<frmFile1> picker_;
 };
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

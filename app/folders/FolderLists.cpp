@@ -1,4 +1,4 @@
-#include "app/settings/FolderLists.h"
+#include "app/folders/FolderLists.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QTreeView>
 
-namespace pelmar::settings {
+namespace pelmar::folders {
 namespace {
 
 QString driveText(const Volume& volume) {
@@ -113,4 +113,4 @@ bool FolderLists::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace pelmar::settings
+}  // namespace pelmar::folders

@@ -1,9 +1,9 @@
-#include "app/link/FolderOps.h"
+#include "app/folders/LocalFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace pelmar {
+namespace pelmar::folders {
 
 QChar LocalFolders::separator() const {
     return QDir::separator();
@@ -27,4 +27,4 @@ QString LocalFolders::parent(const QString& folder) {
     return path.left(cut);
 }
 
-}  // namespace pelmar
+}  // namespace pelmar::folders
