@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 
 #include "app/IniFile.h"
 #include "app/link/Folders.h"
+#include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
@@ -40,24 +42,19 @@ W* named(W* widget, const QString& name) {
 
 }  // namespace
 
-Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
-             imaging::TessioLibrary& display, QWidget* parent)
-    : QMainWindow(parent),
-      endProgram([] { std::_Exit(0); }),
+Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts, FolderOps& folders,
+             folders::Volumes& volumes, imaging::TessioLibrary& display)
+    : endProgram([] { std::_Exit(0); }),
       state_(state),
       pump_(pump),
       prompts_(prompts),
+      folders_(folders),
+      volumes_(volumes),
       display_(display),
-      settingWindows_(*this, state.settings.saveFolder, state.workFolder, state.settingData,
-                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }),
-      // The new history replaces the old as a whole: rows it does not fill are left empty.
-      logWindows_(*this, state.history, state.settings.saveFolder, state.workFolder, prompts,
-                  [this] {
-                      clearTable();
-                      RedrawResults();
-                  }) {
+      settingWindows_(*this, state.workFolder, state.settingData, folders, volumes, prompts) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
+    setAccessibleName(kProgramTitle);
     buildControls();
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -242,13 +239,13 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    connect(mnu_SaveDir, &QAction::triggered, this, [this] { settingWindows_.openSaveLocation(); });
+    connect(mnu_SaveDir, &QAction::triggered, this, &Form1::mnu_SaveDir_Click);
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
     connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
-    connect(cmdLogRead, &QAction::triggered, this, [this] { logWindows_.openReader(); });
+    connect(cmdLogRead, &QAction::triggered, this, &Form1::cmdLogRead_Click);
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -291,6 +288,29 @@ void Form1::cmdJpgRat_Click() {
     state_.settings.jpegQuality = quality < 0 || quality > 100 ? 80 : quality;
 }
 
+void Form1::showSaveFolder() {
+    lblSave->setText(state_.settings.saveFolder);
+}
+
+// The save folder becomes the process's current folder, where the picker's lists start.
+void Form1::mnu_SaveDir_Click() {
+    QDir::setCurrent(state_.settings.saveFolder);
+    saveFolderDialog_.openInPlaceOf(*this, [this] {
+        auto* dialog = new folders::frmSaveFolder(state_.settings.saveFolder, folders_, prompts_);
+        connect(dialog, &folders::frmSaveFolder::saveFolderChanged, this, &Form1::showSaveFolder);
+        // "参照": the picker takes the dialog's place, in place of this window too.
+        connect(dialog->btnReferFolder, &QPushButton::clicked, this, [this, dialog] {
+            saveFolderPicker_.openInPlaceOf(*this, [this] {
+                auto* picker = new folders::frmFile(state_.settings.saveFolder, volumes_, prompts_);
+                connect(picker, &folders::frmFile::saveFolderChanged, this, &Form1::showSaveFolder);
+                return picker;
+            });
+            dialog->close();
+        });
+        return dialog;
+    });
+}
+
 void Form1::mnu_Save_Click() {
     ReadSettingsFromControls();
     SaveIniFileTelling(state_.iniPath, state_.settings, prompts_);
@@ -331,14 +351,29 @@ report::frmSeiseki* Form1::seiseki() const {
 // cannot be read leaves the lines in memory as they are.
 void Form1::cmdSeiseki_Click() {
     report::LoadNameIni(state_.nameIniPath, state_.reportHeader);
-    hide();
-    seiseki_.open([this] {
+    seiseki_.openInPlaceOf(*this, [this] {
         auto* page1 =
             new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
-                                   state_.settings.saveFolder, prompts_, this);
-        connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
-        page1->setMergeDialog([this] { return logWindows_.makeMergeDialog(); });
+                                   state_.settings.saveFolder, prompts_);
+        page1->setMergeDialog([this] {
+            return new logdata::frmSaveLog(state_.history, state_.workFolder, folders_, volumes_,
+                                           prompts_);
+        });
         return page1;
+    });
+}
+
+// The reader's folder tree starts at the save folder, where the day folders are.
+void Form1::cmdLogRead_Click() {
+    QDir::setCurrent(state_.settings.saveFolder);
+    logReader_.openInPlaceOf(*this, [this] {
+        auto* reader = new logdata::frmReadLog(state_.history, volumes_, prompts_);
+        // The new history replaces the old as a whole: rows it does not fill are left empty.
+        connect(reader, &logdata::frmReadLog::historyReplaced, this, [this] {
+            clearTable();
+            RedrawResults();
+        });
+        return reader;
     });
 }
 

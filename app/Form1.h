@@ -11,11 +11,15 @@
 #include <functional>
 
 #include "app/ProgramState.h"
-#include "app/SingleInstance.h"
+#include "app/WindowSlot.h"
+#include "app/folders/Volumes.h"
+#include "app/folders/frmFile.h"
+#include "app/folders/frmSaveFolder.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
-#include "app/logdata/LogWindows.h"
+#include "app/logdata/frmReadLog.h"
 #include "app/seams/EventPump.h"
+#include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
 #include "app/seams/Screen.h"
 #include "app/settings/SettingWindows.h"
@@ -34,8 +38,8 @@ namespace pelmar {
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT
 public:
-    Form1(ProgramState& state, EventPump& pump, Prompts& prompts, imaging::TessioLibrary& display,
-          QWidget* parent = nullptr);
+    Form1(ProgramState& state, EventPump& pump, Prompts& prompts, FolderOps& folders,
+          folders::Volumes& volumes, imaging::TessioLibrary& display);
     ~Form1() override;
 
     void ReadSettingsFromControls();
@@ -66,10 +70,8 @@ public:
     }
     void raiseSettingSender() override { settingWindows_.raiseSender(); }
 
-    // The setting room's windows: the save location and the setting-data dialogs.
+    // The setting room's windows that the DM's requests open.
     settings::SettingWindows& settingWindows() { return settingWindows_; }
-    // The log room's windows: the log reader and the merge dialog.
-    logdata::LogWindows& logWindows() { return logWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -106,8 +108,12 @@ public:
     QAction* cmdDataClear;
     QAction* mnu_help;
 
-    // The inspection report's page 1 while it is open.
+    // The windows the menu opens, while they are open: the inspection report's page 1, the
+    // save-location dialog and the picker that takes its place, the log reader.
     report::frmSeiseki* seiseki() const;
+    folders::frmSaveFolder* saveFolderDialog() const { return saveFolderDialog_.get(); }
+    folders::frmFile* saveFolderPicker() const { return saveFolderPicker_.get(); }
+    logdata::frmReadLog* logReader() const { return logReader_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,8 +129,10 @@ private:
     void addStatusLine(const QString& msg, bool storeFault, int& leaveflg);
     void showStatusPage();
 
+    void showSaveFolder();
     void Option1_Click(int index);
     void cmdJpgRat_Click();
+    void mnu_SaveDir_Click();
     void mnu_Save_Click();
     void mnu_help_Click();
     void cmdEnd_Click();
@@ -133,10 +141,13 @@ private:
     void btnDn_Click();
     void Check1_Click(int row);
     void cmdSeiseki_Click();
+    void cmdLogRead_Click();
 
     ProgramState& state_;
     EventPump& pump_;
     Prompts& prompts_;
+    FolderOps& folders_;
+    folders::Volumes& volumes_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
     // The status lines of the page shown; a store failure among them stands out while
@@ -150,9 +161,11 @@ private:
     QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.
-    SingleInstance<report::frmSeiseki> seiseki_;
+    WindowSlot<report::frmSeiseki> seiseki_;
+    WindowSlot<folders::frmSaveFolder> saveFolderDialog_;
+    WindowSlot<folders::frmFile> saveFolderPicker_;
+    WindowSlot<logdata::frmReadLog> logReader_;
     settings::SettingWindows settingWindows_;
-    logdata::LogWindows logWindows_;
 };
 
 }  // namespace pelmar

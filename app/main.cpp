@@ -5,6 +5,8 @@
 #include "app/ProgramFiles.h"
 #include "app/QtPrompts.h"
 #include "app/Station.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
 
@@ -18,8 +20,10 @@ int main(int argc, char** argv) {
     pelmar::TcpSocket socket;
     pelmar::QtEventPump pump;
     pelmar::QtPrompts prompts;
+    pelmar::folders::LocalFolders folders;
+    pelmar::folders::LocalVolumes volumes;
     pelmar::imaging::TessioLibrary display(state.programFolder, pelmar::installedTessio());
-    pelmar::Form1 form(state, pump, prompts, display);
+    pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
     pelmar::Station station(state, socket, pump, form, prompts, display);
     station.startUp();
     station.run();

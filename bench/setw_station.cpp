@@ -11,6 +11,8 @@
 #include "app/Form1.h"
 #include "app/IniFile.h"
 #include "app/Station.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
 
@@ -44,7 +46,9 @@ int main(int argc, char** argv) {
     pelmar::QtEventPump pump;
     AllowingPrompts prompts;
     pelmar::imaging::TessioLibrary display(state.programFolder);
-    pelmar::Form1 form(state, pump, prompts, display);
+    pelmar::folders::LocalFolders folders;
+    pelmar::folders::LocalVolumes volumes;
+    pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
     pelmar::Station station(state, socket, pump, form, prompts, display);
     station.startUp();
     station.run();

@@ -1,7 +1,5 @@
 #include "app/folders/FolderPicker.h"
 
-#include <QCloseEvent>
-
 #include "ui_FolderPicker.h"
 
 namespace pelmar::folders {
@@ -24,10 +22,5 @@ FolderPicker::FolderPicker(const QString& name, Volumes& volumes, Prompts& promp
 }
 
 FolderPicker::~FolderPicker() = default;
-
-void FolderPicker::closeEvent(QCloseEvent* event) {
-    comeBack();
-    event->accept();
-}
 
 }  // namespace pelmar::folders

@@ -21,8 +21,7 @@ namespace pelmar::folders {
 
 // The folder picker window (caption "保存フォルダ選択"): the drive list, the folder tree with the
 // open folder's path above it, "開く" and "キャンセル". It chooses folders only. "開く" hands the
-// open folder to take(); every way out, "開く", "キャンセル" or the window frame, ends in
-// comeBack(), which shows again the window the picker stands in for.
+// open folder to take() and closes the picker; "キャンセル" and the window frame only close it.
 class FolderPicker : public QWidget {
     Q_OBJECT
 public:
@@ -40,8 +39,6 @@ protected:
     FolderPicker(const QString& name, Volumes& volumes, Prompts& prompts);
 
     virtual void take(const QString& folder) = 0;
-    virtual void comeBack() = 0;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     std::unique_ptr<Ui::FolderPicker> ui_;

@@ -44,8 +44,7 @@ void SaveToFolderDialog::btnMakeFolder_Click() {
 }
 
 void SaveToFolderDialog::btnReferFolder_Click() {
-    hide();
-    picker_.open([this] { return new frmFile1(*this, *Text1, volumes_, prompts_); });
+    picker_.openInPlaceOf(*this, [this] { return new frmFile1(*Text1, volumes_, prompts_); });
 }
 
 void SaveToFolderDialog::btnSave_Click() {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/SingleInstance.h"
+#include "app/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile1.h"
 #include "app/seams/FolderOps.h"
@@ -24,10 +24,10 @@ namespace pelmar::folders {
 
 // A dialog that saves one file into a folder the inspector names: "保存先" (Text1, the work folder
 // at first) and "ファイル名" (Text2, typed as a whole; no extension is added). "作成" makes the
-// folder and makes it the work folder; "参照" picks the folder with frmFile1, which returns it
-// into this dialog's Text1; "保存" writes the file through save() and closes, or names what went
-// wrong and stays open; "キャンセル" closes. The work folder changes by "作成" only. The dialogs
-// differ in their caption and in what they save.
+// folder and makes it the work folder; "参照" picks the folder with frmFile1, which stands in for
+// this dialog and returns the folder into its Text1; "保存" writes the file through save() and
+// closes, or names what went wrong and stays open; "キャンセル" closes. The work folder changes by
+// "作成" only. The dialogs differ in their caption and in what they save.
 class SaveToFolderDialog : public QWidget {
     Q_OBJECT
 public:
@@ -61,7 +61,7 @@ private:
     FolderOps& folders_;
     Volumes& volumes_;
     Prompts& prompts_;
-    SingleInstance<frmFile1> picker_;
+    WindowSlot<frmFile1> picker_;
 };
 
 }  // namespace pelmar::folders

@@ -14,12 +14,9 @@ public:
 
 signals:
     void saveFolderChanged();
-    // The picker has closed: the main window comes back.
-    void closed();
 
 protected:
     void take(const QString& folder) override;
-    void comeBack() override { emit closed(); }
 
 private:
     QString& saveFolder_;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QPointer>
-
 #include "app/folders/FolderPicker.h"
 
 class QLineEdit;
@@ -9,20 +7,18 @@ class QLineEdit;
 namespace pelmar::folders {
 
 // The picker of the dialogs that name a folder in their text box Text1 (the setting-data save
-// dialog, the merge dialog): it remembers which one opened it, writes the folder into that
-// one's Text1 and shows that one again.
+// dialog, the merge dialog): it stands in for the dialog that opened it and writes the folder
+// into that one's Text1.
 class frmFile1 : public FolderPicker {
     Q_OBJECT
 public:
-    frmFile1(QWidget& opener, QLineEdit& text1, Volumes& volumes, Prompts& prompts);
+    frmFile1(QLineEdit& text1, Volumes& volumes, Prompts& prompts);
 
 protected:
     void take(const QString& folder) override;
-    void comeBack() override;
 
 private:
-    QPointer<QWidget> opener_;
-    QPointer<QLineEdit> text1_;
+    QLineEdit& text1_;
 };
 
 }  // namespace pelmar::folders

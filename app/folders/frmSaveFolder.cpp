@@ -1,7 +1,5 @@
 #include "app/folders/frmSaveFolder.h"
 
-#include <QCloseEvent>
-
 #include "app/folders/FolderMaking.h"
 #include "ui_frmSaveFolder.h"
 
@@ -19,10 +17,6 @@ frmSaveFolder::frmSaveFolder(QString& saveFolder, FolderOps& folders, Prompts& p
     btnCancel = ui_->btnCancel;
     Text1->setText(saveFolder_);
     connect(btnMakeFolder, &QPushButton::clicked, this, &frmSaveFolder::btnMakeFolder_Click);
-    connect(btnReferFolder, &QPushButton::clicked, this, [this] {
-        picking_ = true;
-        close();
-    });
     connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -36,15 +30,6 @@ void frmSaveFolder::btnMakeFolder_Click() {
     saveFolder_ = folder;
     emit saveFolderChanged();
     close();
-}
-
-void frmSaveFolder::closeEvent(QCloseEvent* event) {
-    if (picking_) {
-        emit pickFolder();
-    } else {
-        emit closed();
-    }
-    event->accept();
 }
 
 }  // namespace pelmar::folders

@@ -17,9 +17,9 @@ class frmSaveFolder;
 namespace pelmar::folders {
 
 // The save-location dialog (caption "保存場所の設定"), opened from the main window's "保存場所"
-// while the main window hides. "作成" makes the typed folder the save folder and creates it;
-// "参照" gives way to the folder picker frmFile; "キャンセル" changes nothing. The configuration
-// file is not written here.
+// in place of the main window. "作成" makes the typed folder the save folder and creates it;
+// "参照" gives way to the folder picker frmFile (its opener wires it); "キャンセル" changes
+// nothing. The configuration file is not written here.
 class frmSaveFolder : public QWidget {
     Q_OBJECT
 public:
@@ -33,13 +33,6 @@ public:
 
 signals:
     void saveFolderChanged();
-    // "参照": the dialog has closed and the picker is to open in its place.
-    void pickFolder();
-    // Closed any other way: the main window comes back.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void btnMakeFolder_Click();
@@ -48,7 +41,6 @@ private:
     QString& saveFolder_;
     FolderOps& folders_;
     Prompts& prompts_;
-    bool picking_ = false;
 };
 
 }  // namespace pelmar::folders

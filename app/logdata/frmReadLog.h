@@ -10,10 +10,10 @@
 namespace pelmar::logdata {
 
 // The log reader (caption "ログデータ読み出しフォルダ選択"), opened from the main window's
-// "ログデータ読み込み" while the main window hides: the folder pickers' drive list and folder tree.
+// "ログデータ読み込み" in place of the main window: the folder pickers' drive list and folder tree.
 // "開く" reads the measurement files of the open folder and of every folder below it into the
 // history (ReadLogData), then tells how many files could not be read and which folders could
-// not be listed; "キャンセル" changes nothing. Every way out shows the main window again.
+// not be listed; "キャンセル" changes nothing.
 class frmReadLog : public folders::FolderPicker {
     Q_OBJECT
 public:
@@ -22,12 +22,9 @@ public:
 signals:
     // The history was replaced: the main window's table is to show it.
     void historyReplaced();
-    // The reader has closed: the main window comes back.
-    void closed();
 
 protected:
     void take(const QString& folder) override;
-    void comeBack() override { emit closed(); }
 
 private:
     ResultHistory& history_;

@@ -10,8 +10,8 @@
 
 namespace pelmar::logdata {
 
-// The merge dialog (caption "計測データの統合"), opened by the report's "データ統合" while the
-// report hides: "保存" writes the listed results into one file (WriteMergeFile) at the folder and
+// The merge dialog (caption "計測データの統合"), opened by the report's "データ統合" in place of
+// the report: "保存" writes the listed results into one file (WriteMergeFile) at the folder and
 // under the name typed.
 class frmSaveLog : public folders::SaveToFolderDialog {
     Q_OBJECT

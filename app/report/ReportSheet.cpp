@@ -18,8 +18,7 @@ void setFittedText(QLabel& label, const QString& text, int width) {
     label.setText(text);
 }
 
-ReportSheet::ReportSheet(const PageLayout& layout, QWidget* parent)
-    : QWidget(parent, Qt::Window), layout_(layout) {
+ReportSheet::ReportSheet(const PageLayout& layout) : layout_(layout) {
     QPalette sheet = palette();
     sheet.setColor(QPalette::Window, Qt::white);
     sheet.setColor(QPalette::WindowText, Qt::black);

@@ -28,7 +28,7 @@ public:
     Column lblLens, lblDno, lblDateTime, lblGno, lblKekkaData, lblOkNg;
 
 protected:
-    ReportSheet(const PageLayout& layout, QWidget* parent);
+    explicit ReportSheet(const PageLayout& layout);
 
     // A label at a twip rectangle, in the report's font.
     QLabel* placeLabel(const QString& name, const TwipRect& box, double points,

@@ -18,7 +18,7 @@ namespace pelmar::report {
 class frmHizukeR : public QDialog {
     Q_OBJECT
 public:
-    frmHizukeR(ReportHeader& header, Prompts& prompts, QWidget* parent = nullptr);
+    frmHizukeR(ReportHeader& header, Prompts& prompts);
     ~frmHizukeR() override;
 
 signals:

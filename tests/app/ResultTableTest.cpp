@@ -34,8 +34,8 @@ protected:
 
     StationRig rig;
     ProgramState& state = rig.state;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
 };
 

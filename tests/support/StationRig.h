@@ -7,6 +7,8 @@
 
 #include "app/ProgramState.h"
 #include "app/Station.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
 #include "app/imaging/TessioLibrary.h"
 #include "tests/support/FakePrompts.h"
 #include "tests/support/FakePump.h"
@@ -39,6 +41,8 @@ public:
     FakePump pump;
     FakeSocket socket{pump};
     FakePrompts prompts;
+    folders::LocalFolders folders;
+    folders::LocalVolumes volumes;
     ProgramState state;
     imaging::TessioLibrary display;
     std::unique_ptr<Station> station;

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <thread>
 
+#include "app/folders/LocalFolders.h"
+
 namespace pelmar::screens {
 namespace {
 
@@ -29,6 +31,7 @@ public:
 
 QuietPump quietPump;
 QuietPrompts quietPrompts;
+folders::LocalFolders localFolders;
 
 }  // namespace
 
@@ -38,7 +41,7 @@ std::vector<Shot>& shots() {
 }
 
 Gallery::Gallery(const QString& programFolder)
-    : pump(quietPump), prompts(quietPrompts), display(programFolder) {
+    : pump(quietPump), prompts(quietPrompts), folders(localFolders), display(programFolder) {
     state.programFolder = programFolder;
     state.settings.saveFolder = QStringLiteral("/srv/pelmar/data");
     state.settings.dmAddress = QStringLiteral("127.0.0.1");

@@ -13,6 +13,7 @@
 #include "app/folders/Volumes.h"
 #include "app/imaging/TessioLibrary.h"
 #include "app/seams/EventPump.h"
+#include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
 
 namespace pelmar::screens {
@@ -26,6 +27,7 @@ public:
     ProgramState state;
     EventPump& pump;
     Prompts& prompts;
+    FolderOps& folders;
     imaging::TessioLibrary display;
 
     // A sample measurement record, as the DM sends it, for entry n (1-based).

@@ -1,6 +1,5 @@
 #include <QLineEdit>
 
-#include "app/folders/LocalFolders.h"
 #include "app/logdata/frmReadLog.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/seams/FolderOps.h"
@@ -21,9 +20,8 @@ const AddShot readLog(QStringLiteral("frmReadLog"), [](Gallery& g) -> QWidget* {
 });
 
 const AddShot saveLog(QStringLiteral("frmSaveLog"), [](Gallery& g) -> QWidget* {
-    static folders::LocalFolders folders;
     g.fillHistory(30);
-    auto* window = new logdata::frmSaveLog(g.state.history, g.state.workFolder, folders,
+    auto* window = new logdata::frmSaveLog(g.state.history, g.state.workFolder, g.folders,
                                            sampleVolume(), g.prompts);
     window->Text2->setText(QStringLiteral("20261207_all.csv"));
     return window;

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "app/QtPrompts.h"
-#include "app/folders/LocalFolders.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmSaveFolder.h"
 #include "app/seams/FolderOps.h"
@@ -18,8 +17,6 @@
 namespace pelmar::screens {
 namespace {
 
-folders::LocalFolders folders;
-
 // A record as the DM sends it for a lens in the automatic mode, with four of ten workers.
 settings::SettingData sampleRecord() {
     settings::SettingData data{"PL-35F2", 4, 3, 10, 1, 0, 1, 1, 0, 128, {}};
@@ -28,7 +25,7 @@ settings::SettingData sampleRecord() {
 }
 
 const AddShot saveFolder(QStringLiteral("frmSaveFolder"), [](Gallery& g) -> QWidget* {
-    return new folders::frmSaveFolder(g.state.settings.saveFolder, folders, g.prompts);
+    return new folders::frmSaveFolder(g.state.settings.saveFolder, g.folders, g.prompts);
 });
 
 const AddShot picker(QStringLiteral("frmFile"), [](Gallery& g) -> QWidget* {
@@ -49,7 +46,7 @@ const AddShot editor(QStringLiteral("frmSettingData"), [](Gallery& g) -> QWidget
 
 const AddShot saveSetting(QStringLiteral("frmSaveSetting"), [](Gallery& g) -> QWidget* {
     static folders::LocalVolumes volumes;
-    auto* window = new settings::frmSaveSetting(g.state.settingData, g.state.workFolder, folders,
+    auto* window = new settings::frmSaveSetting(g.state.settingData, g.state.workFolder, g.folders,
                                                 volumes, g.prompts);
     window->Text2->setText(QStringLiteral("PL-35F2.txt"));
     return window;

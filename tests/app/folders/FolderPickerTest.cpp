@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
+#include "app/WindowSlot.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmFile1.h"
 #include "tests/app/folders/FakeVolumes.h"
@@ -56,7 +56,6 @@ protected:
 TEST_F(FolderPickerTest, OpenTakesTheFolderEnteredLastNotTheOneHighlighted) {
     QString saveFolder = QStringLiteral("/old");
     frmFile picker(saveFolder, volumes, prompts);
-    QSignalSpy closed(&picker, &frmFile::closed);
     picker.show();
     EXPECT_EQ(picker.Drive1->currentText(), first.path() + QStringLiteral(" [DATA]"));
     EXPECT_EQ(picker.lists().openFolder(), first.path());
@@ -78,17 +77,22 @@ TEST_F(FolderPickerTest, OpenTakesTheFolderEnteredLastNotTheOneHighlighted) {
     EXPECT_EQ(picker.Dir1->currentIndex(), row(picker, in(first, "c")));
     picker.cmdOpen->click();
     EXPECT_EQ(saveFolder, in(first, "b"));
-    EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(picker.isVisible());
 }
 
+// As the dialogs open it: in place of the dialog whose Text1 it fills.
 TEST_F(FolderPickerTest, ThePickerOfADialogReturnsToThatDialogOnly) {
     struct Opener {
         QWidget window;
         QLineEdit* Text1 = new QLineEdit(QStringLiteral("before"), &window);
+        WindowSlot<frmFile1> picker;
     } merge, save;
-    frmFile1 fromSave(save.window, *save.Text1, volumes, prompts);
-    fromSave.show();
+    const auto refer = [&](Opener& opener) -> frmFile1& {
+        opener.window.show();
+        return opener.picker.openInPlaceOf(
+            opener.window, [&] { return new frmFile1(*opener.Text1, volumes, prompts); });
+    };
+    frmFile1& fromSave = refer(save);
     fromSave.lists().enterFolder(in(first, "a/inner"));
     fromSave.cmdOpen->click();
     EXPECT_EQ(save.Text1->text(), in(first, "a/inner"));
@@ -96,8 +100,8 @@ TEST_F(FolderPickerTest, ThePickerOfADialogReturnsToThatDialogOnly) {
     EXPECT_EQ(merge.Text1->text(), QStringLiteral("before"));
     EXPECT_FALSE(merge.window.isVisible());
 
-    frmFile1 fromMerge(merge.window, *merge.Text1, volumes, prompts);
-    fromMerge.show();
+    frmFile1& fromMerge = refer(merge);
+    EXPECT_FALSE(merge.window.isVisible());
     fromMerge.lists().enterFolder(in(first, "c"));
     fromMerge.close();  // the window frame cancels like "キャンセル"
     EXPECT_EQ(merge.Text1->text(), QStringLiteral("before"));

@@ -44,18 +44,18 @@ protected:
     }
     frmSaveFolder* dialog() const {
         settle();
-        return form->settingWindows().saveLocationDialog();
+        return form->saveFolderDialog();
     }
     frmFile* picker() const {
         settle();
-        return form->settingWindows().saveLocationPicker();
+        return form->saveFolderPicker();
     }
     QString in(const char* sub) const { return rig.dir.filePath(QString::fromLatin1(sub)); }
 
     const QString startFolder = QDir::currentPath();
     fakes::StationRig rig;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
     QString& saveFolder = rig.state.settings.saveFolder;
     QByteArray iniBefore;

@@ -45,7 +45,7 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     frmReadLog* reader() const {
         settle();
-        return form->logWindows().reader();
+        return form->logReader();
     }
     frmReadLog& openReader() {
         settle();
@@ -64,8 +64,8 @@ protected:
 
     const QString startFolder = QDir::currentPath();
     fakes::StationRig rig;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
     const QStringList rowsBefore = {"001 OLD", "002 OLD", "003 OLD", "004 OLD",
                                     "005 OLD", " ",       " ",       " "};

@@ -49,8 +49,8 @@ protected:
     QString in(const char* sub) const { return rig.dir.filePath(QString::fromLatin1(sub)); }
 
     fakes::StationRig rig;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
     QString& workFolder = rig.state.workFolder;
     report::frmSeiseki* page1 = nullptr;
