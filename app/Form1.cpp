@@ -50,8 +50,7 @@ Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts, FolderOps& 
       prompts_(prompts),
       folders_(folders),
       volumes_(volumes),
-      display_(display),
-      settingWindows_(*this, state.workFolder, state.settingData, folders, volumes, prompts) {
+      display_(display) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
     setAccessibleName(kProgramTitle);

@@ -22,7 +22,6 @@
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
 #include "app/seams/Screen.h"
-#include "app/settings/SettingWindows.h"
 
 class QAction;
 class QGroupBox;
@@ -62,16 +61,6 @@ public:
     void drawEntryNumber(int number) override;
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
-
-    void openSettingEditor() override { settingWindows_.openEditor(); }
-    void openSettingSender(const settings::SettingData& loaded,
-                           settings::SettingSender& sender) override {
-        settingWindows_.openSender(loaded, sender);
-    }
-    void raiseSettingSender() override { settingWindows_.raiseSender(); }
-
-    // The setting room's windows that the DM's requests open.
-    settings::SettingWindows& settingWindows() { return settingWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -165,7 +154,6 @@ private:
     WindowSlot<folders::frmSaveFolder> saveFolderDialog_;
     WindowSlot<folders::frmFile> saveFolderPicker_;
     WindowSlot<logdata::frmReadLog> logReader_;
-    settings::SettingWindows settingWindows_;
 };
 
 }  // namespace pelmar

@@ -11,22 +11,24 @@
 namespace pelmar {
 
 Station::Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& screen,
-                 Prompts& prompts, imaging::TessioLibrary& display)
+                 settings::SettingScreen& settingScreen, Prompts& prompts, FolderOps& folders,
+                 imaging::TessioLibrary& display)
     : state_(state),
       pump_(pump),
       screen_(screen),
       prompts_(prompts),
+      folders_(folders),
       display_(display),
       transport_(socket, pump),
-      exchange_(transport_, state.loop),
+      exchange_(transport_),
       loop_(exchange_, screen),
       dataCommands_(exchange_, screen, state.settings, state.history, folders_),
       imageCommands_(exchange_, screen, prompts, state.settings, state.images, state.palette,
                      folders_),
-      settingCommands_(exchange_, screen, prompts, state.settings, state.settingData,
+      settingCommands_(exchange_, screen, settingScreen, prompts, state.settings, state.settingData,
                        state.workFolder, state.settingFilePath) {
-    dataCommands_.registerWith(loop_);
-    imageCommands_.registerWith(loop_);
+    dataCommands_.registerWith(loop_, state.measurement);
+    imageCommands_.registerWith(loop_, state.measurement);
     settingCommands_.registerWith(loop_);
 }
 

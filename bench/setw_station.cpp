@@ -15,6 +15,7 @@
 #include "app/folders/Volumes.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
+#include "app/settings/SettingWindows.h"
 
 namespace {
 
@@ -49,7 +50,9 @@ int main(int argc, char** argv) {
     pelmar::folders::LocalFolders folders;
     pelmar::folders::LocalVolumes volumes;
     pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
-    pelmar::Station station(state, socket, pump, form, prompts, display);
+    pelmar::settings::SettingWindows settingWindows(form, state.workFolder, state.settingData,
+                                                    folders, volumes, prompts);
+    pelmar::Station station(state, socket, pump, form, settingWindows, prompts, folders, display);
     station.startUp();
     station.run();
     return 1;

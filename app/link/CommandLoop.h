@@ -44,12 +44,11 @@ public:
 private:
     void status(const QString& text);
     void online();
-    void dispatch();
+    void dispatch(const QString& line);
 
     Exchange& exchange_;
     Transport& transport_;
     Screen& screen_;
-    LoopContext& context_;
     std::map<QString, Handler> handlers_;
     LinkState state_ = LinkState::Connect;
     int turnCounter_ = 0;

@@ -14,6 +14,13 @@ namespace pelmar {
 // Where a measurement's files go. The DM names each measurement; its CSV files and images are
 // stored in the day folder under that name with their suffixes.
 
+// The current measurement: set by BMPW and DATW, kept from one command to the next, and shared
+// by the data and image commands.
+struct Measurement {
+    QString folder;  // its day folder
+    QString name;    // its file name stem, made safe
+};
+
 // The day folder: the save folder, the separator and the date as yyyymmdd.
 QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator);
 

@@ -6,11 +6,6 @@
 
 namespace pelmar {
 
-namespace settings {
-struct SettingData;
-class SettingSender;
-}  // namespace settings
-
 // The main window as the start-up sequence and the command handlers see it. Real: Form1.
 // Tests: a fake that records what was shown.
 class Screen {
@@ -48,16 +43,6 @@ public:
     // The picture box's persistent image over the extent of the last image shown (what the
     // JPEG file is made from); nullptr when there is none.
     virtual const QImage* pictureImage() = 0;
-
-    // The setting-data editor over the program's setting data, opened without waiting. One that
-    // is open already is brought to view unchanged.
-    virtual void openSettingEditor() = 0;
-    // The send dialog of the DM's read request, showing the record loaded from the chosen file;
-    // its buttons finish the exchange through the sender. Opened without waiting.
-    virtual void openSettingSender(const settings::SettingData& loaded,
-                                   settings::SettingSender& sender) = 0;
-    // The send dialog that is open, brought to view unchanged.
-    virtual void raiseSettingSender() = 0;
 };
 
 // DispMsg with a literal flag, for the common case of a plain appended line.

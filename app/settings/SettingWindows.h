@@ -8,6 +8,7 @@
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
 #include "app/settings/SettingData.h"
+#include "app/settings/SettingScreen.h"
 #include "app/settings/SettingSender.h"
 #include "app/settings/frmSaveSetting.h"
 #include "app/settings/frmSettingData.h"
@@ -17,17 +18,15 @@ namespace pelmar::settings {
 
 // The setting room's windows that the DM's requests open, each a modeless single instance owned
 // by the main window: the setting-data editor, its save dialog and the send dialog.
-class SettingWindows {
+class SettingWindows : public SettingScreen {
 public:
     SettingWindows(QWidget& mainWindow, QString& workFolder, SettingData& data, FolderOps& folders,
                    folders::Volumes& volumes, Prompts& prompts);
 
-    // The editor of the setting data; its "ファイルに保存" opens the save dialog.
-    void openEditor();
-    // The send dialog with the record loaded for the DM's read request.
-    void openSender(const SettingData& loaded, SettingSender& sender);
-    // The send dialog that is open, brought to view unchanged.
-    void raiseSender();
+    // The editor's "ファイルに保存" opens the save dialog.
+    void openEditor() override;
+    void openSender(const SettingData& loaded, SettingSender& sender) override;
+    void raiseSender() override;
 
     frmSettingData* editor() const { return editor_.get(); }
     frmSaveSetting* saveDialog() const { return saveSetting_.get(); }
