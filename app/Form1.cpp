@@ -11,7 +11,6 @@
 #include <cstdlib>
 
 #include "app/IniFile.h"
-#include "app/link/Folders.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
@@ -73,9 +72,9 @@ constexpr int kPanelLeft = kMargin + imaging::PictureBox::kWidth + 8;
 constexpr int kRight = 1004;  // right edge of the panel and of the table
 constexpr int kPanelWidth = kRight - kPanelLeft;
 constexpr int kTableTop = kMargin + imaging::PictureBox::kHeight + 4;
-constexpr int kRowHeight = 20;
 constexpr int kClientWidth = kRight + kMargin;
-constexpr int kClientHeight = kTableTop + (ResultHistory::kRows + 1) * kRowHeight + kMargin;
+constexpr int kClientHeight =
+    kTableTop + (ResultTable::kRows + 1) * ResultTable::kRowHeight + kMargin;
 }  // namespace layout
 
 void Form1::buildControls() {
@@ -144,80 +143,10 @@ void Form1::buildControls() {
     TxtJpgRat->setAccessibleName(QStringLiteral("Jpeg圧縮率"));
     lblSave->setAccessibleName(Label3->text());
 
-    buildTable(central);
-}
-
-std::array<Form1::Column*, 12> Form1::labelColumns() {
-    return {&lblNo,     &lblDate, &lblMode,   &lblKekka,    &lblOkNg,   &lblKyoyou,
-            &lblMemori, &lblLenz, &lblSerial, &lblGsyoriki, &lblWorker, &lblSokuteiki};
-}
-
-void Form1::buildTable(QWidget* central) {
-    struct ColumnLayout {
-        const char* name;
-        QString header;
-        int width;
-    };
-    const std::array<ColumnLayout, 12> table = {{
-        {"lblNo", QStringLiteral("Ｎｏ．"), 36},
-        {"lblDate", QStringLiteral("日時"), 146},
-        {"lblMode", QStringLiteral("測定モード"), 100},
-        {"lblKekka", QStringLiteral("測定結果 "), 64},
-        {"lblOkNg", QStringLiteral("判定"), 40},
-        {"lblKyoyou", QStringLiteral("許容値"), 60},
-        {"lblMemori", QStringLiteral("１目盛り"), 60},
-        {"lblLenz", QStringLiteral("レンズ名"), 80},
-        {"lblSerial", QStringLiteral("シリアル"), 102},
-        {"lblGsyoriki", QStringLiteral("画像処理"), 76},
-        {"lblWorker", QStringLiteral("作業者名"), 72},
-        {"lblSokuteiki", QStringLiteral("偏芯測定器"), 82},
-    }};
-    using namespace layout;
-    const auto columns = labelColumns();
-    int x = kMargin;
-    const auto headerCell = [&](const QString& text, const QString& name, int width) {
-        auto* header = new QLabel(text, central);
-        header->setObjectName(name);
-        header->setGeometry(x, kTableTop, width - 2, kRowHeight - 2);
-        header->setAlignment(Qt::AlignCenter);
-        header->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    };
-    for (std::size_t c = 0; c < table.size(); ++c) {
-        headerCell(table[c].header, QStringLiteral("%1Header").arg(QLatin1String(table[c].name)),
-                   table[c].width);
-        for (int r = 0; r < ResultHistory::kRows; ++r) {
-            auto* cell = new QLabel(central);
-            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table[c].name)).arg(r));
-            cell->setGeometry(x, kTableTop + (r + 1) * kRowHeight, table[c].width - 2,
-                              kRowHeight - 2);
-            cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            cell->setContentsMargins(3, 0, 3, 0);
-            cell->setAutoFillBackground(true);
-            cell->setBackgroundRole(QPalette::Base);
-            cell->installEventFilter(this);
-            (*columns[c])[static_cast<std::size_t>(r)] = cell;
-        }
-        x += table[c].width;
-    }
-    constexpr int kCheckWidth = 50;
-    headerCell(QStringLiteral("チェック"), QStringLiteral("Check1Header"), kCheckWidth);
-    for (int r = 0; r < ResultHistory::kRows; ++r) {
-        QCheckBox*& box = Check1[static_cast<std::size_t>(r)];
-        box = named(new QCheckBox(central), QStringLiteral("Check1_%1").arg(r));
-        box->setGeometry(x + 17, kTableTop + (r + 1) * kRowHeight, 24, kRowHeight - 2);
-        box->setAccessibleName(QStringLiteral("チェック%1").arg(r + 1));
-        connect(box, &QCheckBox::clicked, this, [this, r] { Check1_Click(r); });
-    }
-    // The scroll buttons stand beside the rows, at the table's right edge.
-    x += kCheckWidth + 2;
-    btnUp = named(new QPushButton(QStringLiteral("▲"), central), QStringLiteral("btnUp"));
-    btnUp->setGeometry(x, kTableTop + kRowHeight, kRight - x, 3 * kRowHeight);
-    btnDn = named(new QPushButton(QStringLiteral("▼"), central), QStringLiteral("btnDn"));
-    btnDn->setGeometry(x, kTableTop + 6 * kRowHeight, kRight - x, 3 * kRowHeight - 2);
-    btnUp->setAccessibleName(QStringLiteral("上へ"));
-    btnDn->setAccessibleName(QStringLiteral("下へ"));
-    connect(btnUp, &QPushButton::clicked, this, &Form1::btnUp_Click);
-    connect(btnDn, &QPushButton::clicked, this, &Form1::btnDn_Click);
+    table =
+        named(new ResultTable(state_.history, kRight - kMargin, central), QStringLiteral("table"));
+    table->move(kMargin, kTableTop);
+    connect(table, &ResultTable::rowClicked, this, &Form1::ShowEntryImage);
 }
 
 void Form1::buildMenu() {
@@ -381,88 +310,11 @@ void Form1::ClearResults() {
     clearTable();
 }
 
-void Form1::clearTable() {
-    for (Column* column : labelColumns()) {
-        for (QLabel* cell : *column) cell->clear();
-    }
-    for (QCheckBox* box : Check1) box->setChecked(false);
-}
-
-void Form1::RedrawResults() {
-    const ResultHistory& history = state_.history;
-    const bool scrolled = history.historyCount > ResultHistory::kRows - 1;
-    const int rows = scrolled ? ResultHistory::kRows : history.historyCount + 1;
-    const int first = scrolled ? history.historyTop : 0;
-    for (int r = 0; r < rows; ++r) {
-        const int e = first + r;
-        const ResultEntry& entry = history.entries[static_cast<std::size_t>(e)];
-        const auto row = static_cast<std::size_t>(r);
-        lblLenz[row]->setText(entry.lensName);
-        Check1[row]->setChecked(entry.checked == 1);
-        lblNo[row]->setText(entryNumberText(e));
-        lblDate[row]->setText(rowDateText(entry.dateTime));
-        lblSerial[row]->setText(entry.serialNo);
-        lblSokuteiki[row]->setText(entry.instrumentModel);
-        lblGsyoriki[row]->setText(entry.processorModel);
-        lblMode[row]->setText(modeText(entry.modeCode));
-        lblKekka[row]->setText(entry.result);
-        lblOkNg[row]->setText(entry.judgement);
-        lblKyoyou[row]->setText(entry.tolerance);
-        lblMemori[row]->setText(entry.scaleDivision);
-        lblWorker[row]->setText(entry.workerName);
-    }
-}
-
-void Form1::enableTableButtons(bool enabled) {
-    btnUp->setEnabled(enabled);
-    btnDn->setEnabled(enabled);
-}
-
-void Form1::btnUp_Click() {
-    if (state_.history.historyTop >= 1) {
-        --state_.history.historyTop;
-        RedrawResults();
-    }
-}
-
-void Form1::btnDn_Click() {
-    ResultHistory& history = state_.history;
-    if (history.historyTop + ResultHistory::kRows - 1 < history.historyCount - 1) {
-        ++history.historyTop;
-        RedrawResults();
-    }
-}
-
-void Form1::Check1_Click(int row) {
-    ResultHistory& history = state_.history;
-    history.entries[static_cast<std::size_t>(history.historyTop + row)].checked =
-        Check1[static_cast<std::size_t>(row)]->isChecked() ? 1 : 0;
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (Column* column : labelColumns()) {
-            const auto hit = std::find(column->begin(), column->end(), watched);
-            if (hit != column->end()) {
-                ShowEntryImage(static_cast<int>(hit - column->begin()));
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void Form1::ShowEntryImage(int row) {
-    const ResultHistory& history = state_.history;
-    const int e = history.historyCount < ResultHistory::kRows ? row : row + history.historyTop;
-    const ResultEntry& entry = history.entries[static_cast<std::size_t>(e)];
-    if (entry.jpegPath.isEmpty()) return;
-    if (FileExists(entry.jpegPath)) {
-        Picture1->setPicture(QImage(entry.jpegPath));
-    } else if (FileExists(entry.bitmapPath)) {
-        Picture1->setPicture(QImage(entry.bitmapPath));
-    }
-    drawEntryNumber(e + 1);
+    const std::optional<EntryImage> image = table->model().image(row);
+    if (!image) return;
+    if (!image->file.isEmpty()) Picture1->setPicture(QImage(image->file));
+    drawEntryNumber(image->number);
 }
 
 // The entry number's place on the picture, in pixels at 96 dpi (the box is 9735 × 7335 twips).

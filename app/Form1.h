@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -11,6 +10,7 @@
 #include <functional>
 
 #include "app/ProgramState.h"
+#include "app/ResultTable.h"
 #include "app/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile.h"
@@ -55,9 +55,9 @@ public:
     void storeSucceeded() override;
     QString dmAddressText() override { return txtDMIP->text(); }
     QString dmPortText() override { return txtDMPort->text(); }
-    void enableTableButtons(bool enabled) override;
-    void clearTable() override;
-    void RedrawResults() override;
+    void enableTableButtons(bool enabled) override { table->enableButtons(enabled); }
+    void clearTable() override { table->clear(); }
+    void RedrawResults() override { table->RedrawResults(); }
     void drawEntryNumber(int number) override;
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
@@ -82,12 +82,7 @@ public:
     QPushButton* cmdEnd;
 
     // The result table: eight rows of labels and check boxes, and the two scroll buttons.
-    using Column = std::array<QLabel*, ResultHistory::kRows>;
-    Column lblNo, lblDate, lblMode, lblKekka, lblOkNg, lblKyoyou, lblMemori, lblLenz, lblSerial,
-        lblGsyoriki, lblWorker, lblSokuteiki;
-    std::array<QCheckBox*, ResultHistory::kRows> Check1;
-    QPushButton* btnUp;
-    QPushButton* btnDn;
+    ResultTable* table;
 
     QAction* mnu_SaveDir;
     QAction* mnu_Save;
@@ -106,13 +101,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     void buildMenu();
-    void buildTable(QWidget* central);
-    std::array<Column*, 12> labelColumns();
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
     void addStatusLine(const QString& msg, bool storeFault, int& leaveflg);
@@ -126,9 +118,6 @@ private:
     void mnu_help_Click();
     void cmdEnd_Click();
     void cmdDataClear_Click();
-    void btnUp_Click();
-    void btnDn_Click();
-    void Check1_Click(int row);
     void cmdSeiseki_Click();
     void cmdLogRead_Click();
 

@@ -57,7 +57,7 @@ protected:
     QStringList rows() const {
         QStringList shown;
         for (int r = 0; r < ResultHistory::kRows; ++r) {
-            shown.append(form->lblNo[r]->text() + u' ' + form->lblSerial[r]->text());
+            shown.append(form->table->lblNo[r]->text() + u' ' + form->table->lblSerial[r]->text());
         }
         return shown;
     }
@@ -120,7 +120,7 @@ TEST_F(ReadLogWindowTest, OpenReadsTheEnteredTreeAndShowsTheNewestEight) {
     EXPECT_EQ(rig.state.history.historyTop, 2);
     EXPECT_EQ(rows(), QStringList({"003 S3", "004 S4", "005 S5", "006 S6", "007 S7", "008 S8",
                                    "009 S9", "010 S10"}));
-    for (QCheckBox* box : form->Check1) EXPECT_TRUE(box->isChecked());
+    for (QCheckBox* box : form->table->Check1) EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(rig.state.history.entries[9].jpegPath,
               tree.path(QStringLiteral("20260713/A010.jpg")));
 }
