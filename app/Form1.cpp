@@ -213,7 +213,7 @@ void Form1::Option1_Click(int index) {
 
 void Form1::cmdJpgRat_Click() {
     const std::int32_t quality = text::leadingInt32(TxtJpgRat->text());
-    state_.settings.jpegQuality = quality < 0 || quality > 100 ? 80 : quality;
+    state_.settings.jpegQuality = quality < 0 || quality > 100 ? kDefaultJpegQuality : quality;
 }
 
 void Form1::showSaveFolder() {

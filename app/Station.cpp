@@ -6,7 +6,6 @@
 #include "app/ProgramFiles.h"
 #include "app/link/Folders.h"
 #include "app/report/NameIni.h"
-#include "app/text/TextFile.h"
 
 namespace pelmar {
 
@@ -54,16 +53,15 @@ void Station::startUp() {
     settings.dmAddress = kDefaultDmAddress;
     settings.dmPort = kDefaultDmPort;
     settings.saveMethod = SaveBitmap;
-    settings.jpegQuality = 80;
+    settings.jpegQuality = kDefaultJpegQuality;
 
-    if (LoadIniFile(state_.iniPath, settings) != 0) {
+    const auto read = LoadIniFile(state_.iniPath, settings);
+    if (!read || *read != IniRead::Complete) {
         // A file that cannot be written is said in a status line: a message box would hold the
         // start, and the DM's link with it, until somebody came to answer it.
-        try {
-            SaveIniFile(state_.iniPath, settings);
-        } catch (const text::FileError& error) {
+        if (const auto written = SaveIniFile(state_.iniPath, settings); !written) {
             startupNotices_.append(
-                QStringLiteral("設定ファイル：%1").arg(QString::fromUtf8(error.what())));
+                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem())));
         }
     }
     EnsureFolder(settings.saveFolder, folders_);

@@ -35,12 +35,8 @@ bool makeFolderTelling(const QString& folder, FolderOps& ops, Prompts& prompts) 
                         Prompts::Icon::None, Prompts::Ok);
         return false;
     }
-    try {
-        MakeFolderPath(folder, ops);
-    } catch (const FolderError&) {
-        // The message below names the folder asked for and the reason.
-    }
-    if (ops.exists(folder)) return true;
+    // The message below names the folder asked for and the reason, not the level that failed.
+    if (MakeFolderPath(folder, ops) && ops.exists(folder)) return true;
     prompts.message(
         QString(),
         QStringLiteral("フォルダ %1 を作成できません（%2）。").arg(folder, reason(folder)),

@@ -6,7 +6,6 @@
 #include "app/imaging/BmpFile.h"
 #include "app/imaging/JpegFile.h"
 #include "app/link/MeasurementFiles.h"
-#include "app/text/TextFile.h"
 
 namespace pelmar::imaging {
 namespace {
@@ -51,7 +50,7 @@ void ImageCommands::BMPW(CommandLine& command, Measurement& measurement) {
     if (named) measurement.name = safeFileName(name);
 
     // Any type but gray travels as three planes.
-    const bool gray = type == 1;
+    const bool gray = type == kGrayImage;
     const auto imageBytes = pixelByteCount(gray ? 1 : 3, width, height);
     if (!imageBytes || *imageBytes > kLargestImageBytes) {
         exchange_.reply(kReplyFailed);
@@ -86,23 +85,14 @@ bool ImageCommands::storeImage(const Measurement& measurement, int type, int wid
     const auto path = [&](const QString& suffix) {
         return measurementFile(measurement.folder, measurement.name, suffix, folders_.separator());
     };
-    std::vector<std::function<void()>> writes;
+    std::vector<std::function<text::FileOutcome<>()>> writes;
     if (settings_.saveMethod != SaveJpeg) {
-        writes.emplace_back([&] {
-            QString failure;
-            const QString bmp = path(kBitmapSuffix);
-            if (!writeBmp(bmp, type, width, height, images_, palette_, &failure)) {
-                throw text::FileError(bmp, failure);
-            }
-        });
+        writes.emplace_back(
+            [&] { return writeBmp(path(kBitmapSuffix), type, width, height, images_, palette_); });
     }
     if (settings_.saveMethod != SaveBitmap) {
         writes.emplace_back([&] {
-            QString failure;
-            const QString jpg = path(kJpegSuffix);
-            if (writeJpeg(screen_.pictureImage(), jpg, settings_.jpegQuality, &failure) != JpegOk) {
-                throw text::FileError(jpg, failure);
-            }
+            return writeJpeg(screen_.pictureImage(), path(kJpegSuffix), settings_.jpegQuality);
         });
     }
     return storeMeasurement(screen_, folders_, measurement.folder, writes);
@@ -131,7 +121,7 @@ void ImageCommands::BMPR(CommandLine& command) {
     exchange_.reply(kReplyOk);
     transport.SendBytes(bytesOf(images_.plane1), 1);
     exchange_.reply(kReplyOk);
-    if (type != 1) {
+    if (type != kGrayImage) {
         transport.SendBytes(bytesOf(images_.plane2), 1);
         exchange_.reply(kReplyOk);
         transport.SendBytes(bytesOf(images_.plane3), 1);

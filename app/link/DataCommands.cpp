@@ -49,7 +49,8 @@ void DataCommands::DATW(CommandLine& command, Measurement& measurement) {
 
     // The DM hears "0," only once the line is on disk; otherwise it sees its time-out.
     const QString path = file(folder, stem, kDataSuffix);
-    if (storeMeasurement(screen_, folders_, folder, {[&] { text::writeLines(path, {*record}); }})) {
+    if (storeMeasurement(screen_, folders_, folder,
+                         {[&] { return text::writeLines(path, {*record}); }})) {
         exchange_.reply(kReplyOk);
     }
 }
@@ -87,8 +88,8 @@ void DataCommands::XYDT(CommandLine& command, const Measurement& measurement) {
                                ? todaysFolder(settings_.saveFolder, folders_)
                                : measurement.folder;
     const QString path = file(folder, measurement.name, kPointsSuffix);
-    const bool stored =
-        storeMeasurement(screen_, folders_, folder, {[&] { text::writeLines(path, points); }});
+    const bool stored = storeMeasurement(screen_, folders_, folder,
+                                         {[&] { return text::writeLines(path, points); }});
     screen_.enableTableButtons(true);
     if (stored) exchange_.reply(kReplyOk);
 }

@@ -11,8 +11,9 @@ frmSaveLog::frmSaveLog(const ResultHistory& history, QString& workFolder, Folder
       history_(history) {}
 
 std::optional<QString> frmSaveLog::save(const QString& path) {
-    if (const std::optional<QString> error = WriteMergeFile(path, history_)) {
-        return QStringLiteral("計測データを保存できません。\n%1").arg(*error);
+    if (const auto written = WriteMergeFile(path, history_); !written) {
+        return QStringLiteral("計測データを保存できません。\n%1")
+            .arg(text::notWritten(written.problem()));
     }
     return std::nullopt;
 }

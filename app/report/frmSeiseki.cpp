@@ -69,11 +69,10 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
         lblNameData[k] = cell;
     }
 
-    BtnAllDataSave =
-        placeButton(QStringLiteral("BtnAllDataSave"), QStringLiteral("データ統合"), 10980, 3240);
-    BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 3840);
-    BtnPrint = placeButton(QStringLiteral("BtnPrint"), QStringLiteral("印　刷"), 10980, 9840);
-    BtnEnd = placeButton(QStringLiteral("BtnEnd"), QStringLiteral("終　了"), 10980, 10440);
+    BtnAllDataSave = placeButton("BtnAllDataSave", QStringLiteral("データ統合"));
+    BtnNext = placeButton("BtnNext", QStringLiteral("次ページ"));
+    BtnPrint = placeButton("BtnPrint", QStringLiteral("印　刷"));
+    BtnEnd = placeButton("BtnEnd", QStringLiteral("終　了"));
     BtnAllDataSave->setEnabled(false);
     connect(BtnAllDataSave, &QPushButton::clicked, this, &frmSeiseki::BtnAllDataSave_Click);
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki::BtnNext_Click);
@@ -182,10 +181,11 @@ void frmSeiseki::offerPdf(const std::vector<PageContent>& pages, const QString& 
     const std::optional<QString> path =
         prompts_.saveFile(proposed, QStringLiteral("PDFファイル(*.pdf)|*.pdf"));
     if (!path) return;
-    if (const std::optional<QString> error = writeReportPdf(*path, pages)) {
-        prompts_.message(kProgramTitle,
-                         QStringLiteral("PDFファイルを書き込めません。\n%1").arg(*error),
-                         Prompts::Icon::Warning, Prompts::Ok);
+    if (const auto written = writeReportPdf(*path, pages); !written) {
+        prompts_.message(
+            kProgramTitle,
+            QStringLiteral("PDFファイルを書き込めません。\n%1").arg(written.problem().text()),
+            Prompts::Icon::Warning, Prompts::Ok);
     }
 }
 

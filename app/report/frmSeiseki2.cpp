@@ -5,8 +5,8 @@ namespace pelmar::report {
 frmSeiseki2::frmSeiseki2(const ResultHistory& history)
     : ReportSheet(screenLaterPage()), history_(history) {
     setObjectName(QStringLiteral("frmSeiseki2"));
-    BtnPre = placeButton(QStringLiteral("BtnPre"), QStringLiteral("前ページ"), 10980, 960);
-    BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 1560);
+    BtnPre = placeButton("BtnPre", QStringLiteral("前ページ"));
+    BtnNext = placeButton("BtnNext", QStringLiteral("次ページ"));
     connect(BtnPre, &QPushButton::clicked, this, &frmSeiseki2::BtnPre_Click);
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki2::BtnNext_Click);
     fill();

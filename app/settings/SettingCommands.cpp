@@ -66,8 +66,8 @@ void SettingCommands::SETR(CommandLine& command) {
     // A file that is no setting-data file is named to the inspector, and the DM hears that
     // nothing will come, as if the send dialog had been cancelled.
     SettingData loaded;
-    if (const auto error = ReadSettingFile(settingFilePath_, loaded)) {
-        prompts_.message(QString(), error->message, Prompts::Icon::Warning, Prompts::Ok);
+    if (const auto read = ReadSettingFile(settingFilePath_, loaded); !read) {
+        prompts_.message(QString(), read.problem().text(), Prompts::Icon::Warning, Prompts::Ok);
         sender_.cancel();
         return;
     }

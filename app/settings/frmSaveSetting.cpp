@@ -12,8 +12,9 @@ frmSaveSetting::frmSaveSetting(const SettingData& data, QString& workFolder, Fol
       data_(data) {}
 
 std::optional<QString> frmSaveSetting::save(const QString& path) {
-    if (const auto error = WriteSettingFile(path, data_)) {
-        return QStringLiteral("設定データを保存できません。\n%1").arg(error->message);
+    if (const auto written = WriteSettingFile(path, data_); !written) {
+        return QStringLiteral("設定データを保存できません。\n%1")
+            .arg(text::notWritten(written.problem()));
     }
     return std::nullopt;
 }

@@ -47,7 +47,7 @@ Gallery::Gallery(const QString& programFolder)
     state.settings.dmAddress = QStringLiteral("127.0.0.1");
     state.settings.dmPort = QStringLiteral("1001");
     state.settings.saveMethod = SaveBoth;
-    state.settings.jpegQuality = 80;
+    state.settings.jpegQuality = kDefaultJpegQuality;
     state.workFolder = state.settings.saveFolder;
     imaging::setGrayRamp(state.palette);
     // Tessio's display state is the library's own, and each shot loads the library anew.

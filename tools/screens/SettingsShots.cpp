@@ -70,8 +70,8 @@ const AddShot setrFile(QStringLiteral("dlgSetrFile"), [](Gallery&) -> QWidget* {
     const QString folder = sampleVolume().folder("data/settings");
     for (const char* name : {"lens1", "PL-35F2.txt"}) {
         const QString path = QDir(folder).filePath(QLatin1String(name));
-        if (const auto error = settings::WriteSettingFile(path, sampleRecord())) {
-            qWarning("%s", qPrintable(error->message));
+        if (const auto written = settings::WriteSettingFile(path, sampleRecord()); !written) {
+            qWarning("%s", qPrintable(text::notWritten(written.problem())));
         }
     }
     QFileDialog* dialog = makeFileDialog(QFileDialog::AcceptOpen, folder,
