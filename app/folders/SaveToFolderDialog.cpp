@@ -8,9 +8,10 @@
 namespace pelmar::folders {
 
 SaveToFolderDialog::SaveToFolderDialog(const QString& name, const QString& caption,
-                                       QString& workFolder, FolderOps& folders, Volumes& volumes,
-                                       Prompts& prompts)
+                                       const QString& what, QString& workFolder, FolderOps& folders,
+                                       Volumes& volumes, Prompts& prompts)
     : ui_(std::make_unique<Ui::SaveToFolderDialog>()),
+      what_(what),
       workFolder_(workFolder),
       folders_(folders),
       volumes_(volumes),
@@ -54,8 +55,11 @@ void SaveToFolderDialog::btnSave_Click() {
         return;
     }
     const QString path = Text1->text() + QDir::separator() + Text2->text();
-    if (const std::optional<QString> error = save(path)) {
-        prompts_.message(QString(), *error, Prompts::Icon::Warning, Prompts::Ok);
+    if (const auto saved = save(path); !saved) {
+        prompts_.message(QString(),
+                         QStringLiteral("%1を保存できません。\n%2")
+                             .arg(what_, text::notWritten(saved.problem())),
+                         Prompts::Icon::Warning, Prompts::Ok);
         return;
     }
     close();

@@ -4,13 +4,13 @@
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <optional>
 
 #include "app/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile1.h"
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
+#include "app/text/FileOutcome.h"
 
 class QLabel;
 class QLineEdit;
@@ -26,8 +26,9 @@ namespace pelmar::folders {
 // at first) and "ファイル名" (Text2, typed as a whole; no extension is added). "作成" makes the
 // folder and makes it the work folder; "参照" picks the folder with frmFile1, which stands in for
 // this dialog and returns the folder into its Text1; "保存" writes the file through save() and
-// closes, or names what went wrong and stays open; "キャンセル" closes. The work folder changes by
-// "作成" only. The dialogs differ in their caption and in what they save.
+// closes, or says that what it saves ("設定データ", ...) could not be saved, which file and why,
+// and stays open; "キャンセル" closes. The work folder changes by "作成" only. The dialogs differ
+// in their caption and in what they save.
 class SaveToFolderDialog : public QWidget {
     Q_OBJECT
 public:
@@ -44,12 +45,11 @@ public:
     QPushButton* btnCancel;
 
 protected:
-    SaveToFolderDialog(const QString& name, const QString& caption, QString& workFolder,
-                       FolderOps& folders, Volumes& volumes, Prompts& prompts);
+    SaveToFolderDialog(const QString& name, const QString& caption, const QString& what,
+                       QString& workFolder, FolderOps& folders, Volumes& volumes, Prompts& prompts);
 
-    // Writes the file, replacing one of that name, whole or not at all. Nothing when it was
-    // written; otherwise the message that names the file and why it was not.
-    virtual std::optional<QString> save(const QString& path) = 0;
+    // Writes the file, replacing one of that name, whole or not at all.
+    virtual text::FileOutcome<> save(const QString& path) = 0;
 
 private:
     void btnMakeFolder_Click();
@@ -57,6 +57,7 @@ private:
     void btnSave_Click();
 
     std::unique_ptr<Ui::SaveToFolderDialog> ui_;
+    QString what_;
     QString& workFolder_;
     FolderOps& folders_;
     Volumes& volumes_;

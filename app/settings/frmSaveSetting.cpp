@@ -7,16 +7,12 @@ namespace pelmar::settings {
 frmSaveSetting::frmSaveSetting(const SettingData& data, QString& workFolder, FolderOps& folders,
                                folders::Volumes& volumes, Prompts& prompts)
     : folders::SaveToFolderDialog(QStringLiteral("frmSaveSetting"),
-                                  QStringLiteral("設定データの保存"), workFolder, folders, volumes,
-                                  prompts),
+                                  QStringLiteral("設定データの保存"), QStringLiteral("設定データ"),
+                                  workFolder, folders, volumes, prompts),
       data_(data) {}
 
-std::optional<QString> frmSaveSetting::save(const QString& path) {
-    if (const auto written = WriteSettingFile(path, data_); !written) {
-        return QStringLiteral("設定データを保存できません。\n%1")
-            .arg(text::notWritten(written.problem()));
-    }
-    return std::nullopt;
+text::FileOutcome<> frmSaveSetting::save(const QString& path) {
+    return WriteSettingFile(path, data_);
 }
 
 }  // namespace pelmar::settings

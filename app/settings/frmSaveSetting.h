@@ -19,7 +19,7 @@ public:
                    folders::Volumes& volumes, Prompts& prompts);
 
 protected:
-    std::optional<QString> save(const QString& path) override;
+    text::FileOutcome<> save(const QString& path) override;
 
 private:
     const SettingData& data_;
