@@ -9,13 +9,16 @@ namespace pelmar {
 // value but these two stores both files.
 enum SaveMethod : std::int32_t { SaveBitmap = 0, SaveJpeg = 1, SaveBoth = 2 };
 
+// The JPEG quality of a program without PELMAR.INI, and the one the quality button falls back to.
+inline constexpr std::int32_t kDefaultJpegQuality = 80;
+
 // The five persisted settings, kept in PELMAR.INI.
 struct AppSettings {
     QString saveFolder;
     QString dmAddress;
     QString dmPort;
     std::int32_t saveMethod = SaveBitmap;
-    std::int32_t jpegQuality = 80;
+    std::int32_t jpegQuality = kDefaultJpegQuality;
 
     bool operator==(const AppSettings&) const = default;
 };

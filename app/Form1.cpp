@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -10,7 +11,7 @@
 #include <cstdlib>
 
 #include "app/IniFile.h"
-#include "app/link/Folders.h"
+#include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
@@ -40,24 +41,18 @@ W* named(W* widget, const QString& name) {
 
 }  // namespace
 
-Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts,
-             imaging::TessioLibrary& display, QWidget* parent)
-    : QMainWindow(parent),
-      endProgram([] { std::_Exit(0); }),
+Form1::Form1(ProgramState& state, EventPump& pump, Prompts& prompts, FolderOps& folders,
+             folders::Volumes& volumes, imaging::TessioLibrary& display)
+    : endProgram([] { std::_Exit(0); }),
       state_(state),
       pump_(pump),
       prompts_(prompts),
-      display_(display),
-      settingWindows_(*this, state.settings.saveFolder, state.workFolder, state.settingData,
-                      prompts, [this] { lblSave->setText(state_.settings.saveFolder); }),
-      // The new history replaces the old as a whole: rows it does not fill are left empty.
-      logWindows_(*this, state.history, state.settings.saveFolder, state.workFolder, prompts,
-                  [this] {
-                      clearTable();
-                      RedrawResults();
-                  }) {
+      folders_(folders),
+      volumes_(volumes),
+      display_(display) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProgramTitle);
+    setAccessibleName(kProgramTitle);
     buildControls();
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -77,9 +72,9 @@ constexpr int kPanelLeft = kMargin + imaging::PictureBox::kWidth + 8;
 constexpr int kRight = 1004;  // right edge of the panel and of the table
 constexpr int kPanelWidth = kRight - kPanelLeft;
 constexpr int kTableTop = kMargin + imaging::PictureBox::kHeight + 4;
-constexpr int kRowHeight = 20;
 constexpr int kClientWidth = kRight + kMargin;
-constexpr int kClientHeight = kTableTop + (ResultHistory::kRows + 1) * kRowHeight + kMargin;
+constexpr int kClientHeight =
+    kTableTop + (ResultTable::kRows + 1) * ResultTable::kRowHeight + kMargin;
 }  // namespace layout
 
 void Form1::buildControls() {
@@ -148,80 +143,10 @@ void Form1::buildControls() {
     TxtJpgRat->setAccessibleName(QStringLiteral("Jpeg圧縮率"));
     lblSave->setAccessibleName(Label3->text());
 
-    buildTable(central);
-}
-
-std::array<Form1::Column*, 12> Form1::labelColumns() {
-    return {&lblNo,     &lblDate, &lblMode,   &lblKekka,    &lblOkNg,   &lblKyoyou,
-            &lblMemori, &lblLenz, &lblSerial, &lblGsyoriki, &lblWorker, &lblSokuteiki};
-}
-
-void Form1::buildTable(QWidget* central) {
-    struct ColumnLayout {
-        const char* name;
-        QString header;
-        int width;
-    };
-    const std::array<ColumnLayout, 12> table = {{
-        {"lblNo", QStringLiteral("Ｎｏ．"), 36},
-        {"lblDate", QStringLiteral("日時"), 146},
-        {"lblMode", QStringLiteral("測定モード"), 100},
-        {"lblKekka", QStringLiteral("測定結果 "), 64},
-        {"lblOkNg", QStringLiteral("判定"), 40},
-        {"lblKyoyou", QStringLiteral("許容値"), 60},
-        {"lblMemori", QStringLiteral("１目盛り"), 60},
-        {"lblLenz", QStringLiteral("レンズ名"), 80},
-        {"lblSerial", QStringLiteral("シリアル"), 102},
-        {"lblGsyoriki", QStringLiteral("画像処理"), 76},
-        {"lblWorker", QStringLiteral("作業者名"), 72},
-        {"lblSokuteiki", QStringLiteral("偏芯測定器"), 82},
-    }};
-    using namespace layout;
-    const auto columns = labelColumns();
-    int x = kMargin;
-    const auto headerCell = [&](const QString& text, const QString& name, int width) {
-        auto* header = new QLabel(text, central);
-        header->setObjectName(name);
-        header->setGeometry(x, kTableTop, width - 2, kRowHeight - 2);
-        header->setAlignment(Qt::AlignCenter);
-        header->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    };
-    for (std::size_t c = 0; c < table.size(); ++c) {
-        headerCell(table[c].header, QStringLiteral("%1Header").arg(QLatin1String(table[c].name)),
-                   table[c].width);
-        for (int r = 0; r < ResultHistory::kRows; ++r) {
-            auto* cell = new QLabel(central);
-            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table[c].name)).arg(r));
-            cell->setGeometry(x, kTableTop + (r + 1) * kRowHeight, table[c].width - 2,
-                              kRowHeight - 2);
-            cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            cell->setContentsMargins(3, 0, 3, 0);
-            cell->setAutoFillBackground(true);
-            cell->setBackgroundRole(QPalette::Base);
-            cell->installEventFilter(this);
-            (*columns[c])[static_cast<std::size_t>(r)] = cell;
-        }
-        x += table[c].width;
-    }
-    constexpr int kCheckWidth = 50;
-    headerCell(QStringLiteral("チェック"), QStringLiteral("Check1Header"), kCheckWidth);
-    for (int r = 0; r < ResultHistory::kRows; ++r) {
-        QCheckBox*& box = Check1[static_cast<std::size_t>(r)];
-        box = named(new QCheckBox(central), QStringLiteral("Check1_%1").arg(r));
-        box->setGeometry(x + 17, kTableTop + (r + 1) * kRowHeight, 24, kRowHeight - 2);
-        box->setAccessibleName(QStringLiteral("チェック%1").arg(r + 1));
-        connect(box, &QCheckBox::clicked, this, [this, r] { Check1_Click(r); });
-    }
-    // The scroll buttons stand beside the rows, at the table's right edge.
-    x += kCheckWidth + 2;
-    btnUp = named(new QPushButton(QStringLiteral("▲"), central), QStringLiteral("btnUp"));
-    btnUp->setGeometry(x, kTableTop + kRowHeight, kRight - x, 3 * kRowHeight);
-    btnDn = named(new QPushButton(QStringLiteral("▼"), central), QStringLiteral("btnDn"));
-    btnDn->setGeometry(x, kTableTop + 6 * kRowHeight, kRight - x, 3 * kRowHeight - 2);
-    btnUp->setAccessibleName(QStringLiteral("上へ"));
-    btnDn->setAccessibleName(QStringLiteral("下へ"));
-    connect(btnUp, &QPushButton::clicked, this, &Form1::btnUp_Click);
-    connect(btnDn, &QPushButton::clicked, this, &Form1::btnDn_Click);
+    table =
+        named(new ResultTable(state_.history, kRight - kMargin, central), QStringLiteral("table"));
+    table->move(kMargin, kTableTop);
+    connect(table, &ResultTable::rowClicked, this, &Form1::ShowEntryImage);
 }
 
 void Form1::buildMenu() {
@@ -242,13 +167,13 @@ void Form1::buildMenu() {
     cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
 
-    connect(mnu_SaveDir, &QAction::triggered, this, [this] { settingWindows_.openSaveLocation(); });
+    connect(mnu_SaveDir, &QAction::triggered, this, &Form1::mnu_SaveDir_Click);
     connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
     connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
     connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
     connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
-    connect(cmdLogRead, &QAction::triggered, this, [this] { logWindows_.openReader(); });
+    connect(cmdLogRead, &QAction::triggered, this, &Form1::cmdLogRead_Click);
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -288,7 +213,30 @@ void Form1::Option1_Click(int index) {
 
 void Form1::cmdJpgRat_Click() {
     const std::int32_t quality = text::leadingInt32(TxtJpgRat->text());
-    state_.settings.jpegQuality = quality < 0 || quality > 100 ? 80 : quality;
+    state_.settings.jpegQuality = quality < 0 || quality > 100 ? kDefaultJpegQuality : quality;
+}
+
+void Form1::showSaveFolder() {
+    lblSave->setText(state_.settings.saveFolder);
+}
+
+// The save folder becomes the process's current folder, where the picker's lists start.
+void Form1::mnu_SaveDir_Click() {
+    QDir::setCurrent(state_.settings.saveFolder);
+    saveFolderDialog_.openInPlaceOf(*this, [this] {
+        auto* dialog = new folders::frmSaveFolder(state_.settings.saveFolder, folders_, prompts_);
+        connect(dialog, &folders::frmSaveFolder::saveFolderChanged, this, &Form1::showSaveFolder);
+        // "参照": the picker takes the dialog's place, in place of this window too.
+        connect(dialog->btnReferFolder, &QPushButton::clicked, this, [this, dialog] {
+            saveFolderPicker_.openInPlaceOf(*this, [this] {
+                auto* picker = new folders::frmFile(state_.settings.saveFolder, volumes_, prompts_);
+                connect(picker, &folders::frmFile::saveFolderChanged, this, &Form1::showSaveFolder);
+                return picker;
+            });
+            dialog->close();
+        });
+        return dialog;
+    });
 }
 
 void Form1::mnu_Save_Click() {
@@ -331,14 +279,29 @@ report::frmSeiseki* Form1::seiseki() const {
 // cannot be read leaves the lines in memory as they are.
 void Form1::cmdSeiseki_Click() {
     report::LoadNameIni(state_.nameIniPath, state_.reportHeader);
-    hide();
-    seiseki_.open([this] {
+    seiseki_.openInPlaceOf(*this, [this] {
         auto* page1 =
             new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
-                                   state_.settings.saveFolder, prompts_, this);
-        connect(page1, &report::frmSeiseki::ended, this, &QWidget::show);
-        page1->setMergeDialog([this] { return logWindows_.makeMergeDialog(); });
+                                   state_.settings.saveFolder, prompts_);
+        page1->setMergeDialog([this] {
+            return new logdata::frmSaveLog(state_.history, state_.workFolder, folders_, volumes_,
+                                           prompts_);
+        });
         return page1;
+    });
+}
+
+// The reader's folder tree starts at the save folder, where the day folders are.
+void Form1::cmdLogRead_Click() {
+    QDir::setCurrent(state_.settings.saveFolder);
+    logReader_.openInPlaceOf(*this, [this] {
+        auto* reader = new logdata::frmReadLog(state_.history, volumes_, prompts_);
+        // The new history replaces the old as a whole: rows it does not fill are left empty.
+        connect(reader, &logdata::frmReadLog::historyReplaced, this, [this] {
+            clearTable();
+            RedrawResults();
+        });
+        return reader;
     });
 }
 
@@ -347,88 +310,11 @@ void Form1::ClearResults() {
     clearTable();
 }
 
-void Form1::clearTable() {
-    for (Column* column : labelColumns()) {
-        for (QLabel* cell : *column) cell->clear();
-    }
-    for (QCheckBox* box : Check1) box->setChecked(false);
-}
-
-void Form1::RedrawResults() {
-    const ResultHistory& history = state_.history;
-    const bool scrolled = history.historyCount > ResultHistory::kRows - 1;
-    const int rows = scrolled ? ResultHistory::kRows : history.historyCount + 1;
-    const int first = scrolled ? history.historyTop : 0;
-    for (int r = 0; r < rows; ++r) {
-        const int e = first + r;
-        const ResultEntry& entry = history.entries[static_cast<std::size_t>(e)];
-        const auto row = static_cast<std::size_t>(r);
-        lblLenz[row]->setText(entry.lensName);
-        Check1[row]->setChecked(entry.checked == 1);
-        lblNo[row]->setText(entryNumberText(e));
-        lblDate[row]->setText(rowDateText(entry.dateTime));
-        lblSerial[row]->setText(entry.serialNo);
-        lblSokuteiki[row]->setText(entry.instrumentModel);
-        lblGsyoriki[row]->setText(entry.processorModel);
-        lblMode[row]->setText(modeText(entry.modeCode));
-        lblKekka[row]->setText(entry.result);
-        lblOkNg[row]->setText(entry.judgement);
-        lblKyoyou[row]->setText(entry.tolerance);
-        lblMemori[row]->setText(entry.scaleDivision);
-        lblWorker[row]->setText(entry.workerName);
-    }
-}
-
-void Form1::enableTableButtons(bool enabled) {
-    btnUp->setEnabled(enabled);
-    btnDn->setEnabled(enabled);
-}
-
-void Form1::btnUp_Click() {
-    if (state_.history.historyTop >= 1) {
-        --state_.history.historyTop;
-        RedrawResults();
-    }
-}
-
-void Form1::btnDn_Click() {
-    ResultHistory& history = state_.history;
-    if (history.historyTop + ResultHistory::kRows - 1 < history.historyCount - 1) {
-        ++history.historyTop;
-        RedrawResults();
-    }
-}
-
-void Form1::Check1_Click(int row) {
-    ResultHistory& history = state_.history;
-    history.entries[static_cast<std::size_t>(history.historyTop + row)].checked =
-        Check1[static_cast<std::size_t>(row)]->isChecked() ? 1 : 0;
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (Column* column : labelColumns()) {
-            const auto hit = std::find(column->begin(), column->end(), watched);
-            if (hit != column->end()) {
-                ShowEntryImage(static_cast<int>(hit - column->begin()));
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void Form1::ShowEntryImage(int row) {
-    const ResultHistory& history = state_.history;
-    const int e = history.historyCount < ResultHistory::kRows ? row : row + history.historyTop;
-    const ResultEntry& entry = history.entries[static_cast<std::size_t>(e)];
-    if (entry.jpegPath.isEmpty()) return;
-    if (FileExists(entry.jpegPath)) {
-        Picture1->setPicture(QImage(entry.jpegPath));
-    } else if (FileExists(entry.bitmapPath)) {
-        Picture1->setPicture(QImage(entry.bitmapPath));
-    }
-    drawEntryNumber(e + 1);
+    const std::optional<EntryImage> image = table->model().image(row);
+    if (!image) return;
+    if (!image->file.isEmpty()) Picture1->setPicture(QImage(image->file));
+    drawEntryNumber(image->number);
 }
 
 // The entry number's place on the picture, in pixels at 96 dpi (the box is 9735 × 7335 twips).

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -11,14 +10,18 @@
 #include <functional>
 
 #include "app/ProgramState.h"
-#include "app/SingleInstance.h"
+#include "app/ResultTable.h"
+#include "app/WindowSlot.h"
+#include "app/folders/Volumes.h"
+#include "app/folders/frmFile.h"
+#include "app/folders/frmSaveFolder.h"
 #include "app/imaging/PictureBox.h"
 #include "app/imaging/TessioLibrary.h"
-#include "app/link/EventPump.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
-#include "app/logdata/LogWindows.h"
-#include "app/settings/SettingWindows.h"
+#include "app/logdata/frmReadLog.h"
+#include "app/seams/EventPump.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
 
 class QAction;
 class QGroupBox;
@@ -34,8 +37,8 @@ namespace pelmar {
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT
 public:
-    Form1(ProgramState& state, EventPump& pump, Prompts& prompts, imaging::TessioLibrary& display,
-          QWidget* parent = nullptr);
+    Form1(ProgramState& state, EventPump& pump, Prompts& prompts, FolderOps& folders,
+          folders::Volumes& volumes, imaging::TessioLibrary& display);
     ~Form1() override;
 
     void ReadSettingsFromControls();
@@ -52,24 +55,12 @@ public:
     void storeSucceeded() override;
     QString dmAddressText() override { return txtDMIP->text(); }
     QString dmPortText() override { return txtDMPort->text(); }
-    void enableTableButtons(bool enabled) override;
-    void clearTable() override;
-    void RedrawResults() override;
+    void enableTableButtons(bool enabled) override { table->enableButtons(enabled); }
+    void clearTable() override { table->clear(); }
+    void RedrawResults() override { table->RedrawResults(); }
     void drawEntryNumber(int number) override;
     void showImage(const std::uint8_t* plane, int width, int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
-
-    void openSettingEditor() override { settingWindows_.openEditor(); }
-    void openSettingSender(const settings::SettingData& loaded,
-                           settings::SettingSender& sender) override {
-        settingWindows_.openSender(loaded, sender);
-    }
-    void raiseSettingSender() override { settingWindows_.raiseSender(); }
-
-    // The setting room's windows: the save location and the setting-data dialogs.
-    settings::SettingWindows& settingWindows() { return settingWindows_; }
-    // The log room's windows: the log reader and the merge dialog.
-    logdata::LogWindows& logWindows() { return logWindows_; }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
     // saved. Tests put a recorder in its place.
@@ -91,12 +82,7 @@ public:
     QPushButton* cmdEnd;
 
     // The result table: eight rows of labels and check boxes, and the two scroll buttons.
-    using Column = std::array<QLabel*, ResultHistory::kRows>;
-    Column lblNo, lblDate, lblMode, lblKekka, lblOkNg, lblKyoyou, lblMemori, lblLenz, lblSerial,
-        lblGsyoriki, lblWorker, lblSokuteiki;
-    std::array<QCheckBox*, ResultHistory::kRows> Check1;
-    QPushButton* btnUp;
-    QPushButton* btnDn;
+    ResultTable* table;
 
     QAction* mnu_SaveDir;
     QAction* mnu_Save;
@@ -106,37 +92,40 @@ public:
     QAction* cmdDataClear;
     QAction* mnu_help;
 
-    // The inspection report's page 1 while it is open.
+    // The windows the menu opens, while they are open: the inspection report's page 1, the
+    // save-location dialog and the picker that takes its place, the log reader.
     report::frmSeiseki* seiseki() const;
+    folders::frmSaveFolder* saveFolderDialog() const { return saveFolderDialog_.get(); }
+    folders::frmFile* saveFolderPicker() const { return saveFolderPicker_.get(); }
+    logdata::frmReadLog* logReader() const { return logReader_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     void buildMenu();
-    void buildTable(QWidget* central);
-    std::array<Column*, 12> labelColumns();
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
     void addStatusLine(const QString& msg, bool storeFault, int& leaveflg);
     void showStatusPage();
 
+    void showSaveFolder();
     void Option1_Click(int index);
     void cmdJpgRat_Click();
+    void mnu_SaveDir_Click();
     void mnu_Save_Click();
     void mnu_help_Click();
     void cmdEnd_Click();
     void cmdDataClear_Click();
-    void btnUp_Click();
-    void btnDn_Click();
-    void Check1_Click(int row);
     void cmdSeiseki_Click();
+    void cmdLogRead_Click();
 
     ProgramState& state_;
     EventPump& pump_;
     Prompts& prompts_;
+    FolderOps& folders_;
+    folders::Volumes& volumes_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
     // The status lines of the page shown; a store failure among them stands out while
@@ -150,9 +139,10 @@ private:
     QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.
-    SingleInstance<report::frmSeiseki> seiseki_;
-    settings::SettingWindows settingWindows_;
-    logdata::LogWindows logWindows_;
+    WindowSlot<report::frmSeiseki> seiseki_;
+    WindowSlot<folders::frmSaveFolder> saveFolderDialog_;
+    WindowSlot<folders::frmFile> saveFolderPicker_;
+    WindowSlot<logdata::frmReadLog> logReader_;
 };
 
 }  // namespace pelmar

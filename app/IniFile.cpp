@@ -6,10 +6,10 @@
 
 namespace pelmar {
 
-int LoadIniFile(const QString& path, AppSettings& settings) {
+text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings) {
     const auto lines = text::readLines(path);
-    if (!lines) return -1;
-    int result = 0;
+    if (!lines) return lines.problem();
+    IniRead read = IniRead::Complete;
     for (const QString& line : *lines) {
         std::int32_t item = 0;
         QString value;
@@ -17,47 +17,54 @@ int LoadIniFile(const QString& path, AppSettings& settings) {
         text::ReadField(line, 0, item, next);
         text::ReadField(line, next, value, next);
         switch (item) {
-            case 1:
+            case kSaveFolderItem:
                 if (value.isEmpty()) {
-                    result = 1;
+                    read = IniRead::SaveFolderEmpty;
                 } else {
                     settings.saveFolder = value;
                 }
                 break;
-            case 10:
+            case kDmAddressItem:
                 if (!value.isEmpty()) settings.dmAddress = value;
                 break;
-            case 11:
+            case kDmPortItem:
                 if (!value.isEmpty()) settings.dmPort = value;
                 break;
-            case 12:
-            case 13:
+            case kSaveMethodItem:
+            case kJpegQualityItem:
                 if (!value.isEmpty()) {
                     const auto number = text::strictInt32(value);
-                    if (!number) return -1;
-                    (item == 12 ? settings.saveMethod : settings.jpegQuality) = *number;
+                    if (!number) {
+                        return text::FileProblem{
+                            path, QStringLiteral("項目%1が数値ではありません").arg(item)};
+                    }
+                    (item == kSaveMethodItem ? settings.saveMethod : settings.jpegQuality) =
+                        *number;
                 }
                 break;
             default:
                 break;
         }
     }
-    return result;
+    return read;
 }
 
-void SaveIniFile(const QString& path, const AppSettings& settings) {
-    text::writeLines(
+text::FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings) {
+    const auto item = [](int number, const QString& value, const char16_t* comment) {
+        return QStringLiteral("%1,%2,(%3)").arg(number).arg(value, QString::fromUtf16(comment));
+    };
+    return text::writeLines(
         path, {
-                  QStringLiteral("1,%1,(保存フォルダ)").arg(settings.saveFolder),
-                  QStringLiteral("10,%1,(DMのIPアドレス)").arg(settings.dmAddress),
-                  QStringLiteral("11,%1,(DMのポート番号)").arg(settings.dmPort),
-                  QStringLiteral("12,%1,(保存方式)").arg(text::signedBlank(settings.saveMethod)),
-                  QStringLiteral("13,%1,(Jpeg圧縮率)").arg(text::signedBlank(settings.jpegQuality)),
+                  item(kSaveFolderItem, settings.saveFolder, u"保存フォルダ"),
+                  item(kDmAddressItem, settings.dmAddress, u"DMのIPアドレス"),
+                  item(kDmPortItem, settings.dmPort, u"DMのポート番号"),
+                  item(kSaveMethodItem, text::signedBlank(settings.saveMethod), u"保存方式"),
+                  item(kJpegQualityItem, text::signedBlank(settings.jpegQuality), u"Jpeg圧縮率"),
               });
 }
 
 void SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts) {
-    writeTelling(prompts, QStringLiteral("設定ファイル"), [&] { SaveIniFile(path, settings); });
+    text::tellIfNotWritten(prompts, QStringLiteral("設定ファイル"), SaveIniFile(path, settings));
 }
 
 }  // namespace pelmar

@@ -3,16 +3,29 @@
 #include <QString>
 
 #include "app/AppSettings.h"
-#include "app/link/Prompts.h"
+#include "app/seams/Prompts.h"
+#include "app/text/FileOutcome.h"
 
 namespace pelmar {
 
-// Reads PELMAR.INI into settings: 0 read completely, 1 the save-folder item was empty, -1 the
-// file cannot be opened or a number item is not a number (items read before stay).
-int LoadIniFile(const QString& path, AppSettings& settings);
+// PELMAR.INI: one item a line, "number,value,(comment)", in code page 932 with CR LF.
+enum IniItem : std::int32_t {
+    kSaveFolderItem = 1,
+    kDmAddressItem = 10,
+    kDmPortItem = 11,
+    kSaveMethodItem = 12,
+    kJpegQualityItem = 13,
+};
 
-// Writes the five items, replacing the file. Throws text::FileError.
-void SaveIniFile(const QString& path, const AppSettings& settings);
+// What reading PELMAR.INI found besides the values: whether the save-folder item held a folder.
+enum class IniRead { Complete, SaveFolderEmpty };
+
+// Reads PELMAR.INI into settings. A problem when the file cannot be read or a number item is not
+// a number (items read before stay).
+text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings);
+
+// Writes the five items, replacing the file.
+[[nodiscard]] text::FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings);
 
 // SaveIniFile, telling the inspector in a message box when the file cannot be written (a
 // read-only program folder, say); the program goes on either way.

@@ -5,7 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/ResultHistory.h"
 #include "app/imaging/ImageBuffers.h"
-#include "app/link/LoopContext.h"
+#include "app/link/MeasurementFiles.h"
 #include "app/report/ReportHeader.h"
 #include "app/settings/SettingData.h"
 
@@ -21,7 +21,8 @@ struct ProgramState {
     AppSettings settings;
     // The folder the settings and merge dialogs propose; the save folder at start.
     QString workFolder;
-    LoopContext loop;
+    // The measurement the DM's data and image commands store their files under.
+    Measurement measurement;
     ResultHistory history;
     report::ReportHeader reportHeader;
     // The image in hand and the BMP writer's colour table.

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "app/link/Prompts.h"
+#include "app/seams/Prompts.h"
 
 class QMessageBox;
 class QWidget;

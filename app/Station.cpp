@@ -6,27 +6,28 @@
 #include "app/ProgramFiles.h"
 #include "app/link/Folders.h"
 #include "app/report/NameIni.h"
-#include "app/text/TextFile.h"
 
 namespace pelmar {
 
 Station::Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& screen,
-                 Prompts& prompts, imaging::TessioLibrary& display)
+                 settings::SettingScreen& settingScreen, Prompts& prompts, FolderOps& folders,
+                 imaging::TessioLibrary& display)
     : state_(state),
       pump_(pump),
       screen_(screen),
       prompts_(prompts),
+      folders_(folders),
       display_(display),
       transport_(socket, pump),
-      exchange_(transport_, state.loop),
+      exchange_(transport_),
       loop_(exchange_, screen),
       dataCommands_(exchange_, screen, state.settings, state.history, folders_),
       imageCommands_(exchange_, screen, prompts, state.settings, state.images, state.palette,
                      folders_),
-      settingCommands_(exchange_, screen, prompts, state.settings, state.settingData,
+      settingCommands_(exchange_, screen, settingScreen, prompts, state.settings, state.settingData,
                        state.workFolder, state.settingFilePath) {
-    dataCommands_.registerWith(loop_);
-    imageCommands_.registerWith(loop_);
+    dataCommands_.registerWith(loop_, state.measurement);
+    imageCommands_.registerWith(loop_, state.measurement);
     settingCommands_.registerWith(loop_);
 }
 
@@ -52,16 +53,15 @@ void Station::startUp() {
     settings.dmAddress = kDefaultDmAddress;
     settings.dmPort = kDefaultDmPort;
     settings.saveMethod = SaveBitmap;
-    settings.jpegQuality = 80;
+    settings.jpegQuality = kDefaultJpegQuality;
 
-    if (LoadIniFile(state_.iniPath, settings) != 0) {
+    const auto read = LoadIniFile(state_.iniPath, settings);
+    if (!read || *read != IniRead::Complete) {
         // A file that cannot be written is said in a status line: a message box would hold the
         // start, and the DM's link with it, until somebody came to answer it.
-        try {
-            SaveIniFile(state_.iniPath, settings);
-        } catch (const text::FileError& error) {
+        if (const auto written = SaveIniFile(state_.iniPath, settings); !written) {
             startupNotices_.append(
-                QStringLiteral("設定ファイル：%1").arg(QString::fromUtf8(error.what())));
+                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem())));
         }
     }
     EnsureFolder(settings.saveFolder, folders_);

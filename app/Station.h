@@ -7,23 +7,26 @@
 #include "app/imaging/TessioLibrary.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/DataCommands.h"
-#include "app/link/EventPump.h"
 #include "app/link/Exchange.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
-#include "app/link/Socket.h"
 #include "app/link/Transport.h"
+#include "app/seams/EventPump.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
+#include "app/seams/Socket.h"
 #include "app/settings/SettingCommands.h"
+#include "app/settings/SettingScreen.h"
 
 namespace pelmar {
 
 // The program without its windows: the link to the DM, the command loop with every command
-// handler, and the start-up sequence. It reaches the windows only through the Screen and Prompts
-// seams, so tests run it on fakes exactly as the program runs it.
+// handler, and the start-up sequence. It reaches the windows only through the Screen, Prompts
+// and setting room's SettingScreen seams, and the disk's folders through FolderOps, so tests run
+// it on fakes exactly as the program runs it.
 class Station {
 public:
-    Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& screen, Prompts& prompts,
+    Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& screen,
+            settings::SettingScreen& settingScreen, Prompts& prompts, FolderOps& folders,
             imaging::TessioLibrary& display);
 
     // The start-up sequence, up to the command loop: the BMP palette, the window shown, the
@@ -36,15 +39,14 @@ public:
     void stop() { loop_.stop(); }
 
     CommandLoop& loop() { return loop_; }
-    FolderOps& folders() { return folders_; }
 
 private:
     ProgramState& state_;
     EventPump& pump_;
     Screen& screen_;
     Prompts& prompts_;
+    FolderOps& folders_;
     imaging::TessioLibrary& display_;
-    LocalFolders folders_;
     Transport transport_;
     Exchange exchange_;
     CommandLoop loop_;

@@ -5,8 +5,11 @@
 #include "app/ProgramFiles.h"
 #include "app/QtPrompts.h"
 #include "app/Station.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
+#include "app/settings/SettingWindows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,9 +21,13 @@ int main(int argc, char** argv) {
     pelmar::TcpSocket socket;
     pelmar::QtEventPump pump;
     pelmar::QtPrompts prompts;
+    pelmar::folders::LocalFolders folders;
+    pelmar::folders::LocalVolumes volumes;
     pelmar::imaging::TessioLibrary display(state.programFolder, pelmar::installedTessio());
-    pelmar::Form1 form(state, pump, prompts, display);
-    pelmar::Station station(state, socket, pump, form, prompts, display);
+    pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
+    pelmar::settings::SettingWindows settingWindows(form, state.workFolder, state.settingData,
+                                                    folders, volumes, prompts);
+    pelmar::Station station(state, socket, pump, form, settingWindows, prompts, folders, display);
     station.startUp();
     station.run();
     // The loop has ended on an error: the window stays usable until the program is closed.

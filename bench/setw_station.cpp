@@ -11,8 +11,11 @@
 #include "app/Form1.h"
 #include "app/IniFile.h"
 #include "app/Station.h"
+#include "app/folders/LocalFolders.h"
+#include "app/folders/Volumes.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
+#include "app/settings/SettingWindows.h"
 
 namespace {
 
@@ -44,8 +47,12 @@ int main(int argc, char** argv) {
     pelmar::QtEventPump pump;
     AllowingPrompts prompts;
     pelmar::imaging::TessioLibrary display(state.programFolder);
-    pelmar::Form1 form(state, pump, prompts, display);
-    pelmar::Station station(state, socket, pump, form, prompts, display);
+    pelmar::folders::LocalFolders folders;
+    pelmar::folders::LocalVolumes volumes;
+    pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
+    pelmar::settings::SettingWindows settingWindows(form, state.workFolder, state.settingData,
+                                                    folders, volumes, prompts);
+    pelmar::Station station(state, socket, pump, form, settingWindows, prompts, folders, display);
     station.startUp();
     station.run();
     return 1;

@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    pelmar::report::SaveNameIni(path, reread(path));
+    if (!pelmar::report::SaveNameIni(path, reread(path))) std::abort();
     const pelmar::report::ReportHeader once = reread(path);
-    pelmar::report::SaveNameIni(path, once);
+    if (!pelmar::report::SaveNameIni(path, once)) std::abort();
     const pelmar::report::ReportHeader twice = reread(path);
     if (twice.nameLine1 != once.nameLine1 || twice.nameLine2 != once.nameLine2) std::abort();
     return 0;

@@ -104,19 +104,15 @@ QByteArray encodePalette(const Palette& palette) {
 
 }  // namespace
 
-bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, ImageBuffers& images,
-              const Palette& palette, QString* failure) {
-    const auto fail = [failure](const QString& reason) {
-        if (failure != nullptr) *failure = reason;
-        return false;
-    };
-    const bool gray = bytesPerPixel == 1;
+text::FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, int height,
+                             ImageBuffers& images, const Palette& palette) {
+    const bool gray = bytesPerPixel == kGrayImage;
     const int fileBytesPerPixel = gray ? 1 : 3;
     const auto pixelBytes = pixelByteCount(fileBytesPerPixel, width, height);
     const auto planeSize = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (!pixelBytes || images.plane1.size() < planeSize ||
         (!gray && (images.plane2.size() < planeSize || images.plane3.size() < planeSize))) {
-        return fail(QStringLiteral("画像の大きさが不正です"));
+        return text::FileProblem{path, QStringLiteral("画像の大きさが不正です")};
     }
 
     images.filePixels.resize(static_cast<std::size_t>(*pixelBytes));
@@ -154,26 +150,30 @@ bool writeBmp(const QString& path, int bytesPerPixel, int width, int height, Ima
     const QByteArray table = gray ? encodePalette(palette) : QByteArray();
     const QByteArrayView pixels(reinterpret_cast<const char*>(images.filePixels.data()),
                                 static_cast<qsizetype>(*pixelBytes));
-    const QString reason = text::saveWhole(path, {headers, table, pixels});
-    return reason.isEmpty() || fail(reason);
+    return text::saveWhole(path, {headers, table, pixels});
 }
 
-bool readBmp(const QString& path, int& bytesPerPixel, int& width, int& height, ImageBuffers& images,
-             BmpHeader& header) {
+text::FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
+                            ImageBuffers& images, BmpHeader& header) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    return readBmp(file, bytesPerPixel, width, height, images, header);
+    if (!file.open(QIODevice::ReadOnly)) return text::FileProblem{path, file.errorString()};
+    const auto read = readBmp(file, bytesPerPixel, width, height, images, header);
+    if (!read) return text::FileProblem{path, read.problem().reason};
+    return read;
 }
 
-bool readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height, ImageBuffers& images,
-             BmpHeader& header) {
+text::FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
+                            ImageBuffers& images, BmpHeader& header) {
+    const auto problem = [](const char16_t* reason) {
+        return text::FileProblem{QString(), QString::fromUtf16(reason)};
+    };
     // Everything is checked against what the device actually holds before anything is
     // allocated, so a hostile header cannot ask for more memory than the file's own size.
     const std::int64_t available = device.size() - device.pos();
-    if (device.isSequential() || available < kHeadersSize) return false;
+    if (device.isSequential() || available < kHeadersSize) return problem(u"ファイルが短すぎます");
 
     char headerBytes[kHeadersSize];
-    if (device.read(headerBytes, kHeadersSize) != kHeadersSize) return false;
+    if (device.read(headerBytes, kHeadersSize) != kHeadersSize) return problem(u"読み込めません");
     const BmpHeader read = decodeHeaders(headerBytes);
 
     int fileBytesPerPixel = 0;
@@ -182,17 +182,18 @@ bool readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height, Ima
     } else if (read.biBitCount == 24) {
         fileBytesPerPixel = 3;
     } else {
-        return false;
+        return problem(u"8ビットでも24ビットでもありません");
     }
     const auto pixelBytes = pixelByteCount(fileBytesPerPixel, read.biWidth, read.biHeight);
-    if (!pixelBytes) return false;
+    if (!pixelBytes) return problem(u"画像の大きさが不正です");
     const std::int64_t tableBytes = fileBytesPerPixel == 1 ? kPaletteSize : 0;
-    if (kHeadersSize + tableBytes + *pixelBytes > available) return false;
-    if (tableBytes > 0 && device.skip(tableBytes) != tableBytes) return false;
+    if (kHeadersSize + tableBytes + *pixelBytes > available)
+        return problem(u"ファイルが短すぎます");
+    if (tableBytes > 0 && device.skip(tableBytes) != tableBytes) return problem(u"読み込めません");
 
     std::vector<std::uint8_t> filePixels(static_cast<std::size_t>(*pixelBytes));
     if (device.read(reinterpret_cast<char*>(filePixels.data()), *pixelBytes) != *pixelBytes) {
-        return false;
+        return problem(u"読み込めません");
     }
 
     const auto w = static_cast<std::size_t>(read.biWidth);
@@ -227,7 +228,7 @@ bool readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height, Ima
     bytesPerPixel = fileBytesPerPixel;
     width = read.biWidth;
     height = read.biHeight;
-    return true;
+    return {};
 }
 
 }  // namespace pelmar::imaging

@@ -8,6 +8,10 @@
 
 namespace pelmar::imaging {
 
+// The DM's image type of a gray image, which is also its bytes per pixel; any other type is a
+// colour image of three planes.
+inline constexpr int kGrayImage = 1;
+
 // The pixels of the image in hand. Each plane is width × height bytes, row after row, top row
 // first, no padding; a gray image uses plane 1 only. The file pixel buffer holds the pixel data
 // exactly as it stands in a BMP file.

@@ -6,7 +6,6 @@
 #include "app/imaging/BmpFile.h"
 #include "app/imaging/JpegFile.h"
 #include "app/link/MeasurementFiles.h"
-#include "app/text/TextFile.h"
 
 namespace pelmar::imaging {
 namespace {
@@ -19,8 +18,9 @@ QByteArrayView bytesOf(const std::vector<std::uint8_t>& plane) {
 
 }  // namespace
 
-void ImageCommands::registerWith(CommandLoop& loop) {
-    loop.addHandler(QStringLiteral("BMPW"), [this](CommandLine& command) { BMPW(command); });
+void ImageCommands::registerWith(CommandLoop& loop, Measurement& measurement) {
+    loop.addHandler(QStringLiteral("BMPW"),
+                    [this, &measurement](CommandLine& command) { BMPW(command, measurement); });
     loop.addHandler(QStringLiteral("BMPR"), [this](CommandLine& command) { BMPR(command); });
 }
 
@@ -30,13 +30,12 @@ bool ImageCommands::receivePlane(std::vector<std::uint8_t>& plane) {
     return exchange_.transport().ReceiveBlock(count, std::span(plane), kPlaneTimeoutMs) == count;
 }
 
-void ImageCommands::BMPW(CommandLine& command) {
-    LoopContext& loop = exchange_.context();
+void ImageCommands::BMPW(CommandLine& command, Measurement& measurement) {
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("BMPW受信"));
     // The day folder is made when the image is stored: a folder that cannot be made refuses
     // the store, after the image has come and been shown.
-    loop.measurementFolder = todaysFolder(settings_.saveFolder, folders_);
+    measurement.folder = todaysFolder(settings_.saveFolder, folders_);
 
     std::int32_t type = 0;
     std::int32_t width = 0;
@@ -48,10 +47,10 @@ void ImageCommands::BMPW(CommandLine& command) {
     // Without a name the image is shown but stored nowhere: the current measurement's files are
     // not written over, and the name stays what it was for the results that follow.
     const bool named = command.next(name);
-    if (named) loop.measurementName = safeFileName(name);
+    if (named) measurement.name = safeFileName(name);
 
     // Any type but gray travels as three planes.
-    const bool gray = type == 1;
+    const bool gray = type == kGrayImage;
     const auto imageBytes = pixelByteCount(gray ? 1 : 3, width, height);
     if (!imageBytes || *imageBytes > kLargestImageBytes) {
         exchange_.reply(kReplyFailed);
@@ -76,38 +75,27 @@ void ImageCommands::BMPW(CommandLine& command) {
     // The last "0," says the image is stored; an image that could not be stored is answered
     // "-1,", as one that did not come.
     screen_.showImage(images_.plane1.data(), width, height);
-    const bool stored = !named || storeImage(type, width, height);
+    const bool stored = !named || storeImage(measurement, type, width, height);
     images_.release();
     screen_.enableTableButtons(true);
     exchange_.reply(stored ? kReplyOk : kReplyFailed);
 }
 
-bool ImageCommands::storeImage(int type, int width, int height) {
-    const LoopContext& loop = exchange_.context();
+bool ImageCommands::storeImage(const Measurement& measurement, int type, int width, int height) {
     const auto path = [&](const QString& suffix) {
-        return measurementFile(loop.measurementFolder, loop.measurementName, suffix,
-                               folders_.separator());
+        return measurementFile(measurement.folder, measurement.name, suffix, folders_.separator());
     };
-    std::vector<std::function<void()>> writes;
+    std::vector<std::function<text::FileOutcome<>()>> writes;
     if (settings_.saveMethod != SaveJpeg) {
-        writes.emplace_back([&] {
-            QString failure;
-            const QString bmp = path(kBitmapSuffix);
-            if (!writeBmp(bmp, type, width, height, images_, palette_, &failure)) {
-                throw text::FileError(bmp, failure);
-            }
-        });
+        writes.emplace_back(
+            [&] { return writeBmp(path(kBitmapSuffix), type, width, height, images_, palette_); });
     }
     if (settings_.saveMethod != SaveBitmap) {
         writes.emplace_back([&] {
-            QString failure;
-            const QString jpg = path(kJpegSuffix);
-            if (writeJpeg(screen_.pictureImage(), jpg, settings_.jpegQuality, &failure) != JpegOk) {
-                throw text::FileError(jpg, failure);
-            }
+            return writeJpeg(screen_.pictureImage(), path(kJpegSuffix), settings_.jpegQuality);
         });
     }
-    return storeMeasurement(screen_, folders_, loop.measurementFolder, writes);
+    return storeMeasurement(screen_, folders_, measurement.folder, writes);
 }
 
 void ImageCommands::BMPR(CommandLine& command) {
@@ -133,7 +121,7 @@ void ImageCommands::BMPR(CommandLine& command) {
     exchange_.reply(kReplyOk);
     transport.SendBytes(bytesOf(images_.plane1), 1);
     exchange_.reply(kReplyOk);
-    if (type != 1) {
+    if (type != kGrayImage) {
         transport.SendBytes(bytesOf(images_.plane2), 1);
         exchange_.reply(kReplyOk);
         transport.SendBytes(bytesOf(images_.plane3), 1);

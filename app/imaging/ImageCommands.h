@@ -7,14 +7,16 @@
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
+#include "app/link/MeasurementFiles.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar::imaging {
 
 // The DM's image commands: "BMPW" brings an image to be shown and stored in the day folder,
-// "BMPR" sends the pixels of a BMP file the inspector picks.
+// "BMPR" sends the pixels of a BMP file the inspector picks. A named BMPW names the current
+// measurement, which the data commands' files join.
 class ImageCommands {
 public:
     // How long the DM has to deliver each plane, from the start of its receive.
@@ -33,10 +35,11 @@ public:
           palette_(palette),
           folders_(folders) {}
 
-    // Adds "BMPW" and "BMPR" to the loop's dispatch table.
-    void registerWith(CommandLoop& loop);
+    // Adds "BMPW" and "BMPR" to the loop's dispatch table, over the measurement BMPW shares
+    // with the data commands.
+    void registerWith(CommandLoop& loop, Measurement& measurement);
 
-    void BMPW(CommandLine& command);
+    void BMPW(CommandLine& command, Measurement& measurement);
     // Throws DialogCancelled when the inspector cancels the file dialog.
     void BMPR(CommandLine& command);
 
@@ -44,7 +47,7 @@ private:
     bool receivePlane(std::vector<std::uint8_t>& plane);
     // The image's files as the save method asks; false (and the inspector told) when one could
     // not be stored.
-    bool storeImage(int type, int width, int height);
+    bool storeImage(const Measurement& measurement, int type, int width, int height);
 
     Exchange& exchange_;
     Screen& screen_;

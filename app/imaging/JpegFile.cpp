@@ -9,13 +9,9 @@
 
 namespace pelmar::imaging {
 
-int writeJpeg(const QImage* image, const QString& path, int quality, QString* failure) {
-    const auto fail = [failure](JpegStatus status, const QString& reason) {
-        if (failure != nullptr) *failure = reason;
-        return status;
-    };
+text::FileOutcome<> writeJpeg(const QImage* image, const QString& path, int quality) {
     if (image == nullptr || image->isNull()) {
-        return fail(JpegNoImage, QStringLiteral("表示された画像がありません"));
+        return text::FileProblem{path, QStringLiteral("表示された画像がありません")};
     }
 
     QBuffer encoded;
@@ -25,9 +21,8 @@ int writeJpeg(const QImage* image, const QString& path, int quality, QString* fa
     // Baseline files are the form every JPEG reader understands.
     writer.setProgressiveScanWrite(false);
     writer.setOptimizedWrite(false);
-    if (!writer.write(*image)) return fail(JpegWriteFailed, writer.errorString());
-    const QString reason = text::saveWhole(path, {encoded.data()});
-    return reason.isEmpty() ? JpegOk : fail(JpegWriteFailed, reason);
+    if (!writer.write(*image)) return text::FileProblem{path, writer.errorString()};
+    return text::saveWhole(path, {encoded.data()});
 }
 
 }  // namespace pelmar::imaging

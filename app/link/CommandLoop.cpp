@@ -7,10 +7,7 @@
 namespace pelmar {
 
 CommandLoop::CommandLoop(Exchange& exchange, Screen& screen)
-    : exchange_(exchange),
-      transport_(exchange.transport()),
-      screen_(screen),
-      context_(exchange.context()) {
+    : exchange_(exchange), transport_(exchange.transport()), screen_(screen) {
     addHandler(QStringLiteral("OPEN"),
                [this](CommandLine&) { status(QStringLiteral("OPEN受信")); });
     addHandler(QStringLiteral("NONE"), [this](CommandLine&) {
@@ -107,24 +104,24 @@ void CommandLoop::online() {
         state_ = LinkState::Connect;
         return;
     }
-    context_.lineBuffer = QString(256, u' ');
-    if (transport_.ReceiveLine(4, context_.lineBuffer, 1000, kEndAtCr) == -1) return;
+    QString line;
+    if (transport_.ReceiveLine(4, line, 1000, kEndAtCr) == -1) return;
     turnCounter_ = 0;
-    context_.readPos = 0;
-    dispatch();
+    dispatch(line);
 }
 
-void CommandLoop::dispatch() {
+void CommandLoop::dispatch(const QString& line) {
     // A line whose first field is empty carries no command: it is ignored rather than taken as
     // a repeat of the previous one.
-    context_.command.clear();
-    text::ReadField(context_.lineBuffer, context_.readPos, context_.command, context_.readPos);
-    const auto handler = handlers_.find(context_.command);
+    QString word;
+    int readPos = 0;
+    text::ReadField(line, readPos, word, readPos);
+    const auto handler = handlers_.find(word);
     if (handler == handlers_.end()) {
         transport_.pump().processEvents();
         return;
     }
-    CommandLine command{context_.lineBuffer, context_.readPos};
+    CommandLine command{line, readPos};
     try {
         try {
             handler->second(command);

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "app/link/Exchange.h"
-#include "app/link/Screen.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar {
 
@@ -44,12 +44,11 @@ public:
 private:
     void status(const QString& text);
     void online();
-    void dispatch();
+    void dispatch(const QString& line);
 
     Exchange& exchange_;
     Transport& transport_;
     Screen& screen_;
-    LoopContext& context_;
     std::map<QString, Handler> handlers_;
     LinkState state_ = LinkState::Connect;
     int turnCounter_ = 0;

@@ -10,27 +10,27 @@
 
 namespace pelmar {
 
-void DataCommands::registerWith(CommandLoop& loop) {
-    loop.addHandler(QStringLiteral("DATW"), [this](CommandLine& command) { DATW(command); });
-    loop.addHandler(QStringLiteral("XYDT"), [this](CommandLine& command) { XYDT(command); });
+void DataCommands::registerWith(CommandLoop& loop, Measurement& measurement) {
+    loop.addHandler(QStringLiteral("DATW"),
+                    [this, &measurement](CommandLine& command) { DATW(command, measurement); });
+    loop.addHandler(QStringLiteral("XYDT"),
+                    [this, &measurement](CommandLine& command) { XYDT(command, measurement); });
 }
 
-// The current measurement's file in the given folder.
-QString DataCommands::file(const QString& folder, const QString& suffix) const {
-    return measurementFile(folder, exchange_.context().measurementName, suffix,
-                           folders_.separator());
+QString DataCommands::file(const QString& folder, const QString& name,
+                           const QString& suffix) const {
+    return measurementFile(folder, name, suffix, folders_.separator());
 }
 
-void DataCommands::DATW(CommandLine& command) {
-    LoopContext& loop = exchange_.context();
+void DataCommands::DATW(CommandLine& command, Measurement& measurement) {
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("DATW受信"));
 
     // The day folder is made when the result is stored: a folder that cannot be made refuses
     // the store, not the result.
-    loop.measurementFolder = todaysFolder(settings_.saveFolder, folders_);
+    measurement.folder = todaysFolder(settings_.saveFolder, folders_);
     QString name;
-    if (command.next(name)) loop.measurementName = safeFileName(name);
+    if (command.next(name)) measurement.name = safeFileName(name);
 
     exchange_.reply(kReplyOk);
     const auto record = exchange_.receiveLine();
@@ -39,23 +39,23 @@ void DataCommands::DATW(CommandLine& command) {
     // The result was measured, so it is listed (and can be printed) even when its file cannot
     // be stored. A short data line leaves the missing fields empty; the file keeps the line as
     // received.
-    const int i = history_.storeRecord(*record, file(loop.measurementFolder, kJpegSuffix),
-                                       file(loop.measurementFolder, kBitmapSuffix));
+    const auto [folder, stem] = measurement;
+    const int i = history_.storeRecord(*record, file(folder, stem, kJpegSuffix),
+                                       file(folder, stem, kBitmapSuffix));
     screen_.drawEntryNumber(i + 1);
     screen_.RedrawResults();
     history_.commitRecord();
     screen_.enableTableButtons(true);
 
     // The DM hears "0," only once the line is on disk; otherwise it sees its time-out.
-    const QString path = file(loop.measurementFolder, kDataSuffix);
-    if (storeMeasurement(screen_, folders_, loop.measurementFolder,
-                         {[&] { text::writeLines(path, {*record}); }})) {
+    const QString path = file(folder, stem, kDataSuffix);
+    if (storeMeasurement(screen_, folders_, folder,
+                         {[&] { return text::writeLines(path, {*record}); }})) {
         exchange_.reply(kReplyOk);
     }
 }
 
-void DataCommands::XYDT(CommandLine& command) {
-    LoopContext& loop = exchange_.context();
+void DataCommands::XYDT(CommandLine& command, const Measurement& measurement) {
     screen_.enableTableButtons(false);
     appendStatus(screen_, QStringLiteral("XYDT受信"));
 
@@ -84,12 +84,12 @@ void DataCommands::XYDT(CommandLine& command) {
 
     // Before any image or result there is no measurement folder: the points then go into
     // today's folder, never to the root of the disk. XYDT itself does not set the measurement.
-    const QString folder = loop.measurementFolder.isEmpty()
+    const QString folder = measurement.folder.isEmpty()
                                ? todaysFolder(settings_.saveFolder, folders_)
-                               : loop.measurementFolder;
-    const QString path = file(folder, kPointsSuffix);
-    const bool stored =
-        storeMeasurement(screen_, folders_, folder, {[&] { text::writeLines(path, points); }});
+                               : measurement.folder;
+    const QString path = file(folder, measurement.name, kPointsSuffix);
+    const bool stored = storeMeasurement(screen_, folders_, folder,
+                                         {[&] { return text::writeLines(path, points); }});
     screen_.enableTableButtons(true);
     if (stored) exchange_.reply(kReplyOk);
 }

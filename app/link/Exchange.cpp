@@ -13,16 +13,13 @@ bool CommandLine::next(std::int32_t& out) {
 }
 
 void Exchange::reply(const QString& text) {
-    context_.replyText = text;
-    transport_.SendText(context_.replyText, 0);
+    transport_.SendText(text, 0);
 }
 
 std::optional<QString> Exchange::receiveLine() {
-    context_.lineBuffer = QString(256, u' ');
-    if (transport_.ReceiveLine(4, context_.lineBuffer, kLineTimeoutMs, kEndAtCr) == -1) {
-        return std::nullopt;
-    }
-    return context_.lineBuffer;
+    QString line;
+    if (transport_.ReceiveLine(4, line, kLineTimeoutMs, kEndAtCr) == -1) return std::nullopt;
+    return line;
 }
 
 void Exchange::awaitInspector(std::function<void()> gone) {

@@ -6,7 +6,6 @@
 #include <functional>
 #include <optional>
 
-#include "app/link/LoopContext.h"
 #include "app/link/Transport.h"
 
 namespace pelmar {
@@ -35,16 +34,14 @@ struct CommandLine {
     bool next(std::int32_t& out);
 };
 
-// What every command handler (and the setting-data send dialog) does on the link: compose a
-// reply in replyText and send it, dropping whatever the DM sent meanwhile; and receive the DM's
-// next line into lineBuffer as the loop does (256 blanks first, at least 4 characters, 1000 ms,
-// ended by CR).
+// What every command handler (and the setting-data send dialog) does on the link: send a reply,
+// dropping whatever the DM sent meanwhile; and receive the DM's next line as the loop does (at
+// least 4 characters, 1000 ms, ended by CR).
 class Exchange {
 public:
     static constexpr int kLineTimeoutMs = 1000;
 
-    Exchange(Transport& transport, LoopContext& context)
-        : transport_(transport), context_(context) {}
+    explicit Exchange(Transport& transport) : transport_(transport) {}
 
     void reply(const char* text) { reply(QString::fromLatin1(text)); }
     // A line of the program's own for the DM (the setting-data record and worker lines), sent
@@ -65,11 +62,9 @@ public:
     void connectionEnded();
 
     Transport& transport() { return transport_; }
-    LoopContext& context() { return context_; }
 
 private:
     Transport& transport_;
-    LoopContext& context_;
     std::optional<std::function<void()>> awaited_;
 };
 

@@ -4,7 +4,7 @@
 
 namespace pelmar {
 
-void MakeFolderPath(QString path, FolderOps& ops) {
+text::FileOutcome<> MakeFolderPath(QString path, FolderOps& ops) {
     const QChar sep = ops.separator();
     if (!path.endsWith(sep)) path.append(sep);
 
@@ -13,28 +13,31 @@ void MakeFolderPath(QString path, FolderOps& ops) {
     if (path.startsWith(twoSeps)) {
         while (path.size() > 2 && path[2] == sep) path.remove(2, 1);
         const qsizetype serverEnd = path.indexOf(sep, 2);
-        if (serverEnd < 0) return;
+        if (serverEnd < 0) return {};
         const qsizetype shareEnd = path.indexOf(sep, serverEnd + 1);
-        if (shareEnd < 0) return;
-        if (!ops.exists(path.left(shareEnd + 1))) return;
+        if (shareEnd < 0) return {};
+        if (!ops.exists(path.left(shareEnd + 1))) return {};
         scan = shareEnd;
     }
 
     for (qsizetype end = path.indexOf(sep, scan); end >= 0; end = path.indexOf(sep, end + 1)) {
         const QString folder = path.left(end + 1);
-        if (!ops.exists(folder) && !ops.create(folder)) {
-            throw FolderError(
-                QStringLiteral("フォルダを作成できません: %1").arg(folder).toStdString());
-        }
+        if (!ops.exists(folder) && !ops.create(folder)) return text::FileProblem{folder, QString()};
     }
+    return {};
 }
 
-int EnsureFolder(const QString& folder, FolderOps& ops) {
-    if (folder.isEmpty()) return -1;
-    if (ops.exists(folder)) return 0;
-    if (EnsureFolder(ops.parent(folder), ops) != 0) return -1;
+QString notMade(const text::FileProblem& problem) {
+    return QStringLiteral("フォルダを作成できません: %1").arg(problem.path);
+}
+
+text::FileOutcome<> EnsureFolder(const QString& folder, FolderOps& ops) {
+    if (folder.isEmpty()) return text::FileProblem{folder, QString()};
+    if (ops.exists(folder)) return {};
+    if (const auto parent = EnsureFolder(ops.parent(folder), ops); !parent) return parent;
     const auto created = ops.create(folder);
-    return created && created->compare(folder, Qt::CaseInsensitive) == 0 ? 0 : -1;
+    if (created && created->compare(folder, Qt::CaseInsensitive) == 0) return {};
+    return text::FileProblem{folder, QString()};
 }
 
 bool FileExists(const QString& path) {

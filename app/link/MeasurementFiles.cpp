@@ -1,7 +1,6 @@
 #include "app/link/MeasurementFiles.h"
 
 #include "app/link/Folders.h"
-#include "app/text/TextFile.h"
 
 namespace pelmar {
 
@@ -14,15 +13,17 @@ QString todaysFolder(const QString& saveFolder, FolderOps& folders) {
 }
 
 bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
-                      const std::vector<std::function<void()>>& writes) {
+                      const std::vector<std::function<text::FileOutcome<>()>>& writes) {
     QString failure;
-    try {
-        MakeFolderPath(folder, folders);
-        for (const auto& write : writes) write();
-    } catch (const FolderError& error) {
-        failure = QString::fromUtf8(error.what());
-    } catch (const text::FileError& error) {
-        failure = QString::fromUtf8(error.what());
+    if (const auto made = MakeFolderPath(folder, folders); !made) {
+        failure = notMade(made.problem());
+    } else {
+        for (const auto& write : writes) {
+            if (const auto written = write(); !written) {
+                failure = text::notWritten(written.problem());
+                break;
+            }
+        }
     }
     if (failure.isEmpty()) {
         screen.storeSucceeded();

@@ -6,13 +6,21 @@
 #include <functional>
 #include <vector>
 
-#include "app/link/FolderOps.h"
-#include "app/link/Screen.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Screen.h"
+#include "app/text/FileOutcome.h"
 
 namespace pelmar {
 
 // Where a measurement's files go. The DM names each measurement; its CSV files and images are
 // stored in the day folder under that name with their suffixes.
+
+// The current measurement: set by BMPW and DATW, kept from one command to the next, and shared
+// by the data and image commands.
+struct Measurement {
+    QString folder;  // its day folder
+    QString name;    // its file name stem, made safe
+};
 
 // The day folder: the save folder, the separator and the date as yyyymmdd.
 QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator);
@@ -21,12 +29,11 @@ QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator)
 QString todaysFolder(const QString& saveFolder, FolderOps& folders);
 
 // Stores the files of an exchange before its final reply: makes the folder exist with every
-// missing level, then runs the writes in turn (each throws text::FileError, naming its file and
-// the reason, when its file could not be written whole), stopping at the first that fails.
-// A failure is told to the inspector in a status line that stands out until a store succeeds
-// again. True when every file is on disk.
+// missing level, then runs the writes in turn, each writing its file whole or not at all,
+// stopping at the first that fails. A failure is told to the inspector in a status line that
+// stands out until a store succeeds again. True when every file is on disk.
 bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
-                      const std::vector<std::function<void()>>& writes);
+                      const std::vector<std::function<text::FileOutcome<>()>>& writes);
 
 // A name from the DM made fit to be a file name inside the day folder, never empty or hidden:
 // path separators and the characters Windows forbids in names become "_", an empty name or one

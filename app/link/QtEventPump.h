@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/EventPump.h"
+#include "app/seams/EventPump.h"
 
 namespace pelmar {
 

@@ -2,7 +2,7 @@
 
 #include <QTcpSocket>
 
-#include "app/link/Socket.h"
+#include "app/seams/Socket.h"
 
 namespace pelmar {
 

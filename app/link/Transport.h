@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "app/link/EventPump.h"
-#include "app/link/Socket.h"
+#include "app/seams/EventPump.h"
+#include "app/seams/Socket.h"
 
 namespace pelmar {
 

@@ -6,35 +6,37 @@
 #include <QByteArray>
 #include <QFile>
 #include <cerrno>
-#include <optional>
+#include <cstring>
 
 #include "app/text/Cp932.h"
+#include "app/text/FileOutcome.h"
 
 namespace pelmar::logdata {
 namespace {
 
 // The bytes of a file up to its first line end, or up to kMaxRecordBytes: never more of a large
-// file than that. Nothing when the file cannot be opened or read. The buffer is the caller's, to
-// be reused from file to file. Plain open(2) and read(2): a file costs three system calls, where
-// QFile would add two status queries and a read to the end of the file.
-std::optional<QByteArrayView> readFirstLine(const QString& path, QByteArray& buffer) {
+// file than that. The buffer is the caller's, to be reused from file to file. Plain open(2) and
+// read(2): a file costs three system calls, where QFile would add two status queries and a read
+// to the end of the file.
+text::FileOutcome<QByteArrayView> readFirstLine(const QString& path, QByteArray& buffer) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return text::FileProblem{path, QString::fromLocal8Bit(std::strerror(errno))};
     buffer.resize(kMaxRecordBytes);
     qsizetype filled = 0;
-    bool failed = false;
+    int failure = 0;
     while (filled < kMaxRecordBytes) {
         const ssize_t got =
             ::read(fd, buffer.data() + filled, static_cast<std::size_t>(kMaxRecordBytes - filled));
         if (got < 0 && errno == EINTR) continue;
-        failed = got < 0;
+        failure = got < 0 ? errno : 0;
         if (got <= 0) break;
         const QByteArrayView added(buffer.constData() + filled, got);
         filled += got;
         if (added.contains('\r') || added.contains('\n')) break;
     }
     ::close(fd);
-    if (failed) return std::nullopt;
+    if (failure != 0)
+        return text::FileProblem{path, QString::fromLocal8Bit(std::strerror(failure))};
     return QByteArrayView(buffer.constData(), filled);
 }
 
@@ -56,7 +58,7 @@ LogReadResult ReadLogData(const QString& folder, ResultHistory& history,
     // slot where the next result goes when the table is redrawn.
     for (const QString& path : search.files) {
         if (path.endsWith(QStringLiteral("_XY.csv"), Qt::CaseInsensitive)) continue;
-        const std::optional<QByteArrayView> bytes = readFirstLine(path, buffer);
+        const auto bytes = readFirstLine(path, buffer);
         const QString record = bytes ? recordFromBytes(*bytes) : QString();
         if (record.isEmpty()) {
             ++result.filesSkipped;

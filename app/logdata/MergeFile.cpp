@@ -20,18 +20,13 @@ QString mergeLine(const ResultEntry& e) {
 
 }  // namespace
 
-std::optional<QString> WriteMergeFile(const QString& path, const ResultHistory& history) {
+text::FileOutcome<> WriteMergeFile(const QString& path, const ResultHistory& history) {
     QStringList lines;
     for (int i = 0; i < history.historyCount; ++i) {
         const ResultEntry& entry = history.entries[static_cast<std::size_t>(i)];
         if (entry.checked == 1) lines.append(mergeLine(entry));
     }
-    try {
-        text::writeLines(path, lines);
-    } catch (const text::FileError& e) {
-        return QString::fromStdString(e.what());
-    }
-    return std::nullopt;
+    return text::writeLines(path, lines);
 }
 
 }  // namespace pelmar::logdata

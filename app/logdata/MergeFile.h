@@ -1,17 +1,16 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 #include "app/ResultHistory.h"
+#include "app/text/FileOutcome.h"
 
 namespace pelmar::logdata {
 
 // Writes the listed entries of the history (checked, slots 0 to historyCount - 1 in order) into
 // one file, one code page 932 line ended by CR LF per entry: its fields 0 to 10, each followed by
 // a comma. No entry gives an empty file. The path is used exactly as given; a file of that name is
-// replaced. Returns nothing when the file was written, otherwise "path: reason" for the inspector.
-[[nodiscard]] std::optional<QString> WriteMergeFile(const QString& path,
-                                                    const ResultHistory& history);
+// replaced.
+[[nodiscard]] text::FileOutcome<> WriteMergeFile(const QString& path, const ResultHistory& history);
 
 }  // namespace pelmar::logdata

@@ -4,7 +4,7 @@
 
 namespace pelmar::logdata {
 
-frmReadLog::frmReadLog(ResultHistory& history, settings::Volumes& volumes, Prompts& prompts)
+frmReadLog::frmReadLog(ResultHistory& history, folders::Volumes& volumes, Prompts& prompts)
     : FolderPicker(QStringLiteral("frmReadLog"), volumes, prompts),
       history_(history),
       prompts_(prompts) {

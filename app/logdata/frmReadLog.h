@@ -3,31 +3,28 @@
 #include <QString>
 
 #include "app/ResultHistory.h"
-#include "app/link/Prompts.h"
-#include "app/settings/FolderPicker.h"
-#include "app/settings/Volumes.h"
+#include "app/folders/FolderPicker.h"
+#include "app/folders/Volumes.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::logdata {
 
 // The log reader (caption "ログデータ読み出しフォルダ選択"), opened from the main window's
-// "ログデータ読み込み" while the main window hides: the folder pickers' drive list and folder tree.
+// "ログデータ読み込み" in place of the main window: the folder pickers' drive list and folder tree.
 // "開く" reads the measurement files of the open folder and of every folder below it into the
 // history (ReadLogData), then tells how many files could not be read and which folders could
-// not be listed; "キャンセル" changes nothing. Every way out shows the main window again.
-class frmReadLog : public settings::FolderPicker {
+// not be listed; "キャンセル" changes nothing.
+class frmReadLog : public folders::FolderPicker {
     Q_OBJECT
 public:
-    frmReadLog(ResultHistory& history, settings::Volumes& volumes, Prompts& prompts);
+    frmReadLog(ResultHistory& history, folders::Volumes& volumes, Prompts& prompts);
 
 signals:
     // The history was replaced: the main window's table is to show it.
     void historyReplaced();
-    // The reader has closed: the main window comes back.
-    void closed();
 
 protected:
     void take(const QString& folder) override;
-    void comeBack() override { emit closed(); }
 
 private:
     ResultHistory& history_;

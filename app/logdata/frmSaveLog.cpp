@@ -5,16 +5,13 @@
 namespace pelmar::logdata {
 
 frmSaveLog::frmSaveLog(const ResultHistory& history, QString& workFolder, FolderOps& folders,
-                       settings::Volumes& volumes, Prompts& prompts)
+                       folders::Volumes& volumes, Prompts& prompts)
     : SaveToFolderDialog(QStringLiteral("frmSaveLog"), QStringLiteral("計測データの統合"),
-                         workFolder, folders, volumes, prompts),
+                         QStringLiteral("計測データ"), workFolder, folders, volumes, prompts),
       history_(history) {}
 
-std::optional<QString> frmSaveLog::save(const QString& path) {
-    if (const std::optional<QString> error = WriteMergeFile(path, history_)) {
-        return QStringLiteral("計測データを保存できません。\n%1").arg(*error);
-    }
-    return std::nullopt;
+text::FileOutcome<> frmSaveLog::save(const QString& path) {
+    return WriteMergeFile(path, history_);
 }
 
 }  // namespace pelmar::logdata

@@ -3,24 +3,24 @@
 #include <QString>
 
 #include "app/ResultHistory.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/settings/SaveToFolderDialog.h"
-#include "app/settings/Volumes.h"
+#include "app/folders/SaveToFolderDialog.h"
+#include "app/folders/Volumes.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::logdata {
 
-// The merge dialog (caption "計測データの統合"), opened by the report's "データ統合" while the
-// report hides: "保存" writes the listed results into one file (WriteMergeFile) at the folder and
+// The merge dialog (caption "計測データの統合"), opened by the report's "データ統合" in place of
+// the report: "保存" writes the listed results into one file (WriteMergeFile) at the folder and
 // under the name typed.
-class frmSaveLog : public settings::SaveToFolderDialog {
+class frmSaveLog : public folders::SaveToFolderDialog {
     Q_OBJECT
 public:
     frmSaveLog(const ResultHistory& history, QString& workFolder, FolderOps& folders,
-               settings::Volumes& volumes, Prompts& prompts);
+               folders::Volumes& volumes, Prompts& prompts);
 
 protected:
-    std::optional<QString> save(const QString& path) override;
+    text::FileOutcome<> save(const QString& path) override;
 
 private:
     const ResultHistory& history_;

@@ -4,21 +4,21 @@
 
 namespace pelmar::report {
 
-bool LoadNameIni(const QString& path, ReportHeader& header) {
+text::FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header) {
     const auto lines = text::readLines(path);
-    if (!lines) return false;
+    if (!lines) return lines.problem();
     header.nameLine1 = lines->value(0);
     header.nameLine2 = lines->value(1);
-    return true;
+    return {};
 }
 
-void SaveNameIni(const QString& path, const ReportHeader& header) {
-    text::writeLines(path, {header.nameLine1, header.nameLine2});
+text::FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header) {
+    return text::writeLines(path, {header.nameLine1, header.nameLine2});
 }
 
 void SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts) {
-    writeTelling(prompts, QStringLiteral("会社名などのファイル"),
-                 [&] { SaveNameIni(path, header); });
+    text::tellIfNotWritten(prompts, QStringLiteral("会社名などのファイル"),
+                           SaveNameIni(path, header));
 }
 
 }  // namespace pelmar::report

@@ -92,6 +92,10 @@ const PageLayout& screenFirstPage() {
         .frameBottom = 10920,
         .columnRules = {3480, 4320, 6600, 7800, 9480},
         .firstRowRule = 4080,
+        .buttons = {{"BtnAllDataSave", 10980, 3240},
+                    {"BtnNext", 10980, 3840},
+                    {"BtnPrint", 10980, 9840},
+                    {"BtnEnd", 10980, 10440}},
     };
     return layout;
 }
@@ -125,6 +129,7 @@ const PageLayout& screenLaterPage() {
         .frameBottom = 10440,
         .columnRules = {2520, 3360, 5640, 7440, 9480},
         .firstRowRule = 1800,
+        .buttons = {{"BtnPre", 10980, 960}, {"BtnNext", 10980, 1560}},
     };
     return layout;
 }
@@ -163,6 +168,7 @@ const PageLayout& printedFirstPage() {
         .frameBottom = 13800,
         .columnRules = {3480, 4320, 6600, 7800, 9480},
         .firstRowRule = 4680,
+        .buttons = {},
     };
     return layout;
 }
@@ -191,6 +197,7 @@ const PageLayout& printedLaterPage() {
         .frameBottom = 13800,
         .columnRules = {3480, 4320, 6600, 7800, 9480},
         .firstRowRule = 2280,
+        .buttons = {},
     };
     return layout;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace pelmar::report {
 
@@ -20,6 +21,16 @@ struct TableColumn {
     int cellLeft;
     int cellWidth;
 };
+
+// Where a screen page puts one of its buttons: the top-left corner in twips. Every button is
+// kButtonWidth × kButtonHeight.
+struct ButtonPlace {
+    const char* name;
+    int left;
+    int top;
+};
+constexpr int kButtonWidth = 1500;
+constexpr int kButtonHeight = 480;
 
 constexpr int kColumns = 6;  // lens, number, date and time, serial, result, judgement
 constexpr int kCaptions = 5;  // 検査日, 温度：湿度, 測定器, 画像処理システム, 作成日
@@ -56,6 +67,8 @@ struct PageLayout {
     int frameBottom;
     std::array<int, kColumns - 1> columnRules;
     int firstRowRule;  // then one every rowPitch, rows - 1 of them
+
+    std::vector<ButtonPlace> buttons;  // on the screen pages only
 };
 
 // The width in twips that a text centred in a row cell of the column can take and stay clear of

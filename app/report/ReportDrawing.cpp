@@ -137,11 +137,9 @@ std::optional<QString> renderPages(QPagedPaintDevice& device,
     return std::nullopt;
 }
 
-std::optional<QString> writeReportPdf(const QString& path, const std::vector<PageContent>& pages) {
+text::FileOutcome<> writeReportPdf(const QString& path, const std::vector<PageContent>& pages) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    }
+    if (!file.open(QIODevice::WriteOnly)) return text::FileProblem{path, file.errorString()};
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
@@ -149,11 +147,11 @@ std::optional<QString> writeReportPdf(const QString& path, const std::vector<Pag
         writer.setCreator(QStringLiteral("Pelmar"));
         if (const auto why = renderPages(writer, pages)) {
             file.cancelWriting();
-            return QStringLiteral("%1: %2").arg(path, *why);
+            return text::FileProblem{path, *why};
         }
     }
-    if (!file.commit()) return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    if (!file.commit()) return text::FileProblem{path, file.errorString()};
+    return {};
 }
 
 }  // namespace pelmar::report

@@ -8,6 +8,7 @@
 
 #include "app/report/PageLayout.h"
 #include "app/report/ReportPages.h"
+#include "app/text/FileOutcome.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -55,8 +56,8 @@ void drawPage(QPainter& painter, const PageContent& page);
 std::optional<QString> renderPages(QPagedPaintDevice& device,
                                    const std::vector<PageContent>& pages);
 
-// The pages as a PDF file, written whole or not at all. Nothing when done; otherwise the path
-// and the reason.
-std::optional<QString> writeReportPdf(const QString& path, const std::vector<PageContent>& pages);
+// The pages as a PDF file, written whole or not at all.
+[[nodiscard]] text::FileOutcome<> writeReportPdf(const QString& path,
+                                                 const std::vector<PageContent>& pages);
 
 }  // namespace pelmar::report

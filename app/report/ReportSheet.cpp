@@ -1,6 +1,8 @@
 #include "app/report/ReportSheet.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cstring>
 
 #include "app/report/ReportDrawing.h"
 
@@ -18,8 +20,7 @@ void setFittedText(QLabel& label, const QString& text, int width) {
     label.setText(text);
 }
 
-ReportSheet::ReportSheet(const PageLayout& layout, QWidget* parent)
-    : QWidget(parent, Qt::Window), layout_(layout) {
+ReportSheet::ReportSheet(const PageLayout& layout) : layout_(layout) {
     QPalette sheet = palette();
     sheet.setColor(QPalette::Window, Qt::white);
     sheet.setColor(QPalette::WindowText, Qt::black);
@@ -64,11 +65,16 @@ QLabel* ReportSheet::placeLabel(const QString& name, const TwipRect& box, double
     return label;
 }
 
-QPushButton* ReportSheet::placeButton(const QString& name, const QString& caption, int left,
-                                      int top) {
+QPushButton* ReportSheet::placeButton(const char* name, const QString& caption) {
+    const auto place =
+        std::find_if(layout_.buttons.begin(), layout_.buttons.end(),
+                     [name](const ButtonPlace& b) { return std::strcmp(b.name, name) == 0; });
+    // Every button a page makes stands in its layout: a name missing there is a fault of the
+    // program, found the first time the page opens.
+    if (place == layout_.buttons.end()) qFatal("the page layout places no button %s", name);
     auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(px(left), px(top), px(1500), px(480));
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(px(place->left), px(place->top), px(kButtonWidth), px(kButtonHeight));
     return button;
 }
 

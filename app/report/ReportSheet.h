@@ -28,13 +28,13 @@ public:
     Column lblLens, lblDno, lblDateTime, lblGno, lblKekkaData, lblOkNg;
 
 protected:
-    ReportSheet(const PageLayout& layout, QWidget* parent);
+    explicit ReportSheet(const PageLayout& layout);
 
     // A label at a twip rectangle, in the report's font.
     QLabel* placeLabel(const QString& name, const TwipRect& box, double points,
                        Qt::Alignment alignment);
-    // A button at a twip position: 1500 x 480 twips.
-    QPushButton* placeButton(const QString& name, const QString& caption, int left, int top);
+    // The button the layout places under this name.
+    QPushButton* placeButton(const char* name, const QString& caption);
 
     // Empties every row cell, then fills the rows from the top.
     void fillRows(const std::vector<ReportRow>& rows);

@@ -4,8 +4,8 @@
 
 namespace pelmar::report {
 
-Temperture::Temperture(ReportHeader& header, QWidget* parent)
-    : QDialog(parent, Qt::Window), ui(std::make_unique<Ui::Temperture>()), header_(header) {
+Temperture::Temperture(ReportHeader& header)
+    : ui(std::make_unique<Ui::Temperture>()), header_(header) {
     ui->setupUi(this);
     connect(ui->btnKettei, &QPushButton::clicked, this, &Temperture::btnKettei_Click);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::close);

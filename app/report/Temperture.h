@@ -16,7 +16,7 @@ namespace pelmar::report {
 class Temperture : public QDialog {
     Q_OBJECT
 public:
-    Temperture(ReportHeader& header, QWidget* parent = nullptr);
+    explicit Temperture(ReportHeader& header);
     ~Temperture() override;
 
 signals:

@@ -4,11 +4,8 @@
 
 namespace pelmar::report {
 
-frmHizukeR::frmHizukeR(ReportHeader& header, Prompts& prompts, QWidget* parent)
-    : QDialog(parent, Qt::Window),
-      ui(std::make_unique<Ui::frmHizukeR>()),
-      header_(header),
-      prompts_(prompts) {
+frmHizukeR::frmHizukeR(ReportHeader& header, Prompts& prompts)
+    : ui(std::make_unique<Ui::frmHizukeR>()), header_(header), prompts_(prompts) {
     ui->setupUi(this);
     connect(ui->btnKettei, &QPushButton::clicked, this, &frmHizukeR::btnKettei_Click);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::close);

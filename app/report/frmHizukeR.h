@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/link/Prompts.h"
 #include "app/report/ReportHeader.h"
+#include "app/seams/Prompts.h"
 
 namespace Ui {
 class frmHizukeR;
@@ -18,7 +18,7 @@ namespace pelmar::report {
 class frmHizukeR : public QDialog {
     Q_OBJECT
 public:
-    frmHizukeR(ReportHeader& header, Prompts& prompts, QWidget* parent = nullptr);
+    frmHizukeR(ReportHeader& header, Prompts& prompts);
     ~frmHizukeR() override;
 
 signals:

@@ -4,8 +4,8 @@
 
 namespace pelmar::report {
 
-frmNameInp::frmNameInp(ReportHeader& header, QWidget* parent)
-    : QDialog(parent, Qt::Window), ui(std::make_unique<Ui::frmNameInp>()), header_(header) {
+frmNameInp::frmNameInp(ReportHeader& header)
+    : ui(std::make_unique<Ui::frmNameInp>()), header_(header) {
     ui->setupUi(this);
     ui->Text1_0->setText(header.nameLine1);
     ui->Text1_1->setText(header.nameLine2);

@@ -16,7 +16,7 @@ namespace pelmar::report {
 class frmNameInp : public QDialog {
     Q_OBJECT
 public:
-    frmNameInp(ReportHeader& header, QWidget* parent = nullptr);
+    explicit frmNameInp(ReportHeader& header);
     ~frmNameInp() override;
 
 signals:

@@ -39,9 +39,8 @@ QString tooltip(int cell) {
 }  // namespace
 
 frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
-                       const QString& nameIniPath, const QString& saveFolder, Prompts& prompts,
-                       QWidget* parent)
-    : ReportSheet(screenFirstPage(), parent),
+                       const QString& nameIniPath, const QString& saveFolder, Prompts& prompts)
+    : ReportSheet(screenFirstPage()),
       openPrinter(defaultPrinter),
       header_(header),
       history_(history),
@@ -70,11 +69,10 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
         lblNameData[k] = cell;
     }
 
-    BtnAllDataSave =
-        placeButton(QStringLiteral("BtnAllDataSave"), QStringLiteral("データ統合"), 10980, 3240);
-    BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 3840);
-    BtnPrint = placeButton(QStringLiteral("BtnPrint"), QStringLiteral("印　刷"), 10980, 9840);
-    BtnEnd = placeButton(QStringLiteral("BtnEnd"), QStringLiteral("終　了"), 10980, 10440);
+    BtnAllDataSave = placeButton("BtnAllDataSave", QStringLiteral("データ統合"));
+    BtnNext = placeButton("BtnNext", QStringLiteral("次ページ"));
+    BtnPrint = placeButton("BtnPrint", QStringLiteral("印　刷"));
+    BtnEnd = placeButton("BtnEnd", QStringLiteral("終　了"));
     BtnAllDataSave->setEnabled(false);
     connect(BtnAllDataSave, &QPushButton::clicked, this, &frmSeiseki::BtnAllDataSave_Click);
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki::BtnNext_Click);
@@ -82,11 +80,6 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
     connect(BtnEnd, &QPushButton::clicked, this, &QWidget::close);
 
     load();
-}
-
-// The merge window may outlive page 1 for a moment: it must not show a page being destroyed.
-frmSeiseki::~frmSeiseki() {
-    if (QWidget* merge = merge_.get()) disconnect(merge, nullptr, this, nullptr);
 }
 
 void frmSeiseki::load() {
@@ -120,8 +113,8 @@ bool frmSeiseki::eventFilter(QObject* watched, QEvent* event) {
 void frmSeiseki::lblNameData_Click(int index) {
     switch (index) {
         case kClimateCell:
-            temperature_.open([this] {
-                auto* dialog = new Temperture(header_, this);
+            temperature_.open(*this, [this] {
+                auto* dialog = new Temperture(header_);
                 connect(dialog, &Temperture::stored, this, [this] {
                     setFittedText(*lblNameData[kClimateCell],
                                   climateText(header_.temperature, header_.humidity));
@@ -130,8 +123,8 @@ void frmSeiseki::lblNameData_Click(int index) {
             });
             break;
         case kDateCell:
-            date_.open([this] {
-                auto* dialog = new frmHizukeR(header_, prompts_, this);
+            date_.open(*this, [this] {
+                auto* dialog = new frmHizukeR(header_, prompts_);
                 connect(dialog, &frmHizukeR::stored, this, [this] {
                     setFittedText(*lblNameData[kDateCell], creationDateText(header_));
                 });
@@ -140,8 +133,8 @@ void frmSeiseki::lblNameData_Click(int index) {
             break;
         case kNameCell1:
         case kNameCell2:
-            names_.open([this] {
-                auto* dialog = new frmNameInp(header_, this);
+            names_.open(*this, [this] {
+                auto* dialog = new frmNameInp(header_);
                 connect(dialog, &frmNameInp::stored, this, [this] {
                     setFittedText(*lblNameData[kNameCell1], header_.nameLine1);
                     setFittedText(*lblNameData[kNameCell2], header_.nameLine2);
@@ -155,12 +148,7 @@ void frmSeiseki::lblNameData_Click(int index) {
 }
 
 void frmSeiseki::BtnNext_Click() {
-    hide();
-    page2_.open([this] {
-        auto* page = new frmSeiseki2(history_, this);
-        connect(page, &frmSeiseki2::back, this, &QWidget::show);
-        return page;
-    });
+    page2_.openInPlaceOf(*this, [this] { return new frmSeiseki2(history_); });
 }
 
 // The printout reads the history as it is now, not as the screen pages show it.
@@ -193,26 +181,21 @@ void frmSeiseki::offerPdf(const std::vector<PageContent>& pages, const QString& 
     const std::optional<QString> path =
         prompts_.saveFile(proposed, QStringLiteral("PDFファイル(*.pdf)|*.pdf"));
     if (!path) return;
-    if (const std::optional<QString> error = writeReportPdf(*path, pages)) {
-        prompts_.message(kProgramTitle,
-                         QStringLiteral("PDFファイルを書き込めません。\n%1").arg(*error),
-                         Prompts::Icon::Warning, Prompts::Ok);
+    if (const auto written = writeReportPdf(*path, pages); !written) {
+        prompts_.message(
+            kProgramTitle,
+            QStringLiteral("PDFファイルを書き込めません。\n%1").arg(written.problem().text()),
+            Prompts::Icon::Warning, Prompts::Ok);
     }
 }
 
 void frmSeiseki::BtnAllDataSave_Click() {
-    hide();
-    merge_.open([this] {
-        QWidget* dialog = makeMergeDialog_();
-        connect(dialog, &QObject::destroyed, this, &QWidget::show);
-        return dialog;
-    });
+    merge_.openInPlaceOf(*this, makeMergeDialog_);
 }
 
 // BtnEnd and the window frame end the report alike.
 void frmSeiseki::closeEvent(QCloseEvent* event) {
     SaveNameIniTelling(nameIniPath_, header_, prompts_);
-    emit ended();
     event->accept();
 }
 

@@ -6,30 +6,29 @@
 #include <memory>
 
 #include "app/ResultHistory.h"
-#include "app/SingleInstance.h"
-#include "app/link/Prompts.h"
+#include "app/WindowSlot.h"
 #include "app/report/ReportHeader.h"
 #include "app/report/ReportSheet.h"
 #include "app/report/Temperture.h"
 #include "app/report/frmHizukeR.h"
 #include "app/report/frmNameInp.h"
 #include "app/report/frmSeiseki2.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::report {
 
 // The inspection report, page 1: the header block, the first 20 listed results and every button
 // of the report. The pages are filled from the history and the header when they are loaded;
 // results that arrive meanwhile show at the next fill. Page 1 is ended by BtnEnd or its window
-// frame: NAME.INI is written and the main window comes back.
+// frame: NAME.INI is written.
 class frmSeiseki : public ReportSheet {
     Q_OBJECT
 public:
     frmSeiseki(ReportHeader& header, const ResultHistory& history, const QString& nameIniPath,
-               const QString& saveFolder, Prompts& prompts, QWidget* parent = nullptr);
-    ~frmSeiseki() override;
+               const QString& saveFolder, Prompts& prompts);
 
     // The merge of the listed results opens from BtnAllDataSave, which stays disabled until it
-    // is given: page 1 hides while the window made here is open and shows again once it closes.
+    // is given: the window made here stands in for page 1.
     void setMergeDialog(std::function<QWidget*()> make);
 
     // Where BtnPrint sends the report: the system's default printer, nothing when there is
@@ -52,10 +51,6 @@ public:
     frmHizukeR* dateDialog() const { return date_.get(); }
     frmNameInp* nameDialog() const { return names_.get(); }
 
-signals:
-    // The report was ended: the main window shows again.
-    void ended();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,12 +68,12 @@ private:
     const QString& nameIniPath_;
     const QString& saveFolder_;
     Prompts& prompts_;
-    SingleInstance<frmSeiseki2> page2_;
-    SingleInstance<Temperture> temperature_;
-    SingleInstance<frmHizukeR> date_;
-    SingleInstance<frmNameInp> names_;
+    WindowSlot<frmSeiseki2> page2_;
+    WindowSlot<Temperture> temperature_;
+    WindowSlot<frmHizukeR> date_;
+    WindowSlot<frmNameInp> names_;
     std::function<QWidget*()> makeMergeDialog_;
-    SingleInstance<QWidget> merge_;
+    WindowSlot<QWidget> merge_;
 };
 
 }  // namespace pelmar::report

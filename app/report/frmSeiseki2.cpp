@@ -1,14 +1,12 @@
 #include "app/report/frmSeiseki2.h"
 
-#include <QCloseEvent>
-
 namespace pelmar::report {
 
-frmSeiseki2::frmSeiseki2(const ResultHistory& history, QWidget* parent)
-    : ReportSheet(screenLaterPage(), parent), history_(history) {
+frmSeiseki2::frmSeiseki2(const ResultHistory& history)
+    : ReportSheet(screenLaterPage()), history_(history) {
     setObjectName(QStringLiteral("frmSeiseki2"));
-    BtnPre = placeButton(QStringLiteral("BtnPre"), QStringLiteral("前ページ"), 10980, 960);
-    BtnNext = placeButton(QStringLiteral("BtnNext"), QStringLiteral("次ページ"), 10980, 1560);
+    BtnPre = placeButton("BtnPre", QStringLiteral("前ページ"));
+    BtnNext = placeButton("BtnNext", QStringLiteral("次ページ"));
     connect(BtnPre, &QPushButton::clicked, this, &frmSeiseki2::BtnPre_Click);
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki2::BtnNext_Click);
     fill();
@@ -34,12 +32,6 @@ void frmSeiseki2::BtnPre_Click() {
 void frmSeiseki2::BtnNext_Click() {
     ++reportPageIndex;
     fill();
-}
-
-// From any page the frame leads back to page 1, as BtnPre does from page 2.
-void frmSeiseki2::closeEvent(QCloseEvent* event) {
-    emit back();
-    event->accept();
 }
 
 }  // namespace pelmar::report

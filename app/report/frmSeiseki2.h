@@ -7,26 +7,19 @@ namespace pelmar::report {
 
 // The inspection report's later pages (2 to 5), 25 listed results each, one page at a time in
 // the same window. Each fill counts the pages again: results arrive while the report is open,
-// and a page must never claim to lie beyond the last. Going back from page 2, by BtnPre or the
-// window frame, closes it and page 1 shows again.
+// and a page must never claim to lie beyond the last. It stands in for page 1: going back from
+// page 2 by BtnPre closes it, as the window frame does from any page.
 class frmSeiseki2 : public ReportSheet {
     Q_OBJECT
 public:
     // Shows page 2.
-    explicit frmSeiseki2(const ResultHistory& history, QWidget* parent = nullptr);
+    explicit frmSeiseki2(const ResultHistory& history);
 
     QPushButton* BtnPre;
     QPushButton* BtnNext;
 
     int reportPageIndex = 1;
     int reportPageCount = 2;
-
-signals:
-    // Back to page 1.
-    void back();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The page of reportPageIndex from the history as it is now.

@@ -25,7 +25,7 @@ void SettingCommands::SETW(CommandLine& command) {
         return;
     }
     exchange_.reply(kReplyOk);
-    if (receive(ParseRecordLine) && receive(ParseWorkerLine)) screen_.openSettingEditor();
+    if (receive(ParseRecordLine) && receive(ParseWorkerLine)) windows_.openEditor();
 }
 
 // A line that is no record ends the exchange without a further "0,": the DM learns of it by its
@@ -58,7 +58,7 @@ void SettingCommands::SETR(CommandLine& command) {
     // The send dialog that is still open answers this request too, with the record it shows:
     // the newly chosen file is not read.
     if (sender_.awaited()) {
-        screen_.raiseSettingSender();
+        windows_.raiseSender();
         return;
     }
     sender_.await();
@@ -66,12 +66,12 @@ void SettingCommands::SETR(CommandLine& command) {
     // A file that is no setting-data file is named to the inspector, and the DM hears that
     // nothing will come, as if the send dialog had been cancelled.
     SettingData loaded;
-    if (const auto error = ReadSettingFile(settingFilePath_, loaded)) {
-        prompts_.message(QString(), error->message, Prompts::Icon::Warning, Prompts::Ok);
+    if (const auto read = ReadSettingFile(settingFilePath_, loaded); !read) {
+        prompts_.message(QString(), read.problem().text(), Prompts::Icon::Warning, Prompts::Ok);
         sender_.cancel();
         return;
     }
-    screen_.openSettingSender(loaded, sender_);
+    windows_.openSender(loaded, sender_);
 }
 
 }  // namespace pelmar::settings

@@ -5,9 +5,10 @@
 #include "app/AppSettings.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
-#include "app/link/Prompts.h"
-#include "app/link/Screen.h"
+#include "app/seams/Prompts.h"
+#include "app/seams/Screen.h"
 #include "app/settings/SettingData.h"
+#include "app/settings/SettingScreen.h"
 #include "app/settings/SettingSender.h"
 
 namespace pelmar::settings {
@@ -17,11 +18,12 @@ namespace pelmar::settings {
 // from a file the inspector picks; the send dialog finishes the exchange).
 class SettingCommands {
 public:
-    SettingCommands(Exchange& exchange, Screen& screen, Prompts& prompts,
+    SettingCommands(Exchange& exchange, Screen& screen, SettingScreen& windows, Prompts& prompts,
                     const AppSettings& settings, SettingData& data, const QString& workFolder,
                     QString& settingFilePath)
         : exchange_(exchange),
           screen_(screen),
+          windows_(windows),
           prompts_(prompts),
           settings_(settings),
           data_(data),
@@ -44,6 +46,7 @@ private:
 
     Exchange& exchange_;
     Screen& screen_;
+    SettingScreen& windows_;
     Prompts& prompts_;
     const AppSettings& settings_;
     SettingData& data_;

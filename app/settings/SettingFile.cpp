@@ -9,10 +9,6 @@ namespace {
 
 constexpr qsizetype kFileLines = 12;
 
-SettingError fileError(const QString& path, const QString& what) {
-    return {QStringLiteral("%1: %2").arg(path, what)};
-}
-
 }  // namespace
 
 QStringList settingFileLines(const SettingData& data) {
@@ -51,20 +47,18 @@ std::optional<SettingError> settingDataFromLines(const QStringList& lines, Setti
     return std::nullopt;
 }
 
-std::optional<SettingError> WriteSettingFile(const QString& path, const SettingData& data) {
-    try {
-        text::writeLines(path, settingFileLines(data));
-    } catch (const text::FileError& error) {
-        return SettingError{QString::fromStdString(error.what())};
-    }
-    return std::nullopt;
+text::FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data) {
+    return text::writeLines(path, settingFileLines(data));
 }
 
-std::optional<SettingError> ReadSettingFile(const QString& path, SettingData& data) {
+text::FileOutcome<> ReadSettingFile(const QString& path, SettingData& data) {
     const auto lines = text::readLines(path, text::LineEnds::crLfOrCr);
-    if (!lines) return fileError(path, QStringLiteral("設定データファイルを読み込めません"));
-    if (auto error = settingDataFromLines(*lines, data)) return fileError(path, error->message);
-    return std::nullopt;
+    if (!lines)
+        return text::FileProblem{path, QStringLiteral("設定データファイルを読み込めません")};
+    if (auto error = settingDataFromLines(*lines, data)) {
+        return text::FileProblem{path, error->message};
+    }
+    return {};
 }
 
 }  // namespace pelmar::settings

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/settings/SettingData.h"
+#include "app/text/FileOutcome.h"
 
 namespace pelmar::settings {
 
@@ -22,14 +23,13 @@ QStringList settingFileLines(const SettingData& data);
 [[nodiscard]] std::optional<SettingError> settingDataFromLines(const QStringList& lines,
                                                                SettingData& data);
 
-// Creates or replaces the file, whole or not at all. On failure the error names the file and
-// the reason; a file that was there stays as it was.
-[[nodiscard]] std::optional<SettingError> WriteSettingFile(const QString& path,
-                                                           const SettingData& data);
+// Creates or replaces the file, whole or not at all; a file that was there stays as it was when
+// the new one cannot be written.
+[[nodiscard]] text::FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data);
 
 // Reads the file into data, its lines ended by CR LF or by a CR alone. A file that cannot be
-// read, or whose lines do not make a record, is not a setting-data file: the error names the
-// file and what is missing, and data is left unchanged.
-[[nodiscard]] std::optional<SettingError> ReadSettingFile(const QString& path, SettingData& data);
+// read, or whose lines do not make a record, is not a setting-data file: the problem's reason
+// says so or names what is missing, and data is left unchanged.
+[[nodiscard]] text::FileOutcome<> ReadSettingFile(const QString& path, SettingData& data);
 
 }  // namespace pelmar::settings

@@ -1,6 +1,6 @@
 #include "app/settings/SettingSender.h"
 
-#include "app/link/Socket.h"
+#include "app/seams/Socket.h"
 #include "app/settings/SettingLines.h"
 
 namespace pelmar::settings {

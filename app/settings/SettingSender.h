@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "app/link/Exchange.h"
-#include "app/link/Screen.h"
+#include "app/seams/Screen.h"
 #include "app/settings/SettingData.h"
 
 namespace pelmar::settings {

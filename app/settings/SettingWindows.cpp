@@ -1,52 +1,18 @@
 #include "app/settings/SettingWindows.h"
 
-#include <QDir>
-
 namespace pelmar::settings {
 
-SettingWindows::SettingWindows(QWidget& mainWindow, QString& saveFolder, QString& workFolder,
-                               SettingData& data, Prompts& prompts,
-                               std::function<void()> showSaveFolder)
+SettingWindows::SettingWindows(QWidget& mainWindow, QString& workFolder, SettingData& data,
+                               FolderOps& folders, folders::Volumes& volumes, Prompts& prompts)
     : main_(mainWindow),
-      saveFolder_(saveFolder),
       workFolder_(workFolder),
       data_(data),
-      prompts_(prompts),
-      showSaveFolder_(std::move(showSaveFolder)) {}
-
-SettingWindows::~SettingWindows() {
-    delete sender_.get();
-    delete saveSetting_.get();
-    delete editor_.get();
-    delete picker_.get();
-    delete saveFolderDialog_.get();
-}
-
-void SettingWindows::openSaveLocation() {
-    QDir::setCurrent(saveFolder_);
-    main_.hide();
-    saveFolderDialog_.open([this] {
-        auto* dialog = new frmSaveFolder(saveFolder_, folders_, prompts_);
-        QObject::connect(dialog, &frmSaveFolder::saveFolderChanged, dialog,
-                         [this] { showSaveFolder_(); });
-        QObject::connect(dialog, &frmSaveFolder::closed, &main_, &QWidget::show);
-        QObject::connect(dialog, &frmSaveFolder::pickFolder, dialog, [this] { openPicker(); });
-        return dialog;
-    });
-}
-
-void SettingWindows::openPicker() {
-    picker_.open([this] {
-        auto* picker = new frmFile(saveFolder_, volumes_, prompts_);
-        QObject::connect(picker, &frmFile::saveFolderChanged, picker,
-                         [this] { showSaveFolder_(); });
-        QObject::connect(picker, &frmFile::closed, &main_, &QWidget::show);
-        return picker;
-    });
-}
+      folders_(folders),
+      volumes_(volumes),
+      prompts_(prompts) {}
 
 void SettingWindows::openEditor() {
-    editor_.open([this] {
+    editor_.open(main_, [this] {
         auto* editor = new frmSettingData(data_);
         QObject::connect(editor, &frmSettingData::saveRequested, editor,
                          [this] { openSaveDialog(); });
@@ -55,12 +21,13 @@ void SettingWindows::openEditor() {
 }
 
 void SettingWindows::openSaveDialog() {
-    saveSetting_.open(
-        [this] { return new frmSaveSetting(data_, workFolder_, folders_, volumes_, prompts_); });
+    saveSetting_.open(main_, [this] {
+        return new frmSaveSetting(data_, workFolder_, folders_, volumes_, prompts_);
+    });
 }
 
 void SettingWindows::openSender(const SettingData& loaded, SettingSender& sender) {
-    sender_.open([&] { return new frmSettingDataRead(data_, loaded, sender, prompts_); });
+    sender_.open(main_, [&] { return new frmSettingDataRead(data_, loaded, sender, prompts_); });
 }
 
 void SettingWindows::raiseSender() {

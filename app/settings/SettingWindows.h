@@ -2,66 +2,48 @@
 
 #include <QString>
 #include <QWidget>
-#include <functional>
 
-#include "app/SingleInstance.h"
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/settings/FolderPicker.h"
+#include "app/WindowSlot.h"
+#include "app/folders/Volumes.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 #include "app/settings/SettingData.h"
-#include "app/settings/SettingDataWindows.h"
+#include "app/settings/SettingScreen.h"
 #include "app/settings/SettingSender.h"
-#include "app/settings/Volumes.h"
-#include "app/settings/frmSaveFolder.h"
 #include "app/settings/frmSaveSetting.h"
+#include "app/settings/frmSettingData.h"
+#include "app/settings/frmSettingDataRead.h"
 
 namespace pelmar::settings {
 
-// The setting room's windows, each a modeless single instance: the save location that the main
-// window's menu opens (and the way back to the main window when it closes), and the setting-data
-// editor, save dialog and send dialog that the DM's requests open.
-class SettingWindows {
+// The setting room's windows that the DM's requests open, each a modeless single instance owned
+// by the main window: the setting-data editor, its save dialog and the send dialog.
+class SettingWindows : public SettingScreen {
 public:
-    // showSaveFolder: the main window shows the save folder again (its label lblSave).
-    SettingWindows(QWidget& mainWindow, QString& saveFolder, QString& workFolder, SettingData& data,
-                   Prompts& prompts, std::function<void()> showSaveFolder);
-    // The windows still open go with the main window.
-    ~SettingWindows();
+    SettingWindows(QWidget& mainWindow, QString& workFolder, SettingData& data, FolderOps& folders,
+                   folders::Volumes& volumes, Prompts& prompts);
 
-    // The main window's "保存場所": the save folder becomes the process's current folder, the
-    // main window hides and the save-location dialog opens. Every way out of it, or of the
-    // picker it gives way to, shows the main window again.
-    void openSaveLocation();
-    // The editor of the setting data; its "ファイルに保存" opens the save dialog.
-    void openEditor();
-    // The send dialog with the record loaded for the DM's read request.
-    void openSender(const SettingData& loaded, SettingSender& sender);
-    // The send dialog that is open, brought to view unchanged.
-    void raiseSender();
+    // The editor's "ファイルに保存" opens the save dialog.
+    void openEditor() override;
+    void openSender(const SettingData& loaded, SettingSender& sender) override;
+    void raiseSender() override;
 
-    frmSaveFolder* saveLocationDialog() const { return saveFolderDialog_.get(); }
-    frmFile* saveLocationPicker() const { return picker_.get(); }
     frmSettingData* editor() const { return editor_.get(); }
     frmSaveSetting* saveDialog() const { return saveSetting_.get(); }
     frmSettingDataRead* sender() const { return sender_.get(); }
 
 private:
-    void openPicker();
     void openSaveDialog();
 
     QWidget& main_;
-    QString& saveFolder_;
     QString& workFolder_;
     SettingData& data_;
+    FolderOps& folders_;
+    folders::Volumes& volumes_;
     Prompts& prompts_;
-    std::function<void()> showSaveFolder_;
-    LocalVolumes volumes_;
-    LocalFolders folders_;
-    SingleInstance<frmSaveFolder> saveFolderDialog_;
-    SingleInstance<frmFile> picker_;
-    SingleInstance<frmSettingData> editor_;
-    SingleInstance<frmSaveSetting> saveSetting_;
-    SingleInstance<frmSettingDataRead> sender_;
+    WindowSlot<frmSettingData> editor_;
+    WindowSlot<frmSaveSetting> saveSetting_;
+    WindowSlot<frmSettingDataRead> sender_;
 };
 
 }  // namespace pelmar::settings

@@ -5,16 +5,14 @@
 namespace pelmar::settings {
 
 frmSaveSetting::frmSaveSetting(const SettingData& data, QString& workFolder, FolderOps& folders,
-                               Volumes& volumes, Prompts& prompts)
-    : SaveToFolderDialog(QStringLiteral("frmSaveSetting"), QStringLiteral("設定データの保存"),
-                         workFolder, folders, volumes, prompts),
+                               folders::Volumes& volumes, Prompts& prompts)
+    : folders::SaveToFolderDialog(QStringLiteral("frmSaveSetting"),
+                                  QStringLiteral("設定データの保存"), QStringLiteral("設定データ"),
+                                  workFolder, folders, volumes, prompts),
       data_(data) {}
 
-std::optional<QString> frmSaveSetting::save(const QString& path) {
-    if (const auto error = WriteSettingFile(path, data_)) {
-        return QStringLiteral("設定データを保存できません。\n%1").arg(error->message);
-    }
-    return std::nullopt;
+text::FileOutcome<> frmSaveSetting::save(const QString& path) {
+    return WriteSettingFile(path, data_);
 }
 
 }  // namespace pelmar::settings

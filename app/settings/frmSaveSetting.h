@@ -2,24 +2,24 @@
 
 #include <QString>
 
-#include "app/link/FolderOps.h"
-#include "app/link/Prompts.h"
-#include "app/settings/SaveToFolderDialog.h"
+#include "app/folders/SaveToFolderDialog.h"
+#include "app/folders/Volumes.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 #include "app/settings/SettingData.h"
-#include "app/settings/Volumes.h"
 
 namespace pelmar::settings {
 
 // The save dialog of the setting data (caption "設定データの保存"): "保存" writes the setting-data
 // file (WriteSettingFile) at the folder and under the name typed.
-class frmSaveSetting : public SaveToFolderDialog {
+class frmSaveSetting : public folders::SaveToFolderDialog {
     Q_OBJECT
 public:
     frmSaveSetting(const SettingData& data, QString& workFolder, FolderOps& folders,
-                   Volumes& volumes, Prompts& prompts);
+                   folders::Volumes& volumes, Prompts& prompts);
 
 protected:
-    std::optional<QString> save(const QString& path) override;
+    text::FileOutcome<> save(const QString& path) override;
 
 private:
     const SettingData& data_;

@@ -22,7 +22,7 @@ void syncFolderOf(const QString& path) {
 
 }  // namespace
 
-QString saveWhole(const QString& path, std::initializer_list<QByteArrayView> parts) {
+FileOutcome<> saveWhole(const QString& path, std::initializer_list<QByteArrayView> parts) {
     // Unbuffered, so that every failed write shows in write() itself: QSaveFile would commit a
     // file whose last buffered bytes failed to go out at its closing flush. A short write (the
     // disk filled up) is retried for the remainder, which then fails with the reason.
@@ -37,9 +37,10 @@ QString saveWhole(const QString& path, std::initializer_list<QByteArrayView> par
     }
     if (written && file.commit()) {
         syncFolderOf(path);
-        return QString();
+        return {};
     }
-    return file.errorString().isEmpty() ? QStringLiteral("書き込めません") : file.errorString();
+    return FileProblem{
+        path, file.errorString().isEmpty() ? QStringLiteral("書き込めません") : file.errorString()};
 }
 
 }  // namespace pelmar::text

@@ -4,12 +4,15 @@
 #include <QString>
 #include <initializer_list>
 
+#include "app/text/FileOutcome.h"
+
 namespace pelmar::text {
 
 // Writes the parts one after the other as the file's whole content, replacing the file only once
 // the new content is complete: a full disk or a failed write leaves the old file (or none) under
 // the name, never half a file, and no temporary file. The content and the name are synced to
-// disk before it returns. Returns the reason when it fails ("" when the file was written).
-QString saveWhole(const QString& path, std::initializer_list<QByteArrayView> parts);
+// disk before it returns.
+[[nodiscard]] FileOutcome<> saveWhole(const QString& path,
+                                      std::initializer_list<QByteArrayView> parts);
 
 }  // namespace pelmar::text

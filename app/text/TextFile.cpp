@@ -7,18 +7,13 @@
 
 namespace pelmar::text {
 
-FileError::FileError(const QString& path, const QString& reason)
-    : std::runtime_error(
-          QStringLiteral("ファイルに書き込めません: %1（%2）").arg(path, reason).toStdString()) {}
-
-void writeLines(const QString& path, const QStringList& lines) {
+FileOutcome<> writeLines(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += toCp932(line);
         bytes += "\r\n";
     }
-    const QString failure = saveWhole(path, {bytes});
-    if (!failure.isEmpty()) throw FileError(path, failure);
+    return saveWhole(path, {bytes});
 }
 
 QStringList splitLines(const QByteArray& bytes, LineEnds ends) {
@@ -36,11 +31,11 @@ QStringList splitLines(const QByteArray& bytes, LineEnds ends) {
     return lines;
 }
 
-std::optional<QStringList> readLines(const QString& path, LineEnds ends) {
+FileOutcome<QStringList> readLines(const QString& path, LineEnds ends) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return FileProblem{path, file.errorString()};
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    if (file.error() != QFileDevice::NoError) return FileProblem{path, file.errorString()};
     return splitLines(bytes, ends);
 }
 

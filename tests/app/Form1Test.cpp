@@ -49,8 +49,8 @@ protected:
     StationRig rig;
     QTemporaryDir& dir = rig.dir;
     ProgramState& state = rig.state;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
     QList<fakes::FakePrompts::Asked>& shown = rig.prompts.asked;
     int ends = 0;

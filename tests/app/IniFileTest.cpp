@@ -16,7 +16,11 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    int load() { return LoadIniFile(path, settings); }
+    // 0 read completely, 1 without a save folder, -1 not read.
+    int load() {
+        const auto read = LoadIniFile(path, settings);
+        return !read ? -1 : *read == IniRead::Complete ? 0 : 1;
+    }
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("PELMAR.INI"));
@@ -92,7 +96,7 @@ TEST_F(IniFileTest, AMissingFileFails) {
 TEST_F(IniFileTest, SaveWritesExactlyTheFiveLinesInCodePage932) {
     settings = {QStringLiteral("D:\\data"), QStringLiteral("127.0.0.1"), QStringLiteral("1001"), 0,
                 -5};
-    SaveIniFile(path, settings);
+    ASSERT_TRUE(SaveIniFile(path, settings));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(text::fromCp932(f.readAll()), QStringLiteral("1,D:\\data,(保存フォルダ)\r\n"
@@ -101,7 +105,7 @@ TEST_F(IniFileTest, SaveWritesExactlyTheFiveLinesInCodePage932) {
                                                            "12, 0,(保存方式)\r\n"
                                                            "13,-5,(Jpeg圧縮率)\r\n"));
     AppSettings back;
-    EXPECT_EQ(LoadIniFile(path, back), 0);
+    EXPECT_EQ(*LoadIniFile(path, back), IniRead::Complete);
     EXPECT_EQ(back.jpegQuality, -5);
     EXPECT_EQ(back.saveFolder, QStringLiteral("D:\\data"));
 }

@@ -95,7 +95,7 @@ TEST(Station, ADmThatDropsTheLinkMidExchangeIsServedAgainAfterThePause) {
 // palette's levels (16 to 240), so the picture and the JPEG files show the image.
 TEST(Station, WithoutTheDisplayLibraryImagesAreStillDrawnAndStoredAsJpeg) {
     StationRig rig;
-    Form1 form(rig.state, rig.pump, rig.prompts, rig.display);
+    Form1 form(rig.state, rig.pump, rig.prompts, rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(form);
     station.startUp();
     rig.goOnline();

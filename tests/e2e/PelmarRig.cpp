@@ -52,10 +52,15 @@ bool PelmarRig::start(const QStringList& dmsimArguments, int saveMethod) {
     const QString port = QString::fromLatin1(first.mid(first.lastIndexOf(':') + 1).trimmed());
 
     // Pelmar must never start without a configuration that points at 127.0.0.1.
-    pelmar::text::writeLines(dir_.filePath("PELMAR.INI"),
-                             {"1," + saveFolder() + ",(保存フォルダ)",
-                              "10,127.0.0.1,(DMのIPアドレス)", "11," + port + ",(DMのポート番号)",
-                              QString("12, %1,(保存方式)").arg(saveMethod), "13, 80,(Jpeg圧縮率)"});
+    const auto written = pelmar::text::writeLines(
+        dir_.filePath("PELMAR.INI"),
+        {"1," + saveFolder() + ",(保存フォルダ)", "10,127.0.0.1,(DMのIPアドレス)",
+         "11," + port + ",(DMのポート番号)", QString("12, %1,(保存方式)").arg(saveMethod),
+         "13, 80,(Jpeg圧縮率)"});
+    if (!written) {
+        ADD_FAILURE() << "no PELMAR.INI: " << written.problem().text().toStdString();
+        return false;
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (display_.isEmpty()) {
         environment.insert("QT_QPA_PLATFORM", "offscreen");

@@ -3,7 +3,7 @@
 #include <QSet>
 #include <QStringList>
 
-#include "app/link/FolderOps.h"
+#include "app/seams/FolderOps.h"
 
 namespace pelmar::fakes {
 

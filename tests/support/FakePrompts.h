@@ -6,7 +6,7 @@
 #include <deque>
 #include <optional>
 
-#include "app/link/Prompts.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::fakes {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <stdexcept>
 
-#include "app/link/EventPump.h"
+#include "app/seams/EventPump.h"
 
 namespace pelmar::fakes {
 

@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/link/Screen.h"
-#include "app/settings/SettingData.h"
-#include "app/settings/SettingSender.h"
+#include "app/seams/Screen.h"
 
 namespace pelmar::fakes {
 
@@ -46,14 +44,6 @@ public:
     }
     const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
 
-    void openSettingEditor() override { ++editorOpens; }
-    void openSettingSender(const settings::SettingData& loaded,
-                           settings::SettingSender& opened) override {
-        senderLoaded.push_back(loaded);
-        sender = &opened;
-    }
-    void raiseSettingSender() override { ++senderRaises; }
-
     QStringList status;       // every line ever written
     QStringList statusPage;   // the lines since the last replacing one
     bool storeFault = false;  // a store failure stands out
@@ -68,10 +58,6 @@ public:
     std::vector<int> entryNumbers;
     QImage picture;  // what the picture box shows (the plane as drawn, before the palette)
     int imagesShown = 0;
-    int editorOpens = 0;
-    std::vector<settings::SettingData> senderLoaded;  // the record of each send dialog opened
-    settings::SettingSender* sender = nullptr;        // the last send dialog's, for its buttons
-    int senderRaises = 0;
 };
 
 }  // namespace pelmar::fakes

@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "app/link/Socket.h"
+#include "app/seams/Socket.h"
 #include "tests/support/FakePump.h"
 
 namespace pelmar::fakes {

@@ -20,6 +20,7 @@ protected:
     FakeSocket& socket = rig.socket;
     FakePump& pump = rig.pump;
     FakePrompts& prompts = rig.prompts;
+    FakeSettingScreen& settingScreen = rig.settingScreen;
     QTemporaryDir& dir = rig.dir;
     CommandLoop& loop = station.loop();
 };

@@ -12,8 +12,9 @@ StationRig::StationRig() : display(dir.path()) {
     state.settings.saveFolder = dir.path();
 }
 
-Station& StationRig::build(Screen& screen) {
-    station = std::make_unique<Station>(state, socket, pump, screen, prompts, display);
+Station& StationRig::build(Screen& screen, settings::SettingScreen& settingWindows) {
+    station = std::make_unique<Station>(state, socket, pump, screen, settingWindows, prompts,
+                                        folders, display);
     return *station;
 }
 

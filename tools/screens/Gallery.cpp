@@ -5,6 +5,8 @@
 #include <chrono>
 #include <thread>
 
+#include "app/folders/LocalFolders.h"
+
 namespace pelmar::screens {
 namespace {
 
@@ -29,6 +31,7 @@ public:
 
 QuietPump quietPump;
 QuietPrompts quietPrompts;
+folders::LocalFolders localFolders;
 
 }  // namespace
 
@@ -38,13 +41,13 @@ std::vector<Shot>& shots() {
 }
 
 Gallery::Gallery(const QString& programFolder)
-    : pump(quietPump), prompts(quietPrompts), display(programFolder) {
+    : pump(quietPump), prompts(quietPrompts), folders(localFolders), display(programFolder) {
     state.programFolder = programFolder;
     state.settings.saveFolder = QStringLiteral("/srv/pelmar/data");
     state.settings.dmAddress = QStringLiteral("127.0.0.1");
     state.settings.dmPort = QStringLiteral("1001");
     state.settings.saveMethod = SaveBoth;
-    state.settings.jpegQuality = 80;
+    state.settings.jpegQuality = kDefaultJpegQuality;
     state.workFolder = state.settings.saveFolder;
     imaging::setGrayRamp(state.palette);
     // Tessio's display state is the library's own, and each shot loads the library anew.
@@ -81,7 +84,7 @@ SampleVolume::SampleVolume() {
     }
 }
 
-std::vector<settings::Volume> SampleVolume::list() {
+std::vector<folders::Volume> SampleVolume::list() {
     return {{dir_.path(), QStringLiteral("DATA")}};
 }
 
@@ -94,7 +97,7 @@ SampleVolume& sampleVolume() {
     return volume;
 }
 
-void waitForFolders(settings::FolderLists& lists, const QString& folder) {
+void waitForFolders(folders::FolderLists& lists, const QString& folder) {
     const auto subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     QFileSystemModel& model = lists.model();
     QElapsedTimer waited;

@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "app/ProgramState.h"
+#include "app/folders/FolderLists.h"
+#include "app/folders/Volumes.h"
 #include "app/imaging/TessioLibrary.h"
-#include "app/link/EventPump.h"
-#include "app/link/Prompts.h"
-#include "app/settings/FolderLists.h"
-#include "app/settings/Volumes.h"
+#include "app/seams/EventPump.h"
+#include "app/seams/FolderOps.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::screens {
 
@@ -26,6 +27,7 @@ public:
     ProgramState state;
     EventPump& pump;
     Prompts& prompts;
+    FolderOps& folders;
     imaging::TessioLibrary display;
 
     // A sample measurement record, as the DM sends it, for entry n (1-based).
@@ -36,10 +38,10 @@ public:
 
 // One volume of sample folders (data/ with three day folders and settings/, export/), so that the
 // windows with a folder tree show the same tree on every machine.
-class SampleVolume : public settings::Volumes {
+class SampleVolume : public folders::Volumes {
 public:
     SampleVolume();
-    std::vector<settings::Volume> list() override;
+    std::vector<folders::Volume> list() override;
     bool readable(const QString&) override { return true; }
     QString folder(const char* sub) const;
 
@@ -61,7 +63,7 @@ auto madeIn(const QString& folder, Make make) {
 }
 
 // The tree fills in the background: waits (5 s at most) until it lists the folder's subfolders.
-void waitForFolders(settings::FolderLists& lists, const QString& folder);
+void waitForFolders(folders::FolderLists& lists, const QString& folder);
 
 // One picture: its file name (without .png) and how to make the window it shows. The window is
 // shown offscreen, its events processed, grabbed and then deleted.

@@ -1,8 +1,8 @@
 #include <QLineEdit>
 
-#include "app/link/FolderOps.h"
 #include "app/logdata/frmReadLog.h"
 #include "app/logdata/frmSaveLog.h"
+#include "app/seams/FolderOps.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {
@@ -20,9 +20,8 @@ const AddShot readLog(QStringLiteral("frmReadLog"), [](Gallery& g) -> QWidget* {
 });
 
 const AddShot saveLog(QStringLiteral("frmSaveLog"), [](Gallery& g) -> QWidget* {
-    static LocalFolders folders;
     g.fillHistory(30);
-    auto* window = new logdata::frmSaveLog(g.state.history, g.state.workFolder, folders,
+    auto* window = new logdata::frmSaveLog(g.state.history, g.state.workFolder, g.folders,
                                            sampleVolume(), g.prompts);
     window->Text2->setText(QStringLiteral("20261207_all.csv"));
     return window;

@@ -30,7 +30,7 @@ std::vector<std::uint8_t> lensImage(int width, int height) {
 // The main window with an image, results and the status lines of a measurement.
 Form1* mainWindow(Gallery& g, std::initializer_list<const char*> lines) {
     g.fillHistory(12);
-    auto* form = new Form1(g.state, g.pump, g.prompts, g.display);
+    auto* form = new Form1(g.state, g.pump, g.prompts, g.folders, sampleVolume(), g.display);
     form->ShowSettings();
     const std::vector<std::uint8_t> image = lensImage(640, 480);
     form->showImage(image.data(), 640, 480);

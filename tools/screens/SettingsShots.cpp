@@ -4,19 +4,18 @@
 #include <QLineEdit>
 
 #include "app/QtPrompts.h"
-#include "app/link/FolderOps.h"
-#include "app/settings/FolderPicker.h"
-#include "app/settings/SettingDataWindows.h"
+#include "app/folders/frmFile.h"
+#include "app/folders/frmSaveFolder.h"
+#include "app/seams/FolderOps.h"
 #include "app/settings/SettingFile.h"
 #include "app/settings/SettingSender.h"
-#include "app/settings/frmSaveFolder.h"
 #include "app/settings/frmSaveSetting.h"
+#include "app/settings/frmSettingData.h"
+#include "app/settings/frmSettingDataRead.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {
 namespace {
-
-LocalFolders folders;
 
 // A record as the DM sends it for a lens in the automatic mode, with four of ten workers.
 settings::SettingData sampleRecord() {
@@ -26,14 +25,14 @@ settings::SettingData sampleRecord() {
 }
 
 const AddShot saveFolder(QStringLiteral("frmSaveFolder"), [](Gallery& g) -> QWidget* {
-    return new settings::frmSaveFolder(g.state.settings.saveFolder, folders, g.prompts);
+    return new folders::frmSaveFolder(g.state.settings.saveFolder, g.folders, g.prompts);
 });
 
 const AddShot picker(QStringLiteral("frmFile"), [](Gallery& g) -> QWidget* {
     SampleVolume& volume = sampleVolume();
     // The lists start at the process's current folder, as after the main window's "保存場所".
     auto* window = madeIn(volume.folder("data"), [&] {
-        return new settings::frmFile(g.state.settings.saveFolder, volume, g.prompts);
+        return new folders::frmFile(g.state.settings.saveFolder, volume, g.prompts);
     });
     window->lists().enterFolder(volume.folder("data/20261207"));
     waitForFolders(window->lists(), volume.folder("data"));
@@ -46,8 +45,8 @@ const AddShot editor(QStringLiteral("frmSettingData"), [](Gallery& g) -> QWidget
 });
 
 const AddShot saveSetting(QStringLiteral("frmSaveSetting"), [](Gallery& g) -> QWidget* {
-    static settings::LocalVolumes volumes;
-    auto* window = new settings::frmSaveSetting(g.state.settingData, g.state.workFolder, folders,
+    static folders::LocalVolumes volumes;
+    auto* window = new settings::frmSaveSetting(g.state.settingData, g.state.workFolder, g.folders,
                                                 volumes, g.prompts);
     window->Text2->setText(QStringLiteral("PL-35F2.txt"));
     return window;
@@ -71,8 +70,8 @@ const AddShot setrFile(QStringLiteral("dlgSetrFile"), [](Gallery&) -> QWidget* {
     const QString folder = sampleVolume().folder("data/settings");
     for (const char* name : {"lens1", "PL-35F2.txt"}) {
         const QString path = QDir(folder).filePath(QLatin1String(name));
-        if (const auto error = settings::WriteSettingFile(path, sampleRecord())) {
-            qWarning("%s", qPrintable(error->message));
+        if (const auto written = settings::WriteSettingFile(path, sampleRecord()); !written) {
+            qWarning("%s", qPrintable(text::notWritten(written.problem())));
         }
     }
     QFileDialog* dialog = makeFileDialog(QFileDialog::AcceptOpen, folder,

@@ -10,7 +10,6 @@
 namespace pelmar::imaging {
 namespace {
 
-
 // Entry i of the colour table after the headers is blue = green = red = i, reserved 0.
 void expectGrayRamp(const QByteArray& file) {
     for (std::uint32_t i = 0; i < 256; ++i) {

@@ -9,7 +9,6 @@
 namespace pelmar::imaging {
 namespace {
 
-
 class BmpReaderHostileTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -29,7 +28,7 @@ protected:
         type = -5;
         width = -6;
         height = -7;
-        const bool ok = readBmp(path, type, width, height, images, header);
+        const bool ok = static_cast<bool>(readBmp(path, type, width, height, images, header));
         if (!ok) {
             EXPECT_EQ(type, -5);
             EXPECT_EQ(width, -6);

@@ -71,8 +71,8 @@ TEST_F(ImageCommandsTest, GrayImageIsAnsweredShownAndStoredAsBitmap) {
     EXPECT_EQ(serve("BMPW,1,640,480,A001", {pixels}), kOk + kOk);
 
     EXPECT_TRUE(screen.status.contains(QStringLiteral("BMPW受信")));
-    EXPECT_EQ(state.loop.measurementFolder, day());
-    EXPECT_EQ(state.loop.measurementName, QStringLiteral("A001"));
+    EXPECT_EQ(state.measurement.folder, day());
+    EXPECT_EQ(state.measurement.name, QStringLiteral("A001"));
     EXPECT_EQ(screen.imagesShown, 1);
     ASSERT_EQ(screen.picture.size(), QSize(640, 480));
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(screen.picture.constScanLine(479)), 640),
@@ -112,7 +112,7 @@ TEST_F(ImageCommandsTest, JpegIsTheDrawnImageAtTheConfiguredQuality) {
     EXPECT_EQ(decoded.size(), QSize(100, 60)) << "the image's extent, not the picture box's";
 
     const QString reference = dir.filePath(QStringLiteral("reference.jpg"));
-    ASSERT_EQ(imaging::writeJpeg(&screen.picture, reference, 20), imaging::JpegOk);
+    ASSERT_TRUE(imaging::writeJpeg(&screen.picture, reference, 20));
     EXPECT_TRUE(fileBytes(jpg) == fileBytes(reference)) << "made from the picture at quality 20";
 }
 
@@ -197,13 +197,13 @@ TEST_F(ImageCommandsTest, ALineWithoutANameStoresNothingAndOverwritesNothing) {
     serve("BMPW,1,4,2,A001", {first});
     EXPECT_EQ(serve("BMPW,1,4,2", {plane(4, 2, 9)}), kOk + kOk);
     EXPECT_EQ(screen.imagesShown, 2) << "it is shown";
-    EXPECT_EQ(state.loop.measurementName, QStringLiteral("A001")) << "for the results to come";
+    EXPECT_EQ(state.measurement.name, QStringLiteral("A001")) << "for the results to come";
     EXPECT_EQ(dayFiles(), "A001.bmp");
     EXPECT_TRUE(fileBytes(dayFile(QStringLiteral("A001.bmp"))).mid(1078) == bottomUp(first, 4, 2));
 }
 
 TEST_F(ImageCommandsTest, ABitmapWrittenOverALargerFileLeavesNoOldTail) {
-    ASSERT_NO_THROW(MakeFolderPath(day(), station.folders()));
+    ASSERT_NO_THROW(MakeFolderPath(day(), rig.folders));
     writeFile(dayFile(QStringLiteral("A001.bmp")), QByteArray(400000, 'x'));
     serve("BMPW,1,640,480,A001", {plane(640, 480, 1)});
     EXPECT_EQ(QFile(dayFile(QStringLiteral("A001.bmp"))).size(), 308278);

@@ -11,7 +11,6 @@
 namespace pelmar::imaging {
 namespace {
 
-
 // A 32-bit image like the picture box's: gray levels 16 to 240 with detail the quality shows in.
 QImage pictureBoxImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -30,7 +29,7 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     QByteArray written(int quality) {
         const QString p = path(QStringLiteral("q%1.jpg").arg(quality));
-        EXPECT_EQ(writeJpeg(&image, p, quality), JpegOk) << quality;
+        EXPECT_TRUE(writeJpeg(&image, p, quality)) << quality;
         return fileBytes(p);
     }
 
@@ -39,7 +38,7 @@ protected:
 };
 
 TEST_F(JpegFileTest, WritesABaselineJpegOfTheImageSize) {
-    ASSERT_EQ(writeJpeg(&image, path(QStringLiteral("A001.jpg")), 80), JpegOk);
+    ASSERT_TRUE(writeJpeg(&image, path(QStringLiteral("A001.jpg")), 80));
     const QByteArray b = fileBytes(path(QStringLiteral("A001.jpg")));
     ASSERT_TRUE(b.startsWith("\xFF\xD8"));
     EXPECT_TRUE(b.contains("\xFF\xC0"));   // baseline frame
@@ -65,24 +64,27 @@ TEST_F(JpegFileTest, QualityAboveHundredIsHundredAndOthersPassOn) {
     EXPECT_EQ(written(-5), written(75));
 }
 
-TEST_F(JpegFileTest, NoImageGivesThirteenAndWritesNothing) {
-    EXPECT_EQ(writeJpeg(nullptr, path(QStringLiteral("none.jpg")), 80), JpegNoImage);
+TEST_F(JpegFileTest, NoImageIsAProblemAndWritesNothing) {
+    const auto none = writeJpeg(nullptr, path(QStringLiteral("none.jpg")), 80);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.problem().reason, QStringLiteral("表示された画像がありません"));
     const QImage empty;
-    EXPECT_EQ(writeJpeg(&empty, path(QStringLiteral("empty.jpg")), 80), JpegNoImage);
-    EXPECT_EQ(JpegNoImage, 13);
+    EXPECT_FALSE(writeJpeg(&empty, path(QStringLiteral("empty.jpg")), 80));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("none.jpg"))));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("empty.jpg"))));
 }
 
 TEST_F(JpegFileTest, FailedWriteIsReportedAndReplacingIsWhole) {
-    EXPECT_EQ(writeJpeg(&image, path(QStringLiteral("missing/A001.jpg")), 80), JpegWriteFailed);
-    EXPECT_EQ(writeJpeg(&image, QString(), 80), JpegWriteFailed);
+    const auto missing = writeJpeg(&image, path(QStringLiteral("missing/A001.jpg")), 80);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.problem().path, path(QStringLiteral("missing/A001.jpg")));
+    EXPECT_FALSE(writeJpeg(&image, QString(), 80));
 
     // A smaller image over a larger file leaves exactly the new file.
     const QString p = path(QStringLiteral("A002.jpg"));
-    ASSERT_EQ(writeJpeg(&image, p, 100), JpegOk);
+    ASSERT_TRUE(writeJpeg(&image, p, 100));
     const QImage small = pictureBoxImage(16, 8);
-    ASSERT_EQ(writeJpeg(&small, p, 100), JpegOk);
+    ASSERT_TRUE(writeJpeg(&small, p, 100));
     const QByteArray b = fileBytes(p);
     EXPECT_TRUE(b.endsWith("\xFF\xD9"));
     EXPECT_EQ(QImage(p).size(), QSize(16, 8));

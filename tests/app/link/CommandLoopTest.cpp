@@ -20,7 +20,7 @@ protected:
     CommandLoopTest()
         : socket(pump),
           transport(socket, pump),
-          exchange(transport, context),
+          exchange(transport),
           loop(exchange, screen) {
         loop.start();
     }
@@ -49,7 +49,6 @@ protected:
     FakeSocket socket;
     Transport transport;
     FakeScreen screen;
-    LoopContext context;
     Exchange exchange;
     CommandLoop loop;
 };

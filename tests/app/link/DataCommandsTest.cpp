@@ -45,7 +45,7 @@ TEST_F(DataCommandsTest, DatwAnswersTwiceStoresTheResultAndWritesTheLine) {
     EXPECT_EQ(screen.entryNumbers, std::vector<int>({1}));
     EXPECT_EQ(screen.redraws, 1);
     EXPECT_TRUE(screen.tableButtonsEnabled);
-    EXPECT_EQ(state.loop.measurementFolder, day());
+    EXPECT_EQ(state.measurement.folder, day());
     EXPECT_TRUE(screen.status.contains(QStringLiteral("DATW受信")));
 }
 
@@ -169,7 +169,7 @@ TEST_F(DataCommandsTest, TheCountIsASixteenBitNumberOrTheCommandIsRefused) {
 TEST_F(DataCommandsTest, XydtBeforeAnyMeasurementGoesIntoTodaysFolder) {
     exchange("XYDT,1\r", {"7,8\r"});
     EXPECT_EQ(file(QStringLiteral("__XY.csv")), QByteArray("7,8\r\n"));
-    EXPECT_TRUE(state.loop.measurementFolder.isEmpty());
+    EXPECT_TRUE(state.measurement.folder.isEmpty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/folders/LocalFolders.h"
 #include "app/link/Folders.h"
 #include "tests/support/FakeFolders.h"
 
@@ -63,7 +64,9 @@ TEST_P(MakeFolderPathTest, AServerAloneOrAMissingShareDoesNothing) {
 TEST_P(MakeFolderPathTest, ALevelThatCannotBeMadeIsReportedAndEarlierLevelsStay) {
     fs.folders = {p("C:\\")};
     fs.blocked = {p("C:\\DATA\\FILE")};
-    EXPECT_THROW(MakeFolderPath(p("C:\\DATA\\FILE\\SUB"), fs), FolderError);
+    const auto made = MakeFolderPath(p("C:\\DATA\\FILE\\SUB"), fs);
+    ASSERT_FALSE(made);
+    EXPECT_EQ(made.problem().path, p("C:\\DATA\\FILE\\"));
     EXPECT_EQ(fs.created, ps({"C:\\DATA"}));
 }
 
@@ -78,49 +81,49 @@ INSTANTIATE_TEST_SUITE_P(Separators, MakeFolderPathTest,
 
 TEST(MakeFolderPath, MakesRealFoldersAndStopsAtAFileInTheWay) {
     QTemporaryDir dir;
-    LocalFolders local;
+    folders::LocalFolders local;
     MakeFolderPath(dir.filePath(QStringLiteral("a/b/c")), local);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("a/b/c"))).isDir());
     QFile file(dir.filePath(QStringLiteral("a/f")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    EXPECT_THROW(MakeFolderPath(dir.filePath(QStringLiteral("a/f/g")), local), FolderError);
+    EXPECT_FALSE(MakeFolderPath(dir.filePath(QStringLiteral("a/f/g")), local));
 }
 
 TEST(EnsureFolder, CreatesMissingParentsFirst) {
     FakeFolders fs;
     fs.folders = {QStringLiteral("C:\\")};
-    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs), 0);
+    EXPECT_TRUE(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs));
     EXPECT_EQ(fs.created, QStringList({"C:\\DATA", "C:\\DATA\\LOG"}));
-    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs), 0);
+    EXPECT_TRUE(EnsureFolder(QStringLiteral("C:\\DATA\\LOG"), fs));
     EXPECT_EQ(fs.created.size(), 2);
 }
 
 TEST(EnsureFolder, AFinalSeparatorCreatesTheFolderButReportsFailure) {
     FakeFolders fs;
     fs.folders = {QStringLiteral("C:\\"), QStringLiteral("C:\\DATA")};
-    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs), -1);
+    EXPECT_FALSE(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs));
     EXPECT_TRUE(fs.exists(QStringLiteral("C:\\DATA\\NEW")));
-    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs), 0) << "it exists now";
+    EXPECT_TRUE(EnsureFolder(QStringLiteral("C:\\DATA\\NEW\\"), fs)) << "it exists now";
 }
 
 TEST(EnsureFolder, EmptyPathsAndBlockedLevelsFail) {
     FakeFolders fs;
     fs.folders = {QStringLiteral("C:\\")};
     fs.blocked = {QStringLiteral("C:\\FILE")};
-    EXPECT_EQ(EnsureFolder(QString(), fs), -1);
-    EXPECT_EQ(EnsureFolder(QStringLiteral("C:\\FILE\\SUB"), fs), -1);
+    EXPECT_FALSE(EnsureFolder(QString(), fs));
+    EXPECT_FALSE(EnsureFolder(QStringLiteral("C:\\FILE\\SUB"), fs));
     EXPECT_TRUE(fs.created.isEmpty());
 }
 
 TEST(EnsureFolder, WorksOnTheComputersOwnFolders) {
     QTemporaryDir dir;
-    LocalFolders local;
+    folders::LocalFolders local;
     const QString deep = dir.filePath(QStringLiteral("a/b/c"));
-    EXPECT_EQ(EnsureFolder(deep, local), 0);
+    EXPECT_TRUE(EnsureFolder(deep, local));
     EXPECT_TRUE(QFileInfo(deep).isDir());
     QFile blocker(dir.filePath(QStringLiteral("file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_EQ(EnsureFolder(dir.filePath(QStringLiteral("file/sub")), local), -1);
+    EXPECT_FALSE(EnsureFolder(dir.filePath(QStringLiteral("file/sub")), local));
 }
 
 TEST(FileExists, TrueOnlyForAReadableFile) {

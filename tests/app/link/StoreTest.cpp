@@ -62,8 +62,8 @@ TEST_F(StoreTest, NothingIsReportedStoredThatIsNotAndStoringResumesWhenFilesFitA
          {".csv"}},
         {"XYDT",
          [&](const QString& name) {
-             state.loop.measurementName = name;  // as the measurement before it left it
-             state.loop.measurementFolder = rig.day();
+             state.measurement.name = name;  // as the measurement before it left it
+             state.measurement.folder = rig.day();
              return rig.serve("XYDT,2", {"1.5,2.5\r", "3,4\r"});
          },
          kOk + kOk + kOk,

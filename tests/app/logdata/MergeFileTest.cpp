@@ -38,7 +38,7 @@ TEST(WriteMergeFile, ListedEntriesInSlotOrderElevenFieldsEachWithAComma) {
     h.entries[4].checked = 1;
     h.entries[4].dateTime = QStringLiteral("beyond");
 
-    EXPECT_FALSE(WriteMergeFile(path, h));
+    EXPECT_TRUE(WriteMergeFile(path, h));
 
     EXPECT_EQ(fileBytes(path),
               QByteArray("d0,V,0.01,OK,0.02,0.001,L0,S0,DM,SATO,EC,\r\n"
@@ -50,7 +50,7 @@ TEST(WriteMergeFile, ListedEntriesInSlotOrderElevenFieldsEachWithAComma) {
 TEST(WriteMergeFile, AnEmptyHistoryGivesAnEmptyFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("none.csv"));
-    EXPECT_FALSE(WriteMergeFile(path, ResultHistory{}));
+    EXPECT_TRUE(WriteMergeFile(path, ResultHistory{}));
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(fileBytes(path), QByteArray());
 }
@@ -61,11 +61,11 @@ TEST(WriteMergeFile, AMissingFolderIsReportedWithThePath) {
     ResultHistory h;
     add(h, QStringLiteral("d0,V"));
 
-    const std::optional<QString> failure = WriteMergeFile(path, h);
+    const auto written = WriteMergeFile(path, h);
 
-    ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->contains(path)) << failure->toStdString();
-    EXPECT_GT(failure->size(), path.size() + 2);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.problem().path, path);
+    EXPECT_FALSE(written.problem().reason.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -45,7 +45,7 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     frmReadLog* reader() const {
         settle();
-        return form->logWindows().reader();
+        return form->logReader();
     }
     frmReadLog& openReader() {
         settle();
@@ -57,15 +57,15 @@ protected:
     QStringList rows() const {
         QStringList shown;
         for (int r = 0; r < ResultHistory::kRows; ++r) {
-            shown.append(form->lblNo[r]->text() + u' ' + form->lblSerial[r]->text());
+            shown.append(form->table->lblNo[r]->text() + u' ' + form->table->lblSerial[r]->text());
         }
         return shown;
     }
 
     const QString startFolder = QDir::currentPath();
     fakes::StationRig rig;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
     const QStringList rowsBefore = {"001 OLD", "002 OLD", "003 OLD", "004 OLD",
                                     "005 OLD", " ",       " ",       " "};
@@ -120,7 +120,7 @@ TEST_F(ReadLogWindowTest, OpenReadsTheEnteredTreeAndShowsTheNewestEight) {
     EXPECT_EQ(rig.state.history.historyTop, 2);
     EXPECT_EQ(rows(), QStringList({"003 S3", "004 S4", "005 S5", "006 S6", "007 S7", "008 S8",
                                    "009 S9", "010 S10"}));
-    for (QCheckBox* box : form->Check1) EXPECT_TRUE(box->isChecked());
+    for (QCheckBox* box : form->table->Check1) EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(rig.state.history.entries[9].jpegPath,
               tree.path(QStringLiteral("20260713/A010.jpg")));
 }

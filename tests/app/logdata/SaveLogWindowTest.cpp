@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/Form1.h"
+#include "app/folders/LocalFolders.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/frmSeiseki.h"
 #include "app/settings/frmSaveSetting.h"
@@ -48,8 +49,8 @@ protected:
     QString in(const char* sub) const { return rig.dir.filePath(QString::fromLatin1(sub)); }
 
     fakes::StationRig rig;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
     Station& station = rig.build(*form);
     QString& workFolder = rig.state.workFolder;
     report::frmSeiseki* page1 = nullptr;
@@ -117,8 +118,8 @@ TEST_F(SaveLogWindowTest, AFileThatCannotBeWrittenIsNamedAndTheDialogStaysOpen) 
 
 TEST_F(SaveLogWindowTest, ReferReturnsTheFolderIntoThisDialogOnly) {
     QDir(rig.dir.path()).mkdir(QStringLiteral("picked"));
-    LocalFolders folders;
-    settings::LocalVolumes volumes;
+    folders::LocalFolders folders;
+    folders::LocalVolumes volumes;
     settings::frmSaveSetting settingSave(rig.state.settingData, workFolder, folders, volumes,
                                          rig.prompts);
     settingSave.show();

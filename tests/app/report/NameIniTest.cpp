@@ -56,7 +56,7 @@ TEST(NameIni, LinesKeepCommasQuotesAndLeadingBlanks) {
     ReportHeader written;
     written.nameLine1 = QStringLiteral("  検査課, \"第1\"ライン ");
     written.nameLine2 = QStringLiteral(",～①");
-    SaveNameIni(path, written);
+    ASSERT_TRUE(SaveNameIni(path, written));
     EXPECT_EQ(fileBytes(path), text::toCp932(written.nameLine1 + QStringLiteral("\r\n") +
                                              written.nameLine2 + QStringLiteral("\r\n")));
     ReportHeader read;

@@ -105,13 +105,13 @@ TEST_F(SettingCommandsTest, SetwRepliesInTheOrderOfTheExchangeAndOpensTheEditorL
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         state.settingData = before;
-        screen.editorOpens = 0;
+        settingScreen.editorOpens = 0;
         prompts.asked.clear();
         prompts.answer = c.answer;
         screen.status.clear();
 
         EXPECT_EQ(rig.serve(c.line, c.lines), c.sent);
-        EXPECT_EQ(screen.editorOpens, c.editor ? 1 : 0);
+        EXPECT_EQ(settingScreen.editorOpens, c.editor ? 1 : 0);
         EXPECT_EQ(state.settingData, c.data);
         ASSERT_EQ(prompts.asked.size(), 1);
         EXPECT_EQ(prompts.asked[0].title, QStringLiteral("確認"));
@@ -179,8 +179,8 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         state.settingData = before;
-        screen.senderLoaded.clear();
-        screen.senderRaises = 0;
+        settingScreen.senderLoaded.clear();
+        settingScreen.senderRaises = 0;
         prompts.asked.clear();
         prompts.fileQuestions.clear();
         prompts.answers = {c.answer};
@@ -194,17 +194,17 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
                   c.answer == Prompts::Yes
                       ? QStringList{"open|" + rig.dir.path() + "|すべてのファイル(*.*)|*.*"}
                       : QStringList{});
-        ASSERT_EQ(screen.senderLoaded.size(), c.opened ? 1U : 0U);
+        ASSERT_EQ(settingScreen.senderLoaded.size(), c.opened ? 1U : 0U);
         if (c.opened) {
-            EXPECT_EQ(screen.senderLoaded[0], fromFile);
+            EXPECT_EQ(settingScreen.senderLoaded[0], fromFile);
         }
-        EXPECT_EQ(screen.senderRaises, c.raised ? 1 : 0);
+        EXPECT_EQ(settingScreen.senderRaises, c.raised ? 1 : 0);
         if (c.raised) {
             // The inspector cancels in the dialog: the DM hears it once, then nothing waits.
             const qsizetype before = rig.socket.sent.size();
-            EXPECT_TRUE(screen.sender->cancel());
+            EXPECT_TRUE(settingScreen.sender->cancel());
             EXPECT_EQ(rig.socket.sent.mid(before), kRefused);
-            EXPECT_FALSE(screen.sender->cancel());
+            EXPECT_FALSE(settingScreen.sender->cancel());
         }
         EXPECT_EQ(state.settingData, before) << "the send dialog loads the record, not SETR";
         if (c.told) {
@@ -222,8 +222,7 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
 
 TEST_F(SettingCommandsTest, ALostLinkEndsTheSendersSequenceWithAStatusLine) {
     Transport transport(rig.socket, rig.pump);
-    LoopContext context;
-    Exchange exchange(transport, context);
+    Exchange exchange(transport);
     LinkSettingSender sender(exchange, screen);
 
     // The send dialog runs it from a button: a DM gone in the middle must not throw through the

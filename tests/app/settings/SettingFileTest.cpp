@@ -36,7 +36,7 @@ SettingData sample() {
 
 TEST_F(SettingFileTest, TwelveCodePage932LinesReplaceTheFileAndReadBackEqual) {
     write(QByteArray(4096, 'x'));
-    ASSERT_FALSE(WriteSettingFile(path, sample()));
+    ASSERT_TRUE(WriteSettingFile(path, sample()));
 
     const QByteArray expected = text::toCp932(QStringLiteral("検査レンズ①")) +
                                 "\r\n 4,-3, 2147483647, 1, 0, 1, 1, 0, 128,\r\n"
@@ -46,14 +46,14 @@ TEST_F(SettingFileTest, TwelveCodePage932LinesReplaceTheFileAndReadBackEqual) {
     EXPECT_EQ(bytes(), expected);
 
     SettingData read;
-    ASSERT_FALSE(ReadSettingFile(path, read));
+    ASSERT_TRUE(ReadSettingFile(path, read));
     EXPECT_EQ(read, sample());
 
     // An empty lens name is an empty first line.
     SettingData empty;
-    ASSERT_FALSE(WriteSettingFile(path, empty));
+    ASSERT_TRUE(WriteSettingFile(path, empty));
     EXPECT_TRUE(bytes().startsWith("\r\n 0, 0, 0,"));
-    ASSERT_FALSE(ReadSettingFile(path, read));
+    ASSERT_TRUE(ReadSettingFile(path, read));
     EXPECT_EQ(read, empty);
 }
 
@@ -68,7 +68,7 @@ TEST_F(SettingFileTest, LinesEndAtCrLfOrCrAndLineTwoIsReadLeniently) {
     SettingData expected{"A\nB", 2, 4, -3, 12, 0, 0, 17, 2147483647, -1, {}};
     expected.workerNames = {"w1", "w2", "", "", "", "w6", "", "", "", "w10"};
     SettingData read;
-    ASSERT_FALSE(ReadSettingFile(path, read));
+    ASSERT_TRUE(ReadSettingFile(path, read));
     EXPECT_EQ(read, expected);
 }
 
@@ -93,20 +93,20 @@ TEST_F(SettingFileTest, WhatIsNotASettingDataFileIsReportedAndChangesNothing) {
         QFile::remove(path);
         if (!c.bytes.isNull()) write(c.bytes);
         SettingData data = sample();
-        const auto error = ReadSettingFile(path, data);
+        const auto read = ReadSettingFile(path, data);
         if (!c.message) {
-            EXPECT_FALSE(error);
+            EXPECT_TRUE(read);
             continue;
         }
-        ASSERT_TRUE(error);
-        EXPECT_TRUE(error->message.startsWith(path)) << error->message.toStdString();
-        EXPECT_NE(error->message.indexOf(QString::fromUtf8(c.message)), -1)
-            << error->message.toStdString();
+        ASSERT_FALSE(read);
+        const QString told = read.problem().text();
+        EXPECT_TRUE(told.startsWith(path + u':')) << told.toStdString();
+        EXPECT_NE(told.indexOf(QString::fromUtf8(c.message)), -1) << told.toStdString();
         EXPECT_EQ(data, sample());
     }
 
     SettingData data = sample();
-    EXPECT_TRUE(ReadSettingFile(dir.path(), data)) << "a folder is no setting-data file";
+    EXPECT_FALSE(ReadSettingFile(dir.path(), data)) << "a folder is no setting-data file";
     EXPECT_EQ(data, sample());
 }
 
@@ -114,9 +114,9 @@ TEST_F(SettingFileTest, AFailedWriteIsReportedAndLeavesNoFile) {
     const QString folder = dir.filePath(QStringLiteral("folder"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     for (const QString& target : {folder, dir.filePath(QStringLiteral("missing/lens1"))}) {
-        const auto error = WriteSettingFile(target, sample());
-        ASSERT_TRUE(error) << target.toStdString();
-        EXPECT_TRUE(error->message.contains(target)) << error->message.toStdString();
+        const auto written = WriteSettingFile(target, sample());
+        ASSERT_FALSE(written) << target.toStdString();
+        EXPECT_EQ(written.problem().path, target);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"folder"});

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "app/Form1.h"
+#include "app/settings/SettingWindows.h"
 #include "app/text/Cp932.h"
 #include "tests/app/settings/PrintSettingData.h"
 #include "tests/support/PrintQString.h"
@@ -34,7 +35,7 @@ protected:
     // Closed windows go at the next turn of the command loop.
     SettingWindows& windows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return form->settingWindows();
+        return settingWindows;
     }
     QString in(const char* name) const { return rig.dir.filePath(QString::fromUtf8(name)); }
     static QByteArray bytesOf(const QString& path) {
@@ -57,9 +58,11 @@ protected:
     }
 
     fakes::StationRig rig;
-    std::unique_ptr<Form1> form =
-        std::make_unique<Form1>(rig.state, rig.pump, rig.prompts, rig.display);
-    Station& station = rig.build(*form);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
+                                                          rig.folders, rig.volumes, rig.display);
+    SettingWindows settingWindows{*form,       rig.state.workFolder, rig.state.settingData,
+                                  rig.folders, rig.volumes,          rig.prompts};
+    Station& station = rig.build(*form, settingWindows);
     SettingData& data = rig.state.settingData;
 };
 

@@ -23,7 +23,7 @@ TEST(TextFile, JapaneseRoundTripsThroughCodePage932WithCrLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.txt"));
     const QString line = QStringLiteral("検査成績書 ～ ① 髙 ℃");
-    writeLines(path, {line, QStringLiteral("abc")});
+    ASSERT_TRUE(writeLines(path, {line, QStringLiteral("abc")}));
 
     // Microsoft's table: ～ is 0x8160, ① 0x8740, 髙 0xFBFC (an IBM extension), ℃ 0x818E.
     const QByteArray expected = QByteArray(
@@ -47,10 +47,16 @@ TEST(TextFile, ReadsLinesEndedByCrLfLfOrCrAndALastLineWithoutEnd) {
     EXPECT_EQ(*readLines(path, LineEnds::crLfOrCr), QStringList({"a", "b\nc", "d"}));
 }
 
-TEST(TextFile, MissingFileAndUnwritableFileAreReported) {
+TEST(TextFile, MissingFileAndUnwritableFileAreReportedWithTheirPath) {
     QTemporaryDir dir;
-    EXPECT_FALSE(readLines(dir.filePath(QStringLiteral("none.txt"))));
-    EXPECT_THROW(writeLines(dir.filePath(QStringLiteral("no/such/folder.txt")), {"x"}), FileError);
+    const QString none = dir.filePath(QStringLiteral("none.txt"));
+    const auto read = readLines(none);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.problem().path, none);
+    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder.txt"));
+    const auto written = writeLines(nowhere, {"x"});
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.problem().path, nowhere);
 }
 
 // A disk that fills up in the middle of a write: the process may not grow a file beyond a few
@@ -77,15 +83,13 @@ private:
 TEST(TextFile, AWriteThatFillsTheDiskIsReportedAndLeavesTheOldFileWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("PELMAR.INI"));
-    writeLines(path, {"old"});
+    ASSERT_TRUE(writeLines(path, {"old"}));
     {
         FullDisk full;
-        try {
-            writeLines(path, {QString(64, u'n'), QString(64, u'n')});
-            ADD_FAILURE() << "the write was reported as done";
-        } catch (const FileError& error) {
-            EXPECT_NE(QString::fromUtf8(error.what()).indexOf(path), -1) << error.what();
-        }
+        const auto written = writeLines(path, {QString(64, u'n'), QString(64, u'n')});
+        ASSERT_FALSE(written) << "the write was reported as done";
+        EXPECT_EQ(written.problem().path, path);
+        EXPECT_FALSE(written.problem().reason.isEmpty());
     }
     EXPECT_EQ(fileBytes(path), QByteArray("old\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

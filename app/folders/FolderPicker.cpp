@@ -1,0 +1,26 @@
+#include "app/folders/FolderPicker.h"
+
+#include "ui_FolderPicker.h"
+
+namespace pelmar::folders {
+
+FolderPicker::FolderPicker(const QString& name, Volumes& volumes, Prompts& prompts)
+    : ui_(std::make_unique<Ui::FolderPicker>()) {
+    ui_->setupUi(this);
+    setObjectName(name);
+    Drive1 = ui_->Drive1;
+    lblOpenFolder = ui_->lblOpenFolder;
+    Dir1 = ui_->Dir1;
+    cmdOpen = ui_->cmdOpen;
+    cmdCan = ui_->cmdCan;
+    lists_ = new FolderLists(*Drive1, *Dir1, *lblOpenFolder, volumes, prompts, this);
+    connect(cmdOpen, &QPushButton::clicked, this, [this] {
+        take(lists_->openFolder());
+        close();
+    });
+    connect(cmdCan, &QPushButton::clicked, this, &QWidget::close);
+}
+
+FolderPicker::~FolderPicker() = default;
+
+}  // namespace pelmar::folders

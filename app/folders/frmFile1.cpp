@@ -1,0 +1,15 @@
+#include "app/folders/frmFile1.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+namespace pelmar::folders {
+
+frmFile1::frmFile1(QLineEdit& text1, Volumes& volumes, Prompts& prompts)
+    : FolderPicker(QStringLiteral("frmFile1"), volumes, prompts), text1_(text1) {}
+
+void frmFile1::take(const QString& folder) {
+    text1_.setText(QDir::toNativeSeparators(folder));
+}
+
+}  // namespace pelmar::folders

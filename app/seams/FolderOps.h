@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <optional>
+
+namespace pelmar {
+
+// The folder operations that MakeFolderPath and EnsureFolder need, so that their Windows-style
+// cases (drive roots, network paths with "\\") can be exercised on any system.
+class FolderOps {
+public:
+    virtual ~FolderOps() = default;
+    virtual QChar separator() const = 0;
+    virtual bool exists(const QString& folder) = 0;
+    // Creates one folder and returns its full path (never ending in a separator), or nothing.
+    virtual std::optional<QString> create(const QString& folder) = 0;
+    // The path without its last component ("" when there is none).
+    virtual QString parent(const QString& folder) = 0;
+};
+
+}  // namespace pelmar
