@@ -3,11 +3,7 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 #include <functional>
 
 #include "app/WindowSlot.h"
@@ -82,32 +78,6 @@ TEST(WindowSlot, AWindowDeletedWithItsOpenerGoesQuietly) {
     delete opener;
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(slot.get(), nullptr);
-}
-
-// Enter in a text box presses the window's default button, Enter on a button that button;
-// Escape presses the way out wherever the focus is.
-TEST(WindowSlot, EnterAndEscapePressTheButtonsAWindowNamesForThem) {
-    QWidget window;
-    auto* box = new QLineEdit(&window);
-    auto* save = new QPushButton(QStringLiteral("保存"), &window);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), &window);
-    setWindowKeys(window, *save, *cancel);
-    window.show();
-    QSignalSpy saved(save, &QPushButton::clicked);
-    QSignalSpy cancelled(cancel, &QPushButton::clicked);
-
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClick(box, Qt::Key_Escape);
-    EXPECT_EQ(saved.count(), 1);
-    EXPECT_EQ(cancelled.count(), 1);
-    cancel->setFocus();
-    QTest::keyClick(cancel, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(cancelled.count(), 2);
-    save->setEnabled(false);
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(saved.count(), 1) << "a disabled default is not pressed";
 }
 
 }  // namespace
