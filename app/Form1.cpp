@@ -340,12 +340,13 @@ void Form1::ShowEntryImage(int row) {
 // The entry number's place on the picture, in pixels at 96 dpi (the box is 9735 × 7335 twips).
 void Form1::drawEntryNumber(int number) {
     Picture1->drawLabel(entryNumberText(number - 1), 600, 10);
-    const bool entry = number >= 1 && number <= ResultHistory::kLastIndex + 1;
-    describePicture(
-        entry
-            ? QFileInfo(state_.history.entries[std::size_t(number - 1)].jpegPath).completeBaseName()
-            : QString(),
-        number);
+    // An entry's measurement is the name its files were stored under.
+    QString measurement;
+    if (number >= 1 && number <= ResultHistory::kLastIndex + 1) {
+        const ResultEntry& entry = state_.history.entries[std::size_t(number - 1)];
+        measurement = QFileInfo(entry.jpegPath).completeBaseName();
+    }
+    describePicture(measurement, number);
 }
 
 // What a screen reader hears of the picture: the measurement it shows and the number drawn

@@ -40,9 +40,6 @@ public:
     QPushButton* btnUp;
     QPushButton* btnDn;
 
-    // The headings and the labels of the rows, without the check boxes.
-    LabelTable* grid() const { return grid_; }
-
 signals:
     void rowClicked(int row);
 
