@@ -93,6 +93,7 @@ public:
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override {
+        if (place().row < 0) return {};
         return {interfaceOf(grid()->heading(place().column))};
     }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
@@ -104,7 +105,7 @@ public:
 
 private:
     LabelTable* grid() const { return static_cast<LabelTable*>(widget()->parentWidget()); }
-    // A label the table has not been given yet stands among the headings until it is.
+    // A label the table has not been given yet (or no longer holds) counts as a heading.
     TablePlace place() const { return grid()->placeOf(widget()).value_or(TablePlace{-1, 0}); }
 };
 

@@ -6,6 +6,16 @@ namespace pelmar {
 
 LabelTable::LabelTable(QWidget* parent) : QWidget(parent) {}
 
+// A screen reader may ask about the table while its labels are deleted: it is empty by then,
+// and still whole.
+LabelTable::~LabelTable() {
+    std::vector<QLabel*> labels = std::move(headings_);
+    for (auto& column : columns_) labels.insert(labels.end(), column.begin(), column.end());
+    headings_.clear();
+    columns_.clear();
+    qDeleteAll(labels);
+}
+
 void LabelTable::addColumn(QLabel* heading, std::vector<QLabel*> cells) {
     headings_.push_back(heading);
     columns_.push_back(std::move(cells));

@@ -21,6 +21,7 @@ class LabelTable : public QWidget {
     Q_OBJECT
 public:
     explicit LabelTable(QWidget* parent);
+    ~LabelTable() override;
 
     // Adds a column: its heading and its cells from the top row down (every column as many).
     void addColumn(QLabel* heading, std::vector<QLabel*> cells);
