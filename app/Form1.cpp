@@ -4,12 +4,16 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/Accessibility.h"
 #include "app/IniFile.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
@@ -84,11 +88,14 @@ void Form1::buildControls() {
     central->setFixedSize(kClientWidth, kClientHeight);
 
     Picture1 = named(new imaging::PictureBox(central), QStringLiteral("Picture1"));
+    setAccessibleRole(*Picture1, QAccessible::Graphic);
+    Picture1->setAccessibleName(QStringLiteral("画像"));
     Picture1->move(kMargin, kMargin);
 
     Frame1 = named(new QGroupBox(QStringLiteral("接続状態"), central), QStringLiteral("Frame1"));
     Frame1->setGeometry(kPanelLeft, 2, kPanelWidth, 282);
     Label4 = named(new QLabel(Frame1), QStringLiteral("Label4"));
+    setAccessibleRole(*Label4, QAccessible::StatusBar);
     Label4->setGeometry(6, 20, kPanelWidth - 12, 256);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A long line (a loop-ending error with its reason) wraps inside the frame, so its time
@@ -122,6 +129,7 @@ void Form1::buildControls() {
     for (int i = 0; i < 3; ++i) {
         Option1[i] =
             named(new QRadioButton(captions[i], central), QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setAccessibleName(memberName(QStringLiteral("保存方式"), captions[i]));
         Option1[i]->setGeometry(x + i * 72, 416, 70, 22);
         group->addButton(Option1[i], i);
     }
@@ -137,11 +145,13 @@ void Form1::buildControls() {
     cmdEnd->setGeometry(kRight - 100, kTableTop - 44, 100, 40);
     connect(cmdEnd, &QPushButton::clicked, this, &Form1::cmdEnd_Click);
 
-    // A screen reader names each text box by the caption beside it.
+    // A screen reader names each text box by the caption beside it, and reads the save folder
+    // as the value of the caption above it.
     txtDMIP->setAccessibleName(Label1->text());
     txtDMPort->setAccessibleName(Label2->text());
     TxtJpgRat->setAccessibleName(QStringLiteral("Jpeg圧縮率"));
-    lblSave->setAccessibleName(Label3->text());
+    cmdJpgRat->setAccessibleName(QStringLiteral("Jpeg圧縮率（％）を適用"));
+    Label3->setBuddy(lblSave);
 
     table =
         named(new ResultTable(state_.history, kRight - kMargin, central), QStringLiteral("table"));
@@ -174,6 +184,16 @@ void Form1::buildMenu() {
     connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
     connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
     connect(cmdLogRead, &QAction::triggered, this, &Form1::cmdLogRead_Click);
+
+    // F10 takes the keyboard to the menu bar as Alt does: the menu bar starts its keyboard
+    // navigation on an Alt pressed and released alone where the focus is.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        QWidget* focus = focusWidget() ? focusWidget() : this;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QCoreApplication::sendEvent(focus, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(focus, &release);
+    });
 }
 
 void Form1::setJpegControlsEnabled(bool enabled) {
@@ -320,9 +340,27 @@ void Form1::ShowEntryImage(int row) {
 // The entry number's place on the picture, in pixels at 96 dpi (the box is 9735 × 7335 twips).
 void Form1::drawEntryNumber(int number) {
     Picture1->drawLabel(entryNumberText(number - 1), 600, 10);
+    // An entry's measurement is the name its files were stored under.
+    QString measurement;
+    if (number >= 1 && number <= ResultHistory::kLastIndex + 1) {
+        const ResultEntry& entry = state_.history.entries[std::size_t(number - 1)];
+        measurement = QFileInfo(entry.jpegPath).completeBaseName();
+    }
+    describePicture(measurement, number);
 }
 
-void Form1::showImage(const std::uint8_t* plane, int width, int height) {
+// What a screen reader hears of the picture: the measurement it shows and the number drawn
+// over it.
+void Form1::describePicture(const QString& measurement, int number) {
+    QStringList parts;
+    if (!measurement.isEmpty()) parts.append(measurement);
+    if (number > 0) parts.append(QStringLiteral("Ｎｏ．") + entryNumberText(number - 1));
+    Picture1->setAccessibleDescription(parts.join(u' '));
+}
+
+void Form1::showImage(const QString& measurement, const std::uint8_t* plane, int width,
+                      int height) {
+    describePicture(measurement, 0);
     HDC dc = Picture1->clearFor(width, height);
     if (!display_.DDSdisplay(dc, 0, 0, width, height, plane)) {
         Picture1->drawPlane(plane, width, height);

@@ -59,7 +59,8 @@ public:
     void clearTable() override { table->clear(); }
     void RedrawResults() override { table->RedrawResults(); }
     void drawEntryNumber(int number) override;
-    void showImage(const std::uint8_t* plane, int width, int height) override;
+    void showImage(const QString& measurement, const std::uint8_t* plane, int width,
+                   int height) override;
     const QImage* pictureImage() override { return Picture1->imageExtent(); }
 
     // Ends the process at once: no unload processing, the socket is not closed, nothing is
@@ -109,6 +110,7 @@ private:
     bool confirmExit();
     void addStatusLine(const QString& msg, bool storeFault, int& leaveflg);
     void showStatusPage();
+    void describePicture(const QString& measurement, int number);
 
     void showSaveFolder();
     void Option1_Click(int index);

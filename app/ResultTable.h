@@ -6,13 +6,15 @@
 #include <QWidget>
 #include <array>
 
+#include "app/LabelTable.h"
 #include "app/ResultTableModel.h"
 
 namespace pelmar {
 
 // The main window's result table: a heading row, eight rows of labels and check boxes, and the
-// two scroll buttons beside the rows. It draws its model; a click on a row's labels asks for
-// the row's image.
+// two scroll buttons beside the rows. It draws its model; a click on a row's labels (or Enter on
+// its number) asks for the row's image. Its labels are a table to a screen reader, its check
+// boxes named after the measurements their rows show.
 class ResultTable : public QWidget {
     Q_OBJECT
 public:
@@ -41,16 +43,15 @@ public:
 signals:
     void rowClicked(int row);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     std::array<Column*, ResultRow::kColumns> labelColumns();
     void btnUp_Click();
     void btnDn_Click();
     void Check1_Click(int row);
+    void nameCheckBoxes();
 
     ResultTableModel model_;
+    LabelTable* grid_;
 };
 
 }  // namespace pelmar

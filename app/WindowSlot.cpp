@@ -1,9 +1,11 @@
 #include "app/WindowSlot.h"
 
-#include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QMainWindow>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
 
 namespace pelmar {
 namespace {
@@ -11,15 +13,43 @@ namespace {
 // How many windows stand in for an opener, kept on the opener.
 constexpr char kStandIns[] = "pelmarStandIns";
 
-// A window that is no dialog is a window to a screen reader, not a pane of one.
-QAccessibleInterface* windowRole(const QString&, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || widget->windowType() != Qt::Window || qobject_cast<QDialog*>(widget) ||
-        qobject_cast<QMainWindow*>(widget)) {
-        return nullptr;
+// Enter and Escape of a window that is no dialog, seen once the control with the focus has left
+// them to its window.
+class WindowKeys : public QObject {
+public:
+    WindowKeys(QWidget& window, QAbstractButton& enter, QAbstractButton& escape)
+        : QObject(&window), window_(window), enter_(&enter), escape_(&escape) {
+        window.installEventFilter(this);
     }
-    return new QAccessibleWidget(widget, QAccessible::Window);
-}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &window_ || event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        QAbstractButton* button = nullptr;
+        switch (key->key()) {
+            case Qt::Key_Escape:
+                button = escape_;
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                // A button with the focus that leaves Enter to its window is pressed by it.
+                button = qobject_cast<QPushButton*>(window_.focusWidget());
+                if (!button) button = enter_;
+                break;
+            default:
+                return false;
+        }
+        if (button && button->isEnabled() && button->isVisible()) button->click();
+        return true;
+    }
+
+private:
+    QWidget& window_;
+    QPointer<QAbstractButton> enter_;
+    QPointer<QAbstractButton> escape_;
+};
 
 // Watches one window from the moment it is given its owner: notices when it has closed, however
 // that came about, and then lets the window it stands in for show again.
@@ -80,8 +110,6 @@ private:
 }  // namespace
 
 void ownWindow(QWidget& window, QWidget& owner) {
-    static const bool roles = (QAccessible::installFactory(windowRole), true);
-    (void)roles;
     const Qt::WindowType type = qobject_cast<QDialog*>(&window) ? Qt::Dialog : Qt::Window;
     window.setParent(&owner, (window.windowFlags() & ~Qt::WindowType_Mask) | type);
     window.setAttribute(Qt::WA_DeleteOnClose);
@@ -92,6 +120,10 @@ void ownWindow(QWidget& window, QWidget& owner) {
 void standIn(QWidget& window, QWidget& opener) {
     opener.hide();
     if (WindowWatch* watch = WindowWatch::of(window)) watch->standFor(opener);
+}
+
+void setWindowKeys(QWidget& window, QAbstractButton& enter, QAbstractButton& escape) {
+    new WindowKeys(window, enter, escape);
 }
 
 bool hasClosed(const QWidget& window) {

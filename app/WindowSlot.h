@@ -3,15 +3,22 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAbstractButton;
+
 namespace pelmar {
 
 // How every window of the program but the main window is owned: its parent is the window that
 // opens it (the main window for the windows the DM's commands open), and it is a window of its
 // own there, a dialog (QDialog) as Qt::Dialog and any other as Qt::Window. It is deleted when it
-// closes, and with its parent. Its caption is its accessible name; a window that is no dialog
-// answers the desktop's accessibility interface in the role of a window. Keys or roles that
-// every window is to have are given here.
+// closes, and with its parent. Its caption is its accessible name (a window that is no dialog
+// answers in the role of a window, see installAccessibleInterfaces).
 void ownWindow(QWidget& window, QWidget& owner);
+
+// The keys of a window that is no dialog, as a dialog has them: Escape presses `escape` (its
+// キャンセル, or what leaves the window as that does); Enter presses the button that has the focus,
+// else `enter`, its default action. A control that takes a key itself (a folder tree entering a
+// folder, a pressable label) keeps it. Neither button looks any different for being named here.
+void setWindowKeys(QWidget& window, QAbstractButton& enter, QAbstractButton& escape);
 
 // The window stands in for its opener: the opener hides, and shows again once no window stands
 // in for it any more, whatever ended the window: its own buttons, the frame, Escape, its

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/Accessibility.h"
 #include "app/Form1.h"
 #include "app/Japanese.h"
 #include "app/ProgramFiles.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTranslator japanese;
     pelmar::installJapanese(japanese);
+    pelmar::installAccessibleInterfaces();
 
     pelmar::ProgramState state;
     state.programFolder = QCoreApplication::applicationDirPath();

@@ -1,5 +1,7 @@
 #include "app/folders/FolderPicker.h"
 
+#include "app/WindowSlot.h"
+
 #include "ui_FolderPicker.h"
 
 namespace pelmar::folders {
@@ -19,6 +21,7 @@ FolderPicker::FolderPicker(const QString& name, Volumes& volumes, Prompts& promp
         close();
     });
     connect(cmdCan, &QPushButton::clicked, this, &QWidget::close);
+    setWindowKeys(*this, *cmdOpen, *cmdCan);
 }
 
 FolderPicker::~FolderPicker() = default;

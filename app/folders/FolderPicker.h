@@ -20,8 +20,9 @@ class FolderPicker;
 namespace pelmar::folders {
 
 // The folder picker window (caption "保存フォルダ選択"): the drive list, the folder tree with the
-// open folder's path above it, "開く" and "キャンセル". It chooses folders only. "開く" hands the
-// open folder to take() and closes the picker; "キャンセル" and the window frame only close it.
+// open folder's path above it, "開く" and "キャンセル". It chooses folders only. "開く" (Enter)
+// hands the open folder to take() and closes the picker; "キャンセル" (Escape) and the window frame
+// only close it.
 class FolderPicker : public QWidget {
     Q_OBJECT
 public:

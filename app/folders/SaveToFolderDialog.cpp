@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "app/WindowSlot.h"
 #include "app/folders/FolderMaking.h"
 #include "ui_SaveToFolderDialog.h"
 
@@ -31,6 +32,7 @@ SaveToFolderDialog::SaveToFolderDialog(const QString& name, const QString& capti
     connect(btnReferFolder, &QPushButton::clicked, this, &SaveToFolderDialog::btnReferFolder_Click);
     connect(btnSave, &QPushButton::clicked, this, &SaveToFolderDialog::btnSave_Click);
     connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
+    setWindowKeys(*this, *btnSave, *btnCancel);
 }
 
 SaveToFolderDialog::~SaveToFolderDialog() = default;

@@ -25,10 +25,10 @@ namespace pelmar::folders {
 // A dialog that saves one file into a folder the inspector names: "保存先" (Text1, the work folder
 // at first) and "ファイル名" (Text2, typed as a whole; no extension is added). "作成" makes the
 // folder and makes it the work folder; "参照" picks the folder with frmFile1, which stands in for
-// this dialog and returns the folder into its Text1; "保存" writes the file through save() and
-// closes, or says that what it saves ("設定データ", ...) could not be saved, which file and why,
-// and stays open; "キャンセル" closes. The work folder changes by "作成" only. The dialogs differ
-// in their caption and in what they save.
+// this dialog and returns the folder into its Text1; "保存" (Enter) writes the file through save()
+// and closes, or says that what it saves ("設定データ", ...) could not be saved, which file and
+// why, and stays open; "キャンセル" (Escape) closes. The work folder changes by "作成" only. The
+// dialogs differ in their caption and in what they save.
 class SaveToFolderDialog : public QWidget {
     Q_OBJECT
 public:

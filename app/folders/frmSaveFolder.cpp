@@ -1,5 +1,7 @@
 #include "app/folders/frmSaveFolder.h"
 
+#include "app/WindowSlot.h"
+
 #include "app/folders/FolderMaking.h"
 #include "ui_frmSaveFolder.h"
 
@@ -18,6 +20,7 @@ frmSaveFolder::frmSaveFolder(QString& saveFolder, FolderOps& folders, Prompts& p
     Text1->setText(saveFolder_);
     connect(btnMakeFolder, &QPushButton::clicked, this, &frmSaveFolder::btnMakeFolder_Click);
     connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
+    setWindowKeys(*this, *btnMakeFolder, *btnCancel);
 }
 
 frmSaveFolder::~frmSaveFolder() = default;

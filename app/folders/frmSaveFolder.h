@@ -17,9 +17,9 @@ class frmSaveFolder;
 namespace pelmar::folders {
 
 // The save-location dialog (caption "保存場所の設定"), opened from the main window's "保存場所"
-// in place of the main window. "作成" makes the typed folder the save folder and creates it;
-// "参照" gives way to the folder picker frmFile (its opener wires it); "キャンセル" changes
-// nothing. The configuration file is not written here.
+// in place of the main window. "作成" (Enter) makes the typed folder the save folder and creates
+// it; "参照" gives way to the folder picker frmFile (its opener wires it); "キャンセル" (Escape)
+// changes nothing. The configuration file is not written here.
 class frmSaveFolder : public QWidget {
     Q_OBJECT
 public:

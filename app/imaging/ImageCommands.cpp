@@ -74,7 +74,7 @@ void ImageCommands::BMPW(CommandLine& command, Measurement& measurement) {
 
     // The last "0," says the image is stored; an image that could not be stored is answered
     // "-1,", as one that did not come.
-    screen_.showImage(images_.plane1.data(), width, height);
+    screen_.showImage(named ? measurement.name : QString(), images_.plane1.data(), width, height);
     const bool stored = !named || storeImage(measurement, type, width, height);
     images_.release();
     screen_.enableTableButtons(true);

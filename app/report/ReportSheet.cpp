@@ -31,22 +31,38 @@ ReportSheet::ReportSheet(const PageLayout& layout) : layout_(layout) {
 
     lblPage = placeLabel(QStringLiteral("lblPage"), layout.pageIndicator, kPageIndicatorPoints,
                          Qt::AlignLeft);
+
+    const auto headingBox = [&layout](std::size_t column) {
+        const TableColumn& place = layout.columns[column];
+        return TwipRect{place.headingLeft, layout.headingTop, place.headingWidth,
+                        layout.headingHeight};
+    };
+    const auto cellBox = [&layout](std::size_t column, int row) {
+        const TableColumn& place = layout.columns[column];
+        return TwipRect{place.cellLeft, layout.rowTop + layout.rowPitch * row, place.cellWidth,
+                        layout.rowHeight};
+    };
+    // The headings and the row cells stand in a table that a screen reader reads row by row. It
+    // covers them exactly and draws nothing: the rules under it are the sheet's.
+    QRect area;
+    for (std::size_t k = 0; k < std::size_t(kColumns); ++k) {
+        area |= pixels(headingBox(k));
+        for (int r = 0; r < layout.rows; ++r) area |= pixels(cellBox(k, r));
+    }
+    table = new LabelTable(this);
+    table->setGeometry(area);
+    table->setAccessibleName(QStringLiteral("測定結果の一覧"));
     const auto cells = columns();
-    for (int c = 0; c < kColumns; ++c) {
-        const auto k = static_cast<std::size_t>(c);
-        const TableColumn& column = layout.columns[k];
-        lblTitle[k] = placeLabel(
-            QStringLiteral("lblTitle_%1").arg(c),
-            {column.headingLeft, layout.headingTop, column.headingWidth, layout.headingHeight},
-            kHeadingPoints, Qt::AlignHCenter);
+    for (std::size_t k = 0; k < std::size_t(kColumns); ++k) {
+        lblTitle[k] = placeLabel(new QLabel(table), QStringLiteral("lblTitle_%1").arg(k),
+                                 headingBox(k), kHeadingPoints, Qt::AlignHCenter);
         lblTitle[k]->setText(layout.headings[k]);
         for (int r = 0; r < layout.rows; ++r) {
-            cells[k]->push_back(
-                placeLabel(QStringLiteral("%1_%2").arg(QLatin1String(kCellNames[k])).arg(r),
-                           {column.cellLeft, layout.rowTop + layout.rowPitch * r, column.cellWidth,
-                            layout.rowHeight},
-                           kRowPoints, Qt::AlignHCenter));
+            cells[k]->push_back(placeLabel(
+                new QLabel(table), QStringLiteral("%1_%2").arg(QLatin1String(kCellNames[k])).arg(r),
+                cellBox(k, r), kRowPoints, Qt::AlignHCenter));
         }
+        table->addColumn(lblTitle[k], *cells[k]);
     }
 }
 
@@ -55,11 +71,19 @@ int ReportSheet::px(int twips) const {
     return qRound(twips * logicalDpiX() / 1440.0);
 }
 
+QRect ReportSheet::pixels(const TwipRect& box) const {
+    return QRect(px(box.left), px(box.top), px(box.width), px(box.height));
+}
+
 QLabel* ReportSheet::placeLabel(const QString& name, const TwipRect& box, double points,
                                 Qt::Alignment alignment) {
-    auto* label = new QLabel(this);
+    return placeLabel(new QLabel(this), name, box, points, alignment);
+}
+
+QLabel* ReportSheet::placeLabel(QLabel* label, const QString& name, const TwipRect& box,
+                                double points, Qt::Alignment alignment) {
     label->setObjectName(name);
-    label->setGeometry(px(box.left), px(box.top), px(box.width), px(box.height));
+    label->setGeometry(pixels(box).translated(-label->parentWidget()->mapTo(this, QPoint(0, 0))));
     label->setFont(reportFont(points));
     label->setAlignment(alignment | Qt::AlignTop);
     return label;
@@ -76,6 +100,11 @@ QPushButton* ReportSheet::placeButton(const char* name, const QString& caption) 
     button->setObjectName(QLatin1String(name));
     button->setGeometry(px(place->left), px(place->top), px(kButtonWidth), px(kButtonHeight));
     return button;
+}
+
+void ReportSheet::showPageIndicator(const QString& indicator) {
+    lblPage->setText(indicator);
+    setAccessibleDescription(indicator);
 }
 
 std::array<ReportSheet::Column*, kColumns> ReportSheet::columns() {

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QDir>
 
+#include "app/PressableLabel.h"
+#include "app/WindowSlot.h"
 #include "app/report/NameIni.h"
 #include "app/report/ReportDrawing.h"
 #include "app/report/ReportPrinter.h"
@@ -18,6 +20,13 @@ constexpr int kNameCell2 = 6;
 
 bool clickable(int cell) {
     return cell == kClimateCell || cell == kDateCell || cell == kNameCell1 || cell == kNameCell2;
+}
+
+// What a clickable cell holds, for a screen reader while it is empty: the caption beside it, or
+// which of the name lines it is.
+QString whatItHolds(int cell) {
+    if (cell < kCaptions) return captionTexts()[static_cast<std::size_t>(cell)];
+    return QStringLiteral("会社名など（%1行目）").arg(cell - kNameCell1 + 1);
 }
 
 QString tooltip(int cell) {
@@ -56,17 +65,24 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
                                 kHeaderPoints, Qt::AlignLeft);
         lblName[k]->setText(captionTexts()[k]);
     }
+    // The clickable cells take the focus after the table (they are made after it) and open
+    // their dialogs on Enter or the space bar too. A screen reader reads each value with its
+    // caption.
     for (int i = 0; i < kHeaderValues; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        QLabel* cell = placeLabel(QStringLiteral("lblNameData_%1").arg(i), layout_.values[k],
-                                  kHeaderPoints, Qt::AlignLeft);
+        QLabel* cell = clickable(i) ? new PressableLabel(whatItHolds(i), this) : new QLabel(this);
+        placeLabel(cell, QStringLiteral("lblNameData_%1").arg(i), layout_.values[k], kHeaderPoints,
+                   Qt::AlignLeft);
+        if (auto* pressable = qobject_cast<PressableLabel*>(cell)) {
+            connect(pressable, &PressableLabel::pressed, this, [this, i] { lblNameData_Click(i); });
+        }
         cell->setAutoFillBackground(true);
         QPalette shade = cell->palette();
         shade.setColor(QPalette::Window, clickable(i) ? QColor(224, 224, 224) : QColor(Qt::white));
         cell->setPalette(shade);
         cell->setToolTip(tooltip(i));
-        cell->installEventFilter(this);
         lblNameData[k] = cell;
+        if (i < kCaptions) lblName[k]->setBuddy(cell);
     }
 
     BtnAllDataSave = placeButton("BtnAllDataSave", QStringLiteral("データ統合"));
@@ -78,6 +94,7 @@ frmSeiseki::frmSeiseki(ReportHeader& header, const ResultHistory& history,
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki::BtnNext_Click);
     connect(BtnPrint, &QPushButton::clicked, this, &frmSeiseki::BtnPrint_Click);
     connect(BtnEnd, &QPushButton::clicked, this, &QWidget::close);
+    setWindowKeys(*this, *BtnNext, *BtnEnd);
 
     load();
 }
@@ -86,7 +103,7 @@ void frmSeiseki::load() {
     const int listed = listedCount(history_);
     reportPageCount = report::reportPageCount(listed);
     BtnNext->setEnabled(hasNextPage(listed, 0));
-    lblPage->setText(pageIndicator(0, reportPageCount));
+    showPageIndicator(pageIndicator(0, reportPageCount));
     const HeaderCells cells = headerCells(history_, header_);
     for (std::size_t i = 0; i < cells.size(); ++i) setFittedText(*lblNameData[i], cells[i]);
     fillRows(pageRows(history_, 0, DateTimeColumn::Reformatted));
@@ -97,19 +114,6 @@ void frmSeiseki::setMergeDialog(std::function<QWidget*()> make) {
     BtnAllDataSave->setEnabled(static_cast<bool>(makeMergeDialog_));
 }
 
-bool frmSeiseki::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < kHeaderValues; ++i) {
-            if (watched == lblNameData[static_cast<std::size_t>(i)]) {
-                lblNameData_Click(i);
-                return true;
-            }
-        }
-    }
-    return ReportSheet::eventFilter(watched, event);
-}
-
-// The inspection date comes from the history; its cell invites a click but opens nothing.
 void frmSeiseki::lblNameData_Click(int index) {
     switch (index) {
         case kClimateCell:

@@ -20,7 +20,9 @@ namespace pelmar::report {
 // The inspection report, page 1: the header block, the first 20 listed results and every button
 // of the report. The pages are filled from the history and the header when they are loaded;
 // results that arrive meanwhile show at the next fill. Page 1 is ended by BtnEnd or its window
-// frame: NAME.INI is written.
+// frame: NAME.INI is written; Escape presses BtnEnd, Enter BtnNext. The clickable header cells
+// (温度：湿度, 作成日, the name lines) open their dialogs; the inspection date's cell invites a
+// click but opens nothing, as its date comes from the history.
 class frmSeiseki : public ReportSheet {
     Q_OBJECT
 public:
@@ -53,7 +55,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void load();

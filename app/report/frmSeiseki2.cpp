@@ -1,5 +1,7 @@
 #include "app/report/frmSeiseki2.h"
 
+#include "app/WindowSlot.h"
+
 namespace pelmar::report {
 
 frmSeiseki2::frmSeiseki2(const ResultHistory& history)
@@ -9,13 +11,14 @@ frmSeiseki2::frmSeiseki2(const ResultHistory& history)
     BtnNext = placeButton("BtnNext", QStringLiteral("次ページ"));
     connect(BtnPre, &QPushButton::clicked, this, &frmSeiseki2::BtnPre_Click);
     connect(BtnNext, &QPushButton::clicked, this, &frmSeiseki2::BtnNext_Click);
+    setWindowKeys(*this, *BtnNext, *BtnPre);
     fill();
 }
 
 void frmSeiseki2::fill() {
     const int listed = listedCount(history_);
     reportPageCount = report::reportPageCount(listed);
-    lblPage->setText(pageIndicator(reportPageIndex, reportPageCount));
+    showPageIndicator(pageIndicator(reportPageIndex, reportPageCount));
     BtnNext->setEnabled(hasNextPage(listed, reportPageIndex));
     fillRows(pageRows(history_, reportPageIndex, DateTimeColumn::Reformatted));
 }

@@ -38,8 +38,10 @@ public:
     // Draws an entry number (three digits) over the picture at its usual place.
     virtual void drawEntryNumber(int number) = 0;
 
-    // The picture box: cleared, then the 8-bit plane drawn by the display library.
-    virtual void showImage(const std::uint8_t* plane, int width, int height) = 0;
+    // The picture box: cleared, then the 8-bit plane drawn by the display library. The
+    // measurement it belongs to (empty for an image sent without a name) describes it.
+    virtual void showImage(const QString& measurement, const std::uint8_t* plane, int width,
+                           int height) = 0;
     // The picture box's persistent image over the extent of the last image shown (what the
     // JPEG file is made from); nullptr when there is none.
     virtual const QImage* pictureImage() = 0;

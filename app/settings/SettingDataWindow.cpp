@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/WindowSlot.h"
+
 namespace pelmar::settings {
 namespace {
 
@@ -16,13 +18,14 @@ QPushButton* button(const char* name, const QString& caption) {
 
 }  // namespace
 
-SettingDataWindow::SettingDataWindow(const QString& name, const char* actionName,
-                                     const QString& actionCaption)
+SettingDataWindow::SettingDataWindow(const QString& name, const QString& purpose,
+                                     const char* actionName, const QString& actionCaption)
     : panel(new SettingPanel),
       action_(button(actionName, actionCaption)),
       cancel_(button("btnCan", QStringLiteral("キャンセル"))) {
     setObjectName(name);
     setWindowTitle(QStringLiteral("設定データ"));
+    setAccessibleDescription(purpose);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(action_);
     buttons->addWidget(cancel_);
@@ -31,6 +34,7 @@ SettingDataWindow::SettingDataWindow(const QString& name, const char* actionName
     layout->addWidget(panel);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
+    setWindowKeys(*this, *action_, *cancel_);
 }
 
 }  // namespace pelmar::settings

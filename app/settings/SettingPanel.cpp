@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/Accessibility.h"
 #include "app/text/Numbers.h"
 
 namespace pelmar::settings {
@@ -119,6 +120,10 @@ SettingPanel::SettingPanel(QWidget* parent) : QWidget(parent) {
     automatic->addWidget(Label2[4], 2, 0, 1, 3);
     Option2 = {option("Option2", 0, QStringLiteral("しない")),
                option("Option2", 1, QStringLiteral("する"))};
+    // Their names say which switch the buttons set; their frame stays their label.
+    for (QRadioButton* button : Option2) {
+        button->setAccessibleName(memberName(Label2[4]->text(), button->text()));
+    }
     auto* saveRow = new QHBoxLayout;
     saveRow->addWidget(Option2[0]);
     saveRow->addWidget(Option2[1]);
@@ -133,6 +138,9 @@ SettingPanel::SettingPanel(QWidget* parent) : QWidget(parent) {
         const int no = int(2 * k);
         Option3[std::size_t(no)] = option("Option3", no, QStringLiteral("しない"));
         Option3[std::size_t(no + 1)] = option("Option3", no + 1, QStringLiteral("する"));
+        for (QRadioButton* button : {Option3[std::size_t(no)], Option3[std::size_t(no + 1)]}) {
+            button->setAccessibleName(memberName(yesNoFrames[k]->title(), button->text()));
+        }
         auto* pair = new QHBoxLayout(yesNoFrames[k]);
         pair->addWidget(Option3[std::size_t(no)]);
         pair->addWidget(Option3[std::size_t(no + 1)]);

@@ -5,7 +5,8 @@
 namespace pelmar::settings {
 
 frmSettingData::frmSettingData(SettingData& data)
-    : SettingDataWindow(QStringLiteral("frmSettingData"), "btnSave",
+    : SettingDataWindow(QStringLiteral("frmSettingData"),
+                        QStringLiteral("画像処理機から受け取った設定データの確認と保存"), "btnSave",
                         QStringLiteral("ファイルに保存")),
       btnSave(action_),
       btnCan(cancel_),

@@ -7,8 +7,10 @@ namespace pelmar::settings {
 
 frmSettingDataRead::frmSettingDataRead(SettingData& data, const SettingData& loaded,
                                        SettingSender& sender, Prompts& prompts)
-    : SettingDataWindow(QStringLiteral("frmSettingDataRead"), "btnSend",
-                        QStringLiteral("画像処理機に送信")),
+    : SettingDataWindow(
+          QStringLiteral("frmSettingDataRead"),
+          QStringLiteral("ファイルから読み込んだ設定データの確認と画像処理機への送信"), "btnSend",
+          QStringLiteral("画像処理機に送信")),
       btnSend(action_),
       btnCan(cancel_),
       data_(data),

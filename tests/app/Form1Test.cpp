@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -211,6 +212,23 @@ TEST_F(Form1Test, AStoreFailureStandsOutInRedOnEveryPageUntilFilesAreStoredAgain
     for (int i = 0; i < 10; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
     EXPECT_EQ(statusLines(), QStringList(statusLines().size(), QStringLiteral("NONE受信")))
         << "and no longer opens the next page";
+}
+
+// A screen reader reads the status lines as the window's status bar (the end-to-end test hears
+// its events), and the picture as an image described by the measurement it shows.
+TEST_F(Form1Test, TheStatusLinesAreAStatusBarAndThePictureIsDescribed) {
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(form->Label4);
+    EXPECT_EQ(status->role(), QAccessible::StatusBar);
+    appendStatus(*form, QStringLiteral("接続開始"));
+    form->storeFailed(QStringLiteral("保存エラー"));
+    EXPECT_EQ(status->text(QAccessible::Name), stampedLines().join(u'\n'));
+
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(form->Picture1);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("画像"));
+    const std::vector<std::uint8_t> plane(4 * 4);
+    form->showImage(QStringLiteral("A007"), plane.data(), 4, 4);
+    EXPECT_EQ(picture->text(QAccessible::Description), QStringLiteral("A007"));
 }
 
 // Counts the paint events a widget gets.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/Form1.h"
 #include "tests/support/StationRig.h"
@@ -124,6 +125,25 @@ TEST_F(ResultTableTest, ClickingARowShowsItsStoredImage) {
     const QColor shown(form->Picture1->image().pixel(100, 100));
     EXPECT_LT(shown.red(), 16);
     EXPECT_GT(shown.blue(), 240);
+
+    // From the keyboard: Enter on the row's number.
+    image.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(image.save(state.history.entries[0].jpegPath, "JPG"));
+    QTest::keyClick(table.lblNo[0], Qt::Key_Return);
+    EXPECT_GT(QColor(form->Picture1->image().pixel(100, 100)).red(), 240);
+    EXPECT_EQ(form->Picture1->accessibleDescription(), QStringLiteral("A001 Ｎｏ．001"));
+}
+
+// A screen reader hears which measurement a check box marks, also once the rows have scrolled.
+TEST_F(ResultTableTest, EachCheckBoxIsNamedAfterTheMeasurementOfItsRow) {
+    EXPECT_EQ(table.Check1[0]->accessibleName(), QStringLiteral("チェック1（空欄）"));
+    for (int n = 1; n <= 10; ++n) datw(n);
+    EXPECT_EQ(table.Check1[0]->accessibleName(), QStringLiteral("003 LENS-3 SN3"));
+    table.btnUp->click();
+    EXPECT_EQ(table.Check1[0]->accessibleName(), QStringLiteral("002 LENS-2 SN2"));
+    EXPECT_EQ(table.Check1[7]->accessibleName(), QStringLiteral("009 LENS-9 SN9"));
+    form->ClearResults();
+    EXPECT_EQ(table.Check1[7]->accessibleName(), QStringLiteral("チェック8（空欄）"));
 }
 
 }  // namespace

@@ -35,7 +35,9 @@ public:
     void RedrawResults() override { ++redraws; }
     void drawEntryNumber(int number) override { entryNumbers.push_back(number); }
 
-    void showImage(const std::uint8_t* plane, int width, int height) override {
+    void showImage(const QString& measurement, const std::uint8_t* plane, int width,
+                   int height) override {
+        pictureMeasurement = measurement;
         picture = QImage(width, height, QImage::Format_Grayscale8);
         for (int y = 0; y < height; ++y) {
             std::copy_n(plane + static_cast<std::ptrdiff_t>(y) * width, width, picture.scanLine(y));
@@ -57,6 +59,7 @@ public:
     int redraws = 0;
     std::vector<int> entryNumbers;
     QImage picture;  // what the picture box shows (the plane as drawn, before the palette)
+    QString pictureMeasurement;  // the measurement the picture shows
     int imagesShown = 0;
 };
 

@@ -33,7 +33,7 @@ Form1* mainWindow(Gallery& g, std::initializer_list<const char*> lines) {
     auto* form = new Form1(g.state, g.pump, g.prompts, g.folders, sampleVolume(), g.display);
     form->ShowSettings();
     const std::vector<std::uint8_t> image = lensImage(640, 480);
-    form->showImage(image.data(), 640, 480);
+    form->showImage(QStringLiteral("A012"), image.data(), 640, 480);
     form->drawEntryNumber(12);
     form->RedrawResults();
     int leave = 0;

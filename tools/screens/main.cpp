@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "app/Accessibility.h"
 #include "app/Japanese.h"
 #include "tools/screens/Gallery.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     }
     QTranslator japanese;
     pelmar::installJapanese(japanese);
+    pelmar::installAccessibleInterfaces();
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "pelmar_screens: cannot make %s\n", argv[1]);

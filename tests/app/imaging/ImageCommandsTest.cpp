@@ -74,6 +74,7 @@ TEST_F(ImageCommandsTest, GrayImageIsAnsweredShownAndStoredAsBitmap) {
     EXPECT_EQ(state.measurement.folder, day());
     EXPECT_EQ(state.measurement.name, QStringLiteral("A001"));
     EXPECT_EQ(screen.imagesShown, 1);
+    EXPECT_EQ(screen.pictureMeasurement, QStringLiteral("A001"));
     ASSERT_EQ(screen.picture.size(), QSize(640, 480));
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(screen.picture.constScanLine(479)), 640),
               pixels.right(640))
@@ -197,6 +198,7 @@ TEST_F(ImageCommandsTest, ALineWithoutANameStoresNothingAndOverwritesNothing) {
     serve("BMPW,1,4,2,A001", {first});
     EXPECT_EQ(serve("BMPW,1,4,2", {plane(4, 2, 9)}), kOk + kOk);
     EXPECT_EQ(screen.imagesShown, 2) << "it is shown";
+    EXPECT_EQ(screen.pictureMeasurement, QString()) << "as no measurement's image";
     EXPECT_EQ(state.measurement.name, QStringLiteral("A001")) << "for the results to come";
     EXPECT_EQ(dayFiles(), "A001.bmp");
     EXPECT_TRUE(fileBytes(dayFile(QStringLiteral("A001.bmp"))).mid(1078) == bottomUp(first, 4, 2));

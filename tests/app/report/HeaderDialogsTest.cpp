@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -185,6 +186,43 @@ TEST_F(HeaderDialogsTest, CancelChangesNothingAndASecondClickRaisesTheSameDialog
     EXPECT_EQ(rig.header.createYear, 2013);
     EXPECT_EQ(page1->lblNameData[0]->toolTip(),
               QStringLiteral("クリックすると検査日が入力できます。"));
+}
+
+// Without a mouse: the cells that open a dialog take the focus after the table and before the
+// buttons, and open it on Enter, on the space bar and on a screen reader's Press, as on a click.
+TEST_F(HeaderDialogsTest, TheClickableCellsOpenTheirDialogsFromTheKeyboardAndAScreenReader) {
+    QStringList tabOrder;
+    for (QWidget* w = page1->nextInFocusChain(); w != page1.get(); w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus) tabOrder.append(w->objectName());
+    }
+    EXPECT_EQ(tabOrder.join(u' '), QStringLiteral("lblNameData_1 lblNameData_4 lblNameData_5 "
+                                                  "lblNameData_6 BtnAllDataSave BtnNext BtnPrint "
+                                                  "BtnEnd"));
+
+    const auto cellOf = [this](int i) { return page1->lblNameData[static_cast<std::size_t>(i)]; };
+    const auto press = [](QWidget* cell) {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(cell)->actionInterface();
+        ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    };
+    QTest::keyClick(cellOf(kClimateCell), Qt::Key_Return);
+    EXPECT_NE(page1->temperatureDialog(), nullptr);
+    QTest::keyClick(cellOf(kDateCell), Qt::Key_Space);
+    EXPECT_NE(page1->dateDialog(), nullptr);
+    press(cellOf(6));
+    EXPECT_NE(page1->nameDialog(), nullptr);
+
+    // An empty cell says what it holds; one with a value reads it, with its caption as label.
+    QAccessibleInterface* climate = QAccessible::queryAccessibleInterface(cellOf(kClimateCell));
+    EXPECT_EQ(climate->role(), QAccessible::Button);
+    EXPECT_EQ(climate->text(QAccessible::Name), QStringLiteral("温度：湿度（空欄）"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(cellOf(5))->text(QAccessible::Name),
+              QStringLiteral("会社名など（1行目）（空欄）"));
+    enterClimate(QStringLiteral("23.46"), QString());
+    EXPECT_EQ(climate->text(QAccessible::Name), QStringLiteral("23.5℃：0.0％"));
+    EXPECT_EQ(climate->relations(QAccessible::Label).value(0).first->text(QAccessible::Name),
+              QStringLiteral("温度：湿度"));
 }
 
 }  // namespace

@@ -109,6 +109,11 @@ QRect at96(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
+// Where a label stands on its page (a table's label stands in the table).
+QRect onPage(const QWidget& label) {
+    return {label.mapTo(label.window(), QPoint(0, 0)), label.size()};
+}
+
 TEST(ReportPages, LabelsStandWhereTheLayoutPutsThem) {
     ReportRig rig;
     rig.add(1, 30);
@@ -120,8 +125,8 @@ TEST(ReportPages, LabelsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(page1->lblName[3]->geometry().topLeft(), at96(1080, 2480, 0, 0).topLeft());
     EXPECT_EQ(page1->lblNameData[4]->geometry(), at96(8400, 1455, 2400, 315));
     EXPECT_EQ(page1->lblNameData[6]->geometry(), at96(7560, 2175, 3255, 315));
-    EXPECT_EQ(page1->lblTitle[2]->geometry(), at96(4320, 3360, 2295, 375));
-    EXPECT_EQ(page1->lblOkNg[19]->geometry(), at96(9480, 3840 + 360 * 19, 1320, 255));
+    EXPECT_EQ(onPage(*page1->lblTitle[2]), at96(4320, 3360, 2295, 375));
+    EXPECT_EQ(onPage(*page1->lblOkNg[19]), at96(9480, 3840 + 360 * 19, 1320, 255));
     EXPECT_EQ(page1->lblNameData[4]->palette().color(QPalette::Window), QColor(224, 224, 224));
     EXPECT_EQ(page1->lblNameData[0]->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_DOUBLE_EQ(page1->Label1->font().pointSizeF(), 15.75);
@@ -132,10 +137,10 @@ TEST(ReportPages, LabelsStandWhereTheLayoutPutsThem) {
     frmSeiseki2* later = page1->page2();
     ASSERT_NE(later, nullptr);
     EXPECT_EQ(later->size(), QSize(844, 743));
-    EXPECT_EQ(later->lblTitle[3]->geometry(), at96(5640, 1080, 1875, 375));
+    EXPECT_EQ(onPage(*later->lblTitle[3]), at96(5640, 1080, 1875, 375));
     EXPECT_EQ(later->lblTitle[3]->text(), QStringLiteral("シリアルＮｏ．"));
-    EXPECT_EQ(later->lblDno[24]->geometry(), at96(2520, 1560 + 360 * 24, 855, 255));
-    EXPECT_EQ(later->lblKekkaData[0]->geometry(), at96(7440, 1560, 2055, 255));
+    EXPECT_EQ(onPage(*later->lblDno[24]), at96(2520, 1560 + 360 * 24, 855, 255));
+    EXPECT_EQ(onPage(*later->lblKekkaData[0]), at96(7440, 1560, 2055, 255));
 
     // The rules: the double frame line under the headings and a thin rule between rows.
     const QImage sheet = later->grab().toImage();
