@@ -15,6 +15,7 @@
 
 #include "app/Accessibility.h"
 #include "app/IniFile.h"
+#include "app/Named.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
@@ -35,12 +36,6 @@ QString versionText() {
         .arg(PELMAR_VERSION_MAJOR)
         .arg(PELMAR_VERSION_MINOR, 2, 10, QChar(u'0'))
         .arg(PELMAR_VERSION_PATCH);
-}
-
-template <typename W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
 }
 
 }  // namespace

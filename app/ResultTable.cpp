@@ -1,18 +1,10 @@
 #include "app/ResultTable.h"
 
 #include "app/Accessibility.h"
+#include "app/Named.h"
 #include "app/PressableLabel.h"
 
 namespace pelmar {
-namespace {
-
-template <typename W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-}  // namespace
 
 std::array<ResultTable::Column*, ResultRow::kColumns> ResultTable::labelColumns() {
     return {&lblNo,     &lblDate, &lblMode,   &lblKekka,    &lblOkNg,   &lblKyoyou,

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/Accessibility.h"
+#include "app/Named.h"
 #include "app/text/Numbers.h"
 
 namespace pelmar::settings {
@@ -27,12 +28,6 @@ constexpr std::array<YesNoFrame, 4> kYesNoFrames{{
     {"Frame6", u"ＯＫ／ＮＧ表示", &SettingData::okNgDisplay},
     {"Frame7", u"１目盛りの値反映", &SettingData::scaleReflect},
 }};
-
-template <typename W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QGroupBox* frame(const char* name, const QString& caption) {
     return named(new QGroupBox(caption), QString::fromLatin1(name));
