@@ -256,7 +256,9 @@ void Form1::mnu_SaveDir_Click() {
 
 void Form1::mnu_Save_Click() {
     ReadSettingsFromControls();
-    SaveIniFileTelling(state_.iniPath, state_.settings, prompts_);
+    if (SaveIniFileTelling(state_.iniPath, state_.settings, prompts_)) {
+        problemMended(Problem::Settings);
+    }
 }
 
 void Form1::mnu_help_Click() {
@@ -364,36 +366,41 @@ void Form1::showImage(const QString& measurement, const std::uint8_t* plane, int
 }
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
-    addStatusLine(msg, false, leaveflg);
+    addStatusLine(msg, std::nullopt, leaveflg);
 }
 
-void Form1::storeFailed(const QString& msg) {
-    storeFault_ = true;
+void Form1::showProblem(Problem problem, const QString& msg) {
+    standing_.insert(problem);
     int leave = 1;
-    addStatusLine(msg, true, leave);
+    addStatusLine(msg, problem, leave);
 }
 
-void Form1::storeSucceeded() {
-    if (!storeFault_) return;
-    storeFault_ = false;
-    showStatusPage();
+void Form1::problemMended(Problem problem) {
+    if (standing_.erase(problem) > 0) showStatusPage();
 }
 
-void Form1::addStatusLine(const QString& msg, bool storeFault, int& leaveflg) {
+bool Form1::standsOut(const StatusLine& line) const {
+    return line.problem && standing_.contains(*line.problem);
+}
+
+void Form1::addStatusLine(const QString& msg, std::optional<Problem> problem, int& leaveflg) {
     const StatusLine line{
         msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss")),
-        storeFault};
+        problem};
     if (leaveflg == 1) {
         statusPage_.append(line);
         if (++dispmsgflg_ > 10) leaveflg = 0;
     }
     if (leaveflg == 0) {
-        // A store failure that still holds opens the new page, so it stays in view until files
-        // are stored again.
-        const auto fault = std::find_if(statusPage_.crbegin(), statusPage_.crend(),
-                                        [](const StatusLine& l) { return l.storeFault; });
+        // Each problem that still stands opens the new page with its latest line, so that it
+        // stays in view until its file is written again.
         QList<StatusLine> page;
-        if (storeFault_ && !storeFault && fault != statusPage_.crend()) page.append(*fault);
+        for (auto l = statusPage_.crbegin(); l != statusPage_.crend(); ++l) {
+            const bool latest = std::none_of(page.cbegin(), page.cend(), [&](const StatusLine& p) {
+                return p.problem == l->problem;
+            });
+            if (standsOut(*l) && l->problem != problem && latest) page.prepend(*l);
+        }
         page.append(line);
         statusPage_ = page;
         dispmsgflg_ = static_cast<int>(page.size());
@@ -406,7 +413,7 @@ void Form1::showStatusPage() {
     QStringList lines;
     for (const StatusLine& line : statusPage_) {
         const QString text = line.text.toHtmlEscaped();
-        lines.append(line.storeFault && storeFault_
+        lines.append(standsOut(line)
                          ? QStringLiteral("<span style=\"color:#d00000\">%1</span>").arg(text)
                          : text);
     }

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
+#include <set>
 
 #include "app/ProgramState.h"
 #include "app/ResultTable.h"
@@ -51,8 +53,8 @@ public:
     void showWindow() override { show(); }
     void ShowSettings() override;
     void DispMsg(const QString& msg, int& leaveflg) override;
-    void storeFailed(const QString& msg) override;
-    void storeSucceeded() override;
+    void showProblem(Problem problem, const QString& msg) override;
+    void problemMended(Problem problem) override;
     QString dmAddressText() override { return txtDMIP->text(); }
     QString dmPortText() override { return txtDMPort->text(); }
     void enableTableButtons(bool enabled) override { table->enableButtons(enabled); }
@@ -108,7 +110,7 @@ private:
     void buildMenu();
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
-    void addStatusLine(const QString& msg, bool storeFault, int& leaveflg);
+    void addStatusLine(const QString& msg, std::optional<Problem> problem, int& leaveflg);
     void showStatusPage();
     void describePicture(const QString& measurement, int number);
 
@@ -130,14 +132,15 @@ private:
     folders::Volumes& volumes_;
     imaging::TessioLibrary& display_;
     int dispmsgflg_ = 0;
-    // The status lines of the page shown; a store failure among them stands out while
-    // storeFault_ holds.
+    // The status lines of the page shown; a line of a problem stands out while the problem
+    // stands.
     struct StatusLine {
         QString text;
-        bool storeFault = false;
+        std::optional<Problem> problem;
     };
+    bool standsOut(const StatusLine& line) const;
     QList<StatusLine> statusPage_;
-    bool storeFault_ = false;
+    std::set<Problem> standing_;
     QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.

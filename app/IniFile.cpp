@@ -63,8 +63,10 @@ text::FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings
               });
 }
 
-void SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts) {
-    text::tellIfNotWritten(prompts, QStringLiteral("設定ファイル"), SaveIniFile(path, settings));
+bool SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts) {
+    const auto written = SaveIniFile(path, settings);
+    text::tellIfNotWritten(prompts, QStringLiteral("設定ファイル"), written);
+    return static_cast<bool>(written);
 }
 
 }  // namespace pelmar

@@ -28,7 +28,7 @@ text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& setting
 [[nodiscard]] text::FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings);
 
 // SaveIniFile, telling the inspector in a message box when the file cannot be written (a
-// read-only program folder, say); the program goes on either way.
-void SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts);
+// read-only program folder, say); the program goes on either way. True when it was written.
+bool SaveIniFileTelling(const QString& path, const AppSettings& settings, Prompts& prompts);
 
 }  // namespace pelmar

@@ -60,8 +60,8 @@ void Station::startUp() {
         // A file that cannot be written is said in a status line: a message box would hold the
         // start, and the DM's link with it, until somebody came to answer it.
         if (const auto written = SaveIniFile(state_.iniPath, settings); !written) {
-            startupNotices_.append(
-                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem())));
+            settingsProblem_ =
+                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem()));
         }
     }
     EnsureFolder(settings.saveFolder, folders_);
@@ -85,6 +85,7 @@ void Station::startUp() {
 void Station::run() {
     loop_.start();
     for (const QString& notice : startupNotices_) appendStatus(screen_, notice);
+    if (settingsProblem_) screen_.showProblem(Screen::Problem::Settings, *settingsProblem_);
     loop_.run();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 #include "app/ProgramState.h"
 #include "app/imaging/ImageCommands.h"
@@ -53,9 +54,10 @@ private:
     DataCommands dataCommands_;
     imaging::ImageCommands imageCommands_;
     settings::SettingCommands settingCommands_;
-    // Said right after "起動": a display library that is missing, a PELMAR.INI that cannot be
-    // written.
+    // Said right after "起動": a display library that is missing; a PELMAR.INI that cannot be
+    // written, which stands out until 設定保存 writes it.
     QStringList startupNotices_;
+    std::optional<QString> settingsProblem_;
 };
 
 }  // namespace pelmar

@@ -26,12 +26,12 @@ bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
         }
     }
     if (failure.isEmpty()) {
-        screen.storeSucceeded();
+        screen.problemMended(Screen::Problem::Store);
         return true;
     }
     // A full disk, a folder gone or turned read-only: this exchange is refused, and the loop
     // serves the next one, which is stored as soon as there is room again.
-    screen.storeFailed(QStringLiteral("保存エラー（%1）").arg(failure));
+    screen.showProblem(Screen::Problem::Store, QStringLiteral("保存エラー（%1）").arg(failure));
     return false;
 }
 

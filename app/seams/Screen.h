@@ -20,11 +20,14 @@ public:
     // Writes a time-stamped status line; leaveflg 1 appends, 0 replaces. It may set the caller's
     // leaveflg to 0 when a new page starts.
     virtual void DispMsg(const QString& msg, int& leaveflg) = 0;
-    // An appended status line saying that files of the DM could not be stored (which, and why).
-    // It stands out, and stays in view on later status pages, until storeSucceeded().
-    virtual void storeFailed(const QString& msg) = 0;
-    // Files were stored: a store failure shown no longer stands out.
-    virtual void storeSucceeded() = 0;
+    // A file that cannot be written until something changes: the DM's files (the disk is full,
+    // the folder gone or read-only) or PELMAR.INI (the program's values would not be kept).
+    enum class Problem { Store, Settings };
+    // An appended status line saying what could not be written, and why. It stands out, and
+    // stays in view on later status pages, until the same kind of file is written again.
+    virtual void showProblem(Problem problem, const QString& msg) = 0;
+    // Such a file was written: a line of that problem no longer stands out.
+    virtual void problemMended(Problem problem) = 0;
 
     // The DM address and port as they stand in the text boxes now (read at every attempt).
     virtual QString dmAddressText() = 0;

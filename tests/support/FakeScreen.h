@@ -21,12 +21,14 @@ public:
         statusPage.append(msg);
         status.append(msg);
     }
-    void storeFailed(const QString& msg) override {
+    void showProblem(Problem problem, const QString& msg) override {
         int leave = 1;
         DispMsg(msg, leave);
-        storeFault = true;
+        if (problem == Problem::Store) storeFault = true;
     }
-    void storeSucceeded() override { storeFault = false; }
+    void problemMended(Problem problem) override {
+        if (problem == Problem::Store) storeFault = false;
+    }
     QString dmAddressText() override { return address; }
     QString dmPortText() override { return port; }
 

@@ -49,7 +49,7 @@ const AddShot form1(QStringLiteral("Form1"), [](Gallery& g) -> QWidget* {
 // A full save folder: the image that could not be stored stands out, the link goes on.
 const AddShot storeFailed(QStringLiteral("Form1-storeFailed"), [](Gallery& g) -> QWidget* {
     Form1* form = mainWindow(g, {"接続開始", "OPEN受信", "NONE受信", "BMPW受信"});
-    form->storeFailed(QStringLiteral(
+    form->showProblem(Screen::Problem::Store, QStringLiteral(
         "保存エラー（ファイルに書き込めません: /srv/pelmar/data/20261207/A013.bmp（No space "
         "left on device））"));
     for (const char* line : {"NONE受信", "DATW受信"}) appendStatus(*form, QString::fromUtf8(line));
