@@ -300,6 +300,8 @@ void Form1::cmdSeiseki_Click() {
         auto* page1 =
             new report::frmSeiseki(state_.reportHeader, state_.history, state_.nameIniPath,
                                    state_.settings.saveFolder, prompts_);
+        connect(page1, &report::frmSeiseki::nameIniWritten, this,
+                [this] { problemMended(Problem::Names); });
         page1->setMergeDialog([this] {
             return new logdata::frmSaveLog(state_.history, state_.workFolder, folders_, volumes_,
                                            prompts_);

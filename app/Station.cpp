@@ -15,7 +15,6 @@ Station::Station(ProgramState& state, Socket& socket, EventPump& pump, Screen& s
     : state_(state),
       pump_(pump),
       screen_(screen),
-      prompts_(prompts),
       folders_(folders),
       display_(display),
       transport_(socket, pump),
@@ -57,11 +56,10 @@ void Station::startUp() {
 
     const auto read = LoadIniFile(state_.iniPath, settings);
     if (!read || *read != IniRead::Complete) {
-        // A file that cannot be written is said in a status line: a message box would hold the
-        // start, and the DM's link with it, until somebody came to answer it.
         if (const auto written = SaveIniFile(state_.iniPath, settings); !written) {
-            settingsProblem_ =
-                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem()));
+            startupProblems_.emplace_back(
+                Screen::Problem::Settings,
+                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem())));
         }
     }
     EnsureFolder(settings.saveFolder, folders_);
@@ -78,14 +76,19 @@ void Station::startUp() {
     } else {
         state_.reportHeader.nameLine1.clear();
         state_.reportHeader.nameLine2.clear();
-        report::SaveNameIniTelling(state_.nameIniPath, state_.reportHeader, prompts_);
+        if (const auto written = report::SaveNameIni(state_.nameIniPath, state_.reportHeader);
+            !written) {
+            startupProblems_.emplace_back(Screen::Problem::Names,
+                                          QStringLiteral("会社名などのファイル：%1")
+                                              .arg(text::notWritten(written.problem())));
+        }
     }
 }
 
 void Station::run() {
     loop_.start();
     for (const QString& notice : startupNotices_) appendStatus(screen_, notice);
-    if (settingsProblem_) screen_.showProblem(Screen::Problem::Settings, *settingsProblem_);
+    for (const auto& [problem, msg] : startupProblems_) screen_.showProblem(problem, msg);
     loop_.run();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QStringList>
-#include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/ProgramState.h"
 #include "app/imaging/ImageCommands.h"
@@ -45,7 +46,6 @@ private:
     ProgramState& state_;
     EventPump& pump_;
     Screen& screen_;
-    Prompts& prompts_;
     FolderOps& folders_;
     imaging::TessioLibrary& display_;
     Transport transport_;
@@ -54,10 +54,11 @@ private:
     DataCommands dataCommands_;
     imaging::ImageCommands imageCommands_;
     settings::SettingCommands settingCommands_;
-    // Said right after "起動": a display library that is missing; a PELMAR.INI that cannot be
-    // written, which stands out until 設定保存 writes it.
+    // Said right after "起動": a display library that is missing; a PELMAR.INI or NAME.INI that
+    // cannot be written, which stands out until the file is written. Neither holds the start
+    // (and the DM's link with it) in a message box until somebody comes to answer it.
     QStringList startupNotices_;
-    std::optional<QString> settingsProblem_;
+    std::vector<std::pair<Screen::Problem, QString>> startupProblems_;
 };
 
 }  // namespace pelmar

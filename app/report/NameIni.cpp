@@ -16,9 +16,10 @@ text::FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header)
     return text::writeLines(path, {header.nameLine1, header.nameLine2});
 }
 
-void SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts) {
-    text::tellIfNotWritten(prompts, QStringLiteral("会社名などのファイル"),
-                           SaveNameIni(path, header));
+bool SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts) {
+    const auto written = SaveNameIni(path, header);
+    text::tellIfNotWritten(prompts, QStringLiteral("会社名などのファイル"), written);
+    return static_cast<bool>(written);
 }
 
 }  // namespace pelmar::report

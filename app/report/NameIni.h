@@ -19,7 +19,7 @@ text::FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header);
 [[nodiscard]] text::FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header);
 
 // SaveNameIni, telling the inspector in a message box that names the file and the reason when it
-// cannot be written; the program goes on either way.
-void SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts);
+// cannot be written; the program goes on either way. True when it was written.
+bool SaveNameIniTelling(const QString& path, const ReportHeader& header, Prompts& prompts);
 
 }  // namespace pelmar::report

@@ -199,7 +199,7 @@ void frmSeiseki::BtnAllDataSave_Click() {
 
 // BtnEnd and the window frame end the report alike.
 void frmSeiseki::closeEvent(QCloseEvent* event) {
-    SaveNameIniTelling(nameIniPath_, header_, prompts_);
+    if (SaveNameIniTelling(nameIniPath_, header_, prompts_)) emit nameIniWritten();
     event->accept();
 }
 

@@ -20,9 +20,9 @@ namespace pelmar::report {
 // The inspection report, page 1: the header block, the first 20 listed results and every button
 // of the report. The pages are filled from the history and the header when they are loaded;
 // results that arrive meanwhile show at the next fill. Page 1 is ended by BtnEnd or its window
-// frame: NAME.INI is written; Escape presses BtnEnd, Enter BtnNext. The clickable header cells
-// (温度：湿度, 作成日, the name lines) open their dialogs; the inspection date's cell invites a
-// click but opens nothing, as its date comes from the history.
+// frame: NAME.INI is written (nameIniWritten() when it could be); Escape presses BtnEnd, Enter
+// BtnNext. The clickable header cells (温度：湿度, 作成日, the name lines) open their dialogs; the
+// inspection date's cell invites a click but opens nothing, as its date comes from the history.
 class frmSeiseki : public ReportSheet {
     Q_OBJECT
 public:
@@ -52,6 +52,9 @@ public:
     Temperture* temperatureDialog() const { return temperature_.get(); }
     frmHizukeR* dateDialog() const { return date_.get(); }
     frmNameInp* nameDialog() const { return names_.get(); }
+
+signals:
+    void nameIniWritten();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -21,8 +21,9 @@ public:
     // leaveflg to 0 when a new page starts.
     virtual void DispMsg(const QString& msg, int& leaveflg) = 0;
     // A file that cannot be written until something changes: the DM's files (the disk is full,
-    // the folder gone or read-only) or PELMAR.INI (the program's values would not be kept).
-    enum class Problem { Store, Settings };
+    // the folder gone or read-only), PELMAR.INI or NAME.INI (the program's values or the
+    // report's name lines would not be kept).
+    enum class Problem { Store, Settings, Names };
     // An appended status line saying what could not be written, and why. It stands out, and
     // stays in view on later status pages, until the same kind of file is written again.
     virtual void showProblem(Problem problem, const QString& msg) = 0;

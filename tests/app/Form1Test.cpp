@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "app/Form1.h"
+#include "app/report/frmSeiseki.h"
 #include "app/text/Cp932.h"
 #include "tests/support/StationRig.h"
 
@@ -150,38 +151,50 @@ int redPixels(QWidget* label) {
     return red;
 }
 
-// At start a PELMAR.INI that cannot be written is said in a status line, path and reason, that
-// stands out until 設定保存 writes the file; the loop goes on with the values in force;
-// 設定保存 names a failure in a message box.
+// At start a PELMAR.INI or NAME.INI that cannot be written is said in a status line, path and
+// reason, that stands out until the file is written (by 設定保存, by closing the report); no box
+// holds the start, and the loop goes on with the values in force. 設定保存 names a failure in a
+// message box.
 TEST_F(Form1Test, AnUnwritableFileIsToldAndTheProgramGoesOn) {
-    QDir(dir.path()).mkdir(QStringLiteral("PELMAR.INI"));  // a folder in the file's place
+    for (const char* name : {"PELMAR.INI", "NAME.INI"}) {
+        QDir(dir.path()).mkdir(QString::fromLatin1(name));  // a folder in the file's place
+    }
     rig.pump.at(rig.pump.nowMs() + 200, [&] { station.stop(); });
     station.startUp();
     station.run();
     EXPECT_TRUE(shown.isEmpty());
     const QString path = dir.filePath(QStringLiteral("PELMAR.INI"));
-    const QStringList told =
-        form->Label4->text()
-            .split(QStringLiteral("\r\n"))
-            .filter(QStringLiteral("設定ファイル：ファイルに書き込めません: %1（").arg(path));
-    EXPECT_EQ(told.size(), 1) << form->Label4->text().toStdString();
+    for (const QString& told :
+         {QStringLiteral("設定ファイル：ファイルに書き込めません: %1（").arg(path),
+          QStringLiteral("会社名などのファイル：ファイルに書き込めません: %1（")
+              .arg(dir.filePath(QStringLiteral("NAME.INI")))}) {
+        EXPECT_TRUE(form->Label4->text().contains(told)) << form->Label4->text().toStdString();
+    }
     EXPECT_EQ(state.workFolder, dir.path());
     EXPECT_EQ(rig.socket.remoteHost, kDefaultDmAddress) << "connects with the values in force";
 
     EXPECT_GT(redPixels(form->Label4), 50);
     for (int i = 0; i < 20; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
-    EXPECT_TRUE(statusLines().first().startsWith(QStringLiteral("設定ファイル："))) << "still in view";
+    EXPECT_TRUE(statusLines()[0].startsWith(QStringLiteral("設定ファイル：")) &&
+                statusLines()[1].startsWith(QStringLiteral("会社名などのファイル：")))
+        << "both still in view";
 
     form->mnu_Save->trigger();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].text.contains(path)) << shown[0].text.toStdString();
-    EXPECT_GT(redPixels(form->Label4), 50);
 
-    QDir(dir.path()).rmdir(QStringLiteral("PELMAR.INI"));
+    for (const char* name : {"PELMAR.INI", "NAME.INI"}) {
+        QDir(dir.path()).rmdir(QString::fromLatin1(name));
+    }
     form->mnu_Save->trigger();
     EXPECT_EQ(shown.size(), 1);
     EXPECT_TRUE(QFileInfo(path).isFile());
-    EXPECT_EQ(redPixels(form->Label4), 0) << "written again, the line no longer stands out";
+    const int red = redPixels(form->Label4);
+    EXPECT_GT(red, 50) << "NAME.INI still stands out";
+    form->cmdSeiseki->trigger();
+    form->seiseki()->close();
+    EXPECT_LT(redPixels(form->Label4), red);
+    EXPECT_EQ(redPixels(form->Label4), 0) << "both written again, no line stands out";
 }
 
 TEST_F(Form1Test, TenAppendedStatusLinesAreShownAndTheEleventhStartsANewPage) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <set>
 #include <vector>
 
 #include "app/seams/Screen.h"
@@ -24,11 +25,9 @@ public:
     void showProblem(Problem problem, const QString& msg) override {
         int leave = 1;
         DispMsg(msg, leave);
-        if (problem == Problem::Store) storeFault = true;
+        standing.insert(problem);
     }
-    void problemMended(Problem problem) override {
-        if (problem == Problem::Store) storeFault = false;
-    }
+    void problemMended(Problem problem) override { standing.erase(problem); }
     QString dmAddressText() override { return address; }
     QString dmPortText() override { return port; }
 
@@ -48,9 +47,9 @@ public:
     }
     const QImage* pictureImage() override { return picture.isNull() ? nullptr : &picture; }
 
-    QStringList status;       // every line ever written
-    QStringList statusPage;   // the lines since the last replacing one
-    bool storeFault = false;  // a store failure stands out
+    QStringList status;          // every line ever written
+    QStringList statusPage;      // the lines since the last replacing one
+    std::set<Problem> standing;  // the problems whose lines stand out
     QString address = QStringLiteral("127.0.0.1");
     QString port = QStringLiteral("1001");
 

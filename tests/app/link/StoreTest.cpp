@@ -114,7 +114,7 @@ TEST_F(StoreTest, NothingIsReportedStoredThatIsNotAndStoringResumesWhenFilesFitA
             const QStringList before = dayEntries();
             EXPECT_EQ(exchange.serve(name), exchange.refused);
             EXPECT_EQ(dayEntries(), before) << "no file, whole, partial or temporary, is left";
-            EXPECT_TRUE(screen.storeFault);
+            EXPECT_TRUE(screen.standing.contains(Screen::Problem::Store));
             EXPECT_TRUE(screen.status.last().startsWith(QStringLiteral("保存エラー（")) &&
                         screen.status.last().contains(rig.day()) &&
                         screen.status.last().contains(QString::fromUtf8(trouble.reason)))
@@ -122,13 +122,14 @@ TEST_F(StoreTest, NothingIsReportedStoredThatIsNotAndStoringResumesWhenFilesFitA
             EXPECT_EQ(state.history.historyCount - results, exchange.command == std::string("DATW"))
                 << "a result is listed all the same";
             EXPECT_EQ(rig.serve("NONE"), kOk) << "the loop serves on";
-            EXPECT_TRUE(screen.storeFault) << "until files are stored again";
+            EXPECT_TRUE(screen.standing.contains(Screen::Problem::Store))
+                << "until files are stored again";
 
             trouble.end();
             EXPECT_EQ(exchange.serve(name), exchange.stored);
             for (const QString& suffix : exchange.suffixes)
                 EXPECT_TRUE(whole(name + suffix)) << suffix.toStdString();
-            EXPECT_FALSE(screen.storeFault);
+            EXPECT_FALSE(screen.standing.contains(Screen::Problem::Store));
         }
     }
     if (!disk.failure().isEmpty()) {

@@ -36,17 +36,20 @@ TEST(NameIni, FirstStartCreatesTwoEmptyLinesAndTakesTheStartDate) {
     EXPECT_TRUE(rig.prompts.asked.isEmpty());
 }
 
+// No message box holds the start (and the DM's link): a status line that stands out says it.
 TEST(NameIni, AFileThatCannotBeMadeIsReportedAndStartGoesOn) {
     fakes::StationRig rig;
     ASSERT_TRUE(QDir(rig.dir.path()).mkdir(QStringLiteral("NAME.INI")));  // in the file's way
     fakes::FakeScreen screen;
-    rig.build(screen).startUp();
-    const auto named = std::find_if(rig.prompts.asked.begin(), rig.prompts.asked.end(),
-                                    [&](const fakes::FakePrompts::Asked& asked) {
-                                        return asked.text.contains(rig.state.nameIniPath);
-                                    });
-    ASSERT_NE(named, rig.prompts.asked.end());
-    EXPECT_EQ(named->buttons, Prompts::Buttons(Prompts::Ok));
+    Station& station = rig.build(screen);
+    rig.pump.at(rig.pump.nowMs() + 200, [&] { station.stop(); });
+    station.startUp();
+    station.run();
+    EXPECT_TRUE(rig.prompts.asked.isEmpty());
+    const QString told = QStringLiteral("会社名などのファイル：ファイルに書き込めません: %1（")
+                             .arg(rig.state.nameIniPath);
+    ASSERT_EQ(screen.status.filter(told).size(), 1) << screen.status.join(u'\n').toStdString();
+    EXPECT_EQ(screen.standing, std::set<Screen::Problem>{Screen::Problem::Names});
     EXPECT_EQ(rig.state.reportHeader.nameLine1, QString());
 }
 
