@@ -10,6 +10,7 @@
 #include "app/folders/Volumes.h"
 #include "app/link/QtEventPump.h"
 #include "app/link/TcpSocket.h"
+#include "app/platform/Installation.h"
 #include "app/settings/SettingWindows.h"
 
 int main(int argc, char** argv) {
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     pelmar::QtPrompts prompts;
     pelmar::folders::LocalFolders folders;
     pelmar::folders::LocalVolumes volumes;
-    pelmar::imaging::TessioLibrary display(state.programFolder, pelmar::installedTessio());
+    pelmar::imaging::TessioLibrary display(state.programFolder, pelmar::platform::installedTessio());
     pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
     pelmar::settings::SettingWindows settingWindows(form, state.workFolder, state.settingData,
                                                     folders, volumes, prompts);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/settings/SettingFile.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "app/text/TextFile.h"
 
 namespace {

@@ -20,7 +20,7 @@ bool FolderLists::VolumeTree::filterAcceptsRow(int row, const QModelIndex& paren
     const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
     const QString path = files->filePath(files->index(row, 0, parent));
     // The folders above the volume's root stay, so that the root itself is a row of the tree.
-    return liesOn(path, root) || liesOn(root, path);
+    return platform::liesOn(path, root) || platform::liesOn(root, path);
 }
 
 FolderLists::FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath, Volumes& volumes,
@@ -46,7 +46,7 @@ FolderLists::FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath, Vol
     // The folders load in the background: once a level on the way to the open folder is there,
     // the tree unfolds down to it and scrolls it into view.
     connect(&model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (liesOn(openFolder_, loaded)) reveal();
+        if (platform::liesOn(openFolder_, loaded)) reveal();
     });
     connect(&dir_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         enterFolder(model_.filePath(tree_.mapToSource(index)));

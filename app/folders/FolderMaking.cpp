@@ -14,12 +14,12 @@ QString reason(const QString& folder) {
     for (;;) {
         const QFileInfo here(path);
         if (here.exists() && !here.isDir()) {
-            return QStringLiteral("同じ名前のファイル %1 があります").arg(here.filePath());
+            return QStringLiteral("同じ名前のファイル %1 があります").arg(QDir::toNativeSeparators(here.filePath()));
         }
         if (here.isDir()) {
             return here.isWritable()
                        ? QStringLiteral("作成できませんでした")
-                       : QStringLiteral("%1 に書き込む権限がありません").arg(here.filePath());
+                       : QStringLiteral("%1 に書き込む権限がありません").arg(QDir::toNativeSeparators(here.filePath()));
         }
         const QString up = here.path();
         if (up == path) return QStringLiteral("その場所がありません");

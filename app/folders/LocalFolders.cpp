@@ -15,11 +15,12 @@ bool LocalFolders::exists(const QString& folder) {
 
 std::optional<QString> LocalFolders::create(const QString& folder) {
     if (!QDir().mkdir(folder)) return std::nullopt;
-    return QFileInfo(folder).absoluteFilePath();
+    return QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath());
 }
 
 QString LocalFolders::parent(const QString& folder) {
-    QString path = folder;
+    // In the system's spelling, whichever separators the folder was given with.
+    QString path = QDir::toNativeSeparators(folder);
     while (path.size() > 1 && path.endsWith(separator())) path.chop(1);
     const qsizetype cut = path.lastIndexOf(separator());
     if (cut < 0) return QString();

@@ -3,17 +3,16 @@
 #include <QString>
 #include <vector>
 
+#include "app/platform/Drives.h"
+
 namespace pelmar::folders {
 
-// A place the inspector can keep data on: what a drive letter is on the station's computer, a
-// mounted volume here.
-struct Volume {
-    QString root;  // its mount point, e.g. "/" or "/media/usb"
-    QString name;  // its label, may be empty
-};
+// A place the inspector can keep data on: a drive letter on the station's computer, a mounted
+// volume elsewhere.
+using Volume = platform::Drive;
 
 // The volumes the folder pickers offer, and whether one can be read right now (a medium taken
-// out, a network share gone). Real: the mounted volumes; tests: volumes of their choosing.
+// out, a network share gone). Real: the computer's drives; tests: volumes of their choosing.
 class Volumes {
 public:
     virtual ~Volumes() = default;
@@ -21,30 +20,10 @@ public:
     virtual bool readable(const QString& root) = 0;
 };
 
-// One mounted file system as the system lists it.
-struct Mount {
-    QString root;
-    QString device;
-    QString type;
-    QString name;
-    bool ready = false;
-    bool readable = false;
-    bool isFolder = false;  // a file bind-mounted onto a file is no place for data
-};
-
-// The mounts a user sees as places for data: the root file system first, then the others by
-// mount point. Kept are those that are ready, readable folders and real file systems (a block
-// device or a network share); pseudo and sandbox mounts (proc, tmpfs, cgroup, snap images, files
-// mounted onto files) are left out.
-std::vector<Volume> dataVolumes(std::vector<Mount> mounts);
-
-// Whether the path lies on the volume mounted at root (the root itself included).
-bool liesOn(const QString& path, const QString& root);
-
-// The volume whose mount point holds the path (the deepest one), or nullptr.
+// The volume whose root holds the path (the deepest one), or nullptr.
 const Volume* volumeOf(const std::vector<Volume>& volumes, const QString& path);
 
-// The computer's mounted volumes.
+// The computer's drives.
 class LocalVolumes : public Volumes {
 public:
     std::vector<Volume> list() override;

@@ -1,33 +1,22 @@
 #include "app/imaging/TessioLibrary.h"
 
-#include <dlfcn.h>
-
 #include <QDir>
-#include <QFile>
 
 namespace pelmar::imaging {
 
 TessioLibrary::TessioLibrary(QString programFolder, QString installedLibrary)
     : programFolder_(std::move(programFolder)), installedLibrary_(std::move(installedLibrary)) {}
 
-TessioLibrary::~TessioLibrary() {
-    if (handle_) dlclose(handle_);
-}
-
 QString TessioLibrary::fileName() {
-    return QStringLiteral("libtessio.so");
+    return platform::SharedLibrary::fileName(QStringLiteral("Tessio"));
 }
 
 void* TessioLibrary::symbol(const char* name) {
-    if (!handle_) {
-        for (const QString& path : {QDir(programFolder_).filePath(fileName()), installedLibrary_}) {
-            if (path.isEmpty()) continue;
-            handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-            if (handle_) break;
-        }
-        if (!handle_) return nullptr;
+    for (const QString& path : {QDir(programFolder_).filePath(fileName()), installedLibrary_}) {
+        if (library_.loaded() || path.isEmpty()) continue;
+        library_.load(path);
     }
-    return dlsym(handle_, name);
+    return library_.symbol(name);
 }
 
 bool TessioLibrary::DDSdisplay(HDC dc, int x, int y, int width, int height,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/platform/SharedLibrary.h"
 #include "platform/gdi/windows.h"
 
 namespace pelmar::imaging {
@@ -14,7 +15,6 @@ namespace pelmar::imaging {
 class TessioLibrary {
 public:
     explicit TessioLibrary(QString programFolder, QString installedLibrary = {});
-    ~TessioLibrary();
     TessioLibrary(const TessioLibrary&) = delete;
     TessioLibrary& operator=(const TessioLibrary&) = delete;
 
@@ -33,7 +33,7 @@ private:
 
     QString programFolder_;
     QString installedLibrary_;
-    void* handle_ = nullptr;
+    platform::SharedLibrary library_;
 };
 
 }  // namespace pelmar::imaging

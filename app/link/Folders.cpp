@@ -1,11 +1,14 @@
 #include "app/link/Folders.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace pelmar {
 
 text::FileOutcome<> MakeFolderPath(QString path, FolderOps& ops) {
     const QChar sep = ops.separator();
+    // Windows takes either separator and writes its own.
+    if (sep == u'\\') path.replace(u'/', sep);
     if (!path.endsWith(sep)) path.append(sep);
 
     qsizetype scan = 0;
@@ -36,7 +39,11 @@ text::FileOutcome<> EnsureFolder(const QString& folder, FolderOps& ops) {
     if (ops.exists(folder)) return {};
     if (const auto parent = EnsureFolder(ops.parent(folder), ops); !parent) return parent;
     const auto created = ops.create(folder);
-    if (created && created->compare(folder, Qt::CaseInsensitive) == 0) return {};
+    // The folder made must be the one asked for, whichever separators either is written with.
+    if (created && QDir::toNativeSeparators(*created).compare(QDir::toNativeSeparators(folder),
+                                                              Qt::CaseInsensitive) == 0) {
+        return {};
+    }
     return text::FileProblem{folder, QString()};
 }
 

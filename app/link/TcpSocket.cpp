@@ -3,7 +3,7 @@
 #include <QHostAddress>
 #include <stdexcept>
 
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 
 namespace pelmar {
 namespace {
@@ -58,7 +58,7 @@ char TcpSocket::readByte() {
 }
 
 void TcpSocket::sendText(const QString& text) {
-    sendBytes(text::toCp932(text));
+    sendBytes(platform::toCp932(text));
 }
 
 void TcpSocket::sendBytes(QByteArrayView bytes) {

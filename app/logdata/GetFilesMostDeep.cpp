@@ -1,6 +1,6 @@
 #include "app/logdata/GetFilesMostDeep.h"
 
-#include <QFile>
+#include <QDir>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -19,7 +19,10 @@ struct Entry {
 };
 
 QString joinPath(const QString& folder, const QString& name) {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    // In the system's spelling, as the inspector reads the folder in a message.
+    const QChar separator = QDir::separator();
+    return folder.endsWith(u'/') || folder.endsWith(separator) ? folder + name
+                                                                : folder + separator + name;
 }
 
 // Name order without regard to case; the exact name settles ties so that the order never
@@ -35,7 +38,7 @@ void sortByName(std::vector<Entry>& entries) {
 // looked through only to see whether it leads to a regular file.
 bool listFolder(const QString& folder, std::vector<Entry>& files, std::vector<Entry>& folders,
                 std::error_code& error) {
-    fs::directory_iterator it(fs::path(QFile::encodeName(folder).toStdString()), error);
+    fs::directory_iterator it(fs::path(folder.toStdU16String()), error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         const fs::directory_entry& entry = *it;
         std::error_code typeError;
@@ -43,7 +46,7 @@ bool listFolder(const QString& folder, std::vector<Entry>& files, std::vector<En
         const bool isFile = entry.is_regular_file(typeError);
         const bool isFolder = !isLink && entry.is_directory(typeError);
         if (!isFile && !isFolder) continue;
-        const QString name = QFile::decodeName(entry.path().filename().c_str());
+        const QString name = QString::fromStdU16String(entry.path().filename().u16string());
         (isFile ? files : folders).push_back({name, name.toLower()});
     }
     if (error) return false;

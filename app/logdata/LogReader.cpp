@@ -1,42 +1,22 @@
 #include "app/logdata/LogReader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QByteArray>
-#include <QFile>
-#include <cerrno>
-#include <cstring>
 
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
+#include "app/platform/FirstLine.h"
 #include "app/text/FileOutcome.h"
 
 namespace pelmar::logdata {
 namespace {
 
-// The bytes of a file up to its first line end, or up to kMaxRecordBytes: never more of a large
-// file than that. The buffer is the caller's, to be reused from file to file. Plain open(2) and
-// read(2): a file costs three system calls, where QFile would add two status queries and a read
-// to the end of the file.
+// The bytes of a file up to its first line end, or up to kMaxRecordBytes, in the caller's
+// buffer, reused from file to file.
 text::FileOutcome<QByteArrayView> readFirstLine(const QString& path, QByteArray& buffer) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return text::FileProblem{path, QString::fromLocal8Bit(std::strerror(errno))};
-    buffer.resize(kMaxRecordBytes);
     qsizetype filled = 0;
-    int failure = 0;
-    while (filled < kMaxRecordBytes) {
-        const ssize_t got =
-            ::read(fd, buffer.data() + filled, static_cast<std::size_t>(kMaxRecordBytes - filled));
-        if (got < 0 && errno == EINTR) continue;
-        failure = got < 0 ? errno : 0;
-        if (got <= 0) break;
-        const QByteArrayView added(buffer.constData() + filled, got);
-        filled += got;
-        if (added.contains('\r') || added.contains('\n')) break;
+    if (const std::optional<QString> reason =
+            platform::readFirstLine(path, kMaxRecordBytes, buffer, filled)) {
+        return text::FileProblem{path, *reason};
     }
-    ::close(fd);
-    if (failure != 0)
-        return text::FileProblem{path, QString::fromLocal8Bit(std::strerror(failure))};
     return QByteArrayView(buffer.constData(), filled);
 }
 
@@ -45,7 +25,7 @@ text::FileOutcome<QByteArrayView> readFirstLine(const QString& path, QByteArray&
 QString recordFromBytes(QByteArrayView start) {
     qsizetype end = 0;
     while (end < start.size() && start[end] != '\r' && start[end] != '\n') ++end;
-    return text::fromCp932(start.first(end).toByteArray());
+    return platform::fromCp932(start.first(end).toByteArray());
 }
 
 LogReadResult ReadLogData(const QString& folder, ResultHistory& history,

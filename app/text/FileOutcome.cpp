@@ -1,13 +1,15 @@
 #include "app/text/FileOutcome.h"
 
+#include <QDir>
+
 namespace pelmar::text {
 
 QString FileProblem::text() const {
-    return QStringLiteral("%1: %2").arg(path, reason);
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString notWritten(const FileProblem& problem) {
-    return QStringLiteral("ファイルに書き込めません: %1（%2）").arg(problem.path, problem.reason);
+    return QStringLiteral("ファイルに書き込めません: %1（%2）").arg(QDir::toNativeSeparators(problem.path), problem.reason);
 }
 
 void tellIfNotWritten(Prompts& prompts, const QString& whatFile, const FileOutcome<>& written) {

@@ -1,8 +1,7 @@
 #include "app/text/Numbers.h"
 
-#include <locale.h>
-
 #include <QByteArray>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -74,10 +73,29 @@ std::optional<std::string> scanNumber(QStringView text, Form form, qsizetype& co
     return number;
 }
 
+// Beyond the doubles' range: an infinity of its sign when the number is 1 or more in size (its
+// first significant digit at or above the units), else 0.
+double outOfRange(const std::string& number) {
+    const std::size_t e = number.find_first_of("eE");
+    const std::string mantissa = number.substr(0, e);
+    const long exponent = e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) return 0.0;
+    const long power = first < point ? static_cast<long>(point - first) - 1
+                                     : -static_cast<long>(first - point);
+    if (power + exponent < 0) return 0.0;
+    const double infinity = std::numeric_limits<double>::infinity();
+    return number.front() == '-' ? -infinity : infinity;
+}
+
 // The decimal text's nearest double, whatever locale the program runs in (Qt sets the user's).
 double toDouble(const std::string& number) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    const double value = strtod_l(number.c_str(), nullptr, cLocale);
+    double value = 0.0;
+    const char* end = number.data() + number.size();
+    if (std::from_chars(number.data(), end, value).ec == std::errc::result_out_of_range) {
+        value = outOfRange(number);
+    }
     return value == 0.0 ? 0.0 : value;  // "-0" reads as plain 0
 }
 

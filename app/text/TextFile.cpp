@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "app/text/SaveFile.h"
 
 namespace pelmar::text {
@@ -10,7 +10,7 @@ namespace pelmar::text {
 FileOutcome<> writeLines(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += toCp932(line);
+        bytes += platform::toCp932(line);
         bytes += "\r\n";
     }
     return saveWhole(path, {bytes});
@@ -22,12 +22,12 @@ QStringList splitLines(const QByteArray& bytes, LineEnds ends) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\r' || (lfEnds && bytes[i] == '\n')) {
-            lines.append(fromCp932(bytes.mid(start, i - start)));
+            lines.append(platform::fromCp932(bytes.mid(start, i - start)));
             if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             start = i + 1;
         }
     }
-    if (start < bytes.size()) lines.append(fromCp932(bytes.mid(start)));
+    if (start < bytes.size()) lines.append(platform::fromCp932(bytes.mid(start)));
     return lines;
 }
 

@@ -14,7 +14,7 @@
 
 #include "app/Form1.h"
 #include "app/report/frmSeiseki.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar {
@@ -31,12 +31,12 @@ protected:
     void writeIni(const QString& content) {
         QFile f(dir.filePath(QStringLiteral("PELMAR.INI")));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text::toCp932(content));
+        f.write(platform::toCp932(content));
     }
     QString iniText() {
         QFile f(dir.filePath(QStringLiteral("PELMAR.INI")));
         EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return text::fromCp932(f.readAll());
+        return platform::fromCp932(f.readAll());
     }
     // The status lines as the label shows them, with their time stamps.
     QStringList stampedLines() {

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "app/IniFile.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 
 namespace pelmar {
 namespace {
@@ -30,7 +30,7 @@ protected:
 
 TEST_F(IniFileTest, ItemsInAnyOrderTheLastOccurrenceWinsAndOtherNumbersAreIgnored) {
     write(
-        text::toCp932(QStringLiteral("13, 70,(Jpeg圧縮率)\r\n"
+        platform::toCp932(QStringLiteral("13, 70,(Jpeg圧縮率)\r\n"
                                      "11,2000,(DMのポート番号)\r\n"
                                      "0,/zero,x\r\n"
                                      "99,/ninety-nine\r\n"
@@ -47,7 +47,7 @@ TEST_F(IniFileTest, ItemsInAnyOrderTheLastOccurrenceWinsAndOtherNumbersAreIgnore
 }
 
 TEST_F(IniFileTest, ValuesAreTakenAsTheyStandUpToTheNextComma) {
-    write(text::toCp932(
+    write(platform::toCp932(
         QStringLiteral("1,/data/検査,2024,(保存フォルダ)\r\n10, 127.0.0.1,x\r\n12, 2 ,x\r\n")));
     EXPECT_EQ(load(), 0);
     EXPECT_EQ(settings.saveFolder, QStringLiteral("/data/検査"));
@@ -99,7 +99,7 @@ TEST_F(IniFileTest, SaveWritesExactlyTheFiveLinesInCodePage932) {
     ASSERT_TRUE(SaveIniFile(path, settings));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(text::fromCp932(f.readAll()), QStringLiteral("1,D:\\data,(保存フォルダ)\r\n"
+    EXPECT_EQ(platform::fromCp932(f.readAll()), QStringLiteral("1,D:\\data,(保存フォルダ)\r\n"
                                                            "10,127.0.0.1,(DMのIPアドレス)\r\n"
                                                            "11,1001,(DMのポート番号)\r\n"
                                                            "12, 0,(保存方式)\r\n"

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 
 namespace pelmar::fakes {
 
@@ -69,7 +69,7 @@ QByteArray FakeSocket::readAll() {
 }
 
 void FakeSocket::sendText(const QString& text) {
-    sendBytes(text::toCp932(text));
+    sendBytes(platform::toCp932(text));
     if (text == QStringLiteral("0,\r") && !afterOk.empty()) {
         arrive(afterOk.front());
         afterOk.pop_front();

@@ -85,8 +85,8 @@ TEST(ReadLogData, WithoutAReadableMeasurementTheHistoryStaysAsItWas) {
     ResultHistory history = earlierHistory();
     AsOrdinaryUser user;
     if (!user.denies(tree.path(QStringLiteral("locked.csv"))))
-        GTEST_SKIP() << "a file without permissions stays readable here (running as root "
-                        "without the right to act as another user)";
+        GTEST_SKIP() << "a file without permissions stays readable here (as root without the right to act "
+                        "as another user, or under Wine)";
     const LogReadResult result = ReadLogData(tree.root(), history);
 
     EXPECT_EQ(result.filesRead, 0);

@@ -136,8 +136,8 @@ TEST_F(ReadLogWindowTest, WhatCouldNotBeReadIsToldAfterTheRestIsShown) {
 
     AsOrdinaryUser user;
     if (!user.denies(tree.path(QStringLiteral("20260714/A004.csv"))))
-        GTEST_SKIP() << "a folder without permissions stays readable here (running as root "
-                        "without the right to act as another user)";
+        GTEST_SKIP() << "a folder without permissions stays readable here (as root without the right to act "
+                        "as another user, or under Wine)";
     reader()->cmdOpen->click();
 
     // The two read replace the five earlier results; the rows beyond them are emptied.

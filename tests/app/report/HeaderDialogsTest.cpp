@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/app/report/ReportRig.h"
 
 namespace pelmar::report {
@@ -153,7 +153,7 @@ TEST_F(HeaderDialogsTest, NameLinesReachTheFileOnlyWhenTheReportEnds) {
     page1->BtnEnd->click();
     QFile file(rig.nameIniPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), text::toCp932(QStringLiteral("新一, 株式会社\r\n\r\n")));
+    EXPECT_EQ(file.readAll(), platform::toCp932(QStringLiteral("新一, 株式会社\r\n\r\n")));
 }
 
 TEST_F(HeaderDialogsTest, CancelChangesNothingAndASecondClickRaisesTheSameDialog) {

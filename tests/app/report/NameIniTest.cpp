@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "app/report/NameIni.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/StationRig.h"
 
@@ -60,7 +60,7 @@ TEST(NameIni, LinesKeepCommasQuotesAndLeadingBlanks) {
     written.nameLine1 = QStringLiteral("  検査課, \"第1\"ライン ");
     written.nameLine2 = QStringLiteral(",～①");
     ASSERT_TRUE(SaveNameIni(path, written));
-    EXPECT_EQ(fileBytes(path), text::toCp932(written.nameLine1 + QStringLiteral("\r\n") +
+    EXPECT_EQ(fileBytes(path), platform::toCp932(written.nameLine1 + QStringLiteral("\r\n") +
                                              written.nameLine2 + QStringLiteral("\r\n")));
     ReportHeader read;
     ASSERT_TRUE(LoadNameIni(path, read));

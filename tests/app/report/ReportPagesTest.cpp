@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "app/Form1.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/app/report/ReportRig.h"
 #include "tests/support/StationRig.h"
 
@@ -206,7 +206,7 @@ TEST_F(ReportWindowTest, TheReportReadsNameIniAgainAndWritesItWhenItEnds) {
     {
         QFile file(rig.state.nameIniPath);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text::toCp932(QStringLiteral("外で直した\r\n二行目\r\n")));
+        file.write(platform::toCp932(QStringLiteral("外で直した\r\n二行目\r\n")));
     }
     form->show();
     frmSeiseki* page1 = openReport();
@@ -220,7 +220,7 @@ TEST_F(ReportWindowTest, TheReportReadsNameIniAgainAndWritesItWhenItEnds) {
     EXPECT_TRUE(form->isVisible());
     QFile file(rig.state.nameIniPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), text::toCp932(QStringLiteral("外で直した\r\n変更\r\n")));
+    EXPECT_EQ(file.readAll(), platform::toCp932(QStringLiteral("外で直した\r\n変更\r\n")));
 }
 
 TEST_F(ReportWindowTest, ANameFileThatCannotBeWrittenIsReportedAndTheMainWindowReturns) {

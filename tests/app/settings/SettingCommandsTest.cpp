@@ -4,7 +4,7 @@
 #include <QFile>
 
 #include "app/settings/SettingSender.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/app/settings/PrintSettingData.h"
 #include "tests/support/OnlineStation.h"
 
@@ -131,7 +131,7 @@ TEST_F(SettingCommandsTest, SetwRepliesInTheOrderOfTheExchangeAndOpensTheEditorL
 
 TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAnswers) {
     const QString good = file(
-        "lens1", text::toCp932(QStringLiteral("LENS-C\r\n 0, 3, 10, 1, 0, 1, 1, 0, 5,\r\n"
+        "lens1", platform::toCp932(QStringLiteral("LENS-C\r\n 0, 3, 10, 1, 0, 1, 1, 0, 5,\r\n"
                                               "髙橋\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nLAST\r\n")));
     SettingData fromFile{"LENS-C", 0, 3, 10, 1, 0, 1, 1, 0, 5, {}};
     fromFile.workerNames = {"髙橋", "", "", "", "", "", "", "", "", "LAST"};

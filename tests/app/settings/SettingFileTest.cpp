@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/settings/SettingFile.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/app/settings/PrintSettingData.h"
 
 namespace pelmar::settings {
@@ -38,10 +38,10 @@ TEST_F(SettingFileTest, TwelveCodePage932LinesReplaceTheFileAndReadBackEqual) {
     write(QByteArray(4096, 'x'));
     ASSERT_TRUE(WriteSettingFile(path, sample()));
 
-    const QByteArray expected = text::toCp932(QStringLiteral("検査レンズ①")) +
+    const QByteArray expected = platform::toCp932(QStringLiteral("検査レンズ①")) +
                                 "\r\n 4,-3, 2147483647, 1, 0, 1, 1, 0, 128,\r\n"
                                 "SATO\r\n" +
-                                text::toCp932(QStringLiteral("髙橋")) +
+                                platform::toCp932(QStringLiteral("髙橋")) +
                                 "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nLAST\r\n";
     EXPECT_EQ(bytes(), expected);
 

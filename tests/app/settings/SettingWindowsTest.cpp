@@ -12,7 +12,7 @@
 
 #include "app/Form1.h"
 #include "app/settings/SettingWindows.h"
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 #include "tests/app/settings/PrintSettingData.h"
 #include "tests/support/PrintQString.h"
 #include "tests/support/StationRig.h"

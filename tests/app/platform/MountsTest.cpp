@@ -7,9 +7,10 @@
 #include <cstring>
 
 #include "app/folders/Volumes.h"
+#include "app/platform/Mounts.h"
 #include "tests/support/PrintQString.h"
 
-namespace pelmar::folders {
+namespace pelmar::platform {
 namespace {
 
 TEST(DataVolumesTest, TheRootFirstThenRealFileSystemsByMountPoint) {
@@ -23,7 +24,7 @@ TEST(DataVolumesTest, TheRootFirstThenRealFileSystemsByMountPoint) {
                      readable,
                      isFolder};
     };
-    const std::vector<Volume> volumes = dataVolumes({
+    const std::vector<Drive> volumes = dataVolumes({
         mount("/proc", "proc", "proc"),
         mount("/media/usb", "/dev/sdb1", "vfat"),
         mount("/dev/shm", "tmpfs", "tmpfs"),
@@ -38,10 +39,10 @@ TEST(DataVolumesTest, TheRootFirstThenRealFileSystemsByMountPoint) {
         mount("/data", "/dev/sda2", "ext4"),
     });
     QStringList roots;
-    for (const Volume& volume : volumes) roots.append(volume.root);
+    for (const Drive& volume : volumes) roots.append(volume.root);
     EXPECT_EQ(roots, QStringList({"/", "/data", "/media/usb", "/srv/share"}));
-    EXPECT_EQ(volumeOf(volumes, QStringLiteral("/media/usb/day"))->root, "/media/usb");
-    EXPECT_EQ(volumeOf(volumes, QStringLiteral("/media/usbstick"))->root, "/");
+    EXPECT_EQ(folders::volumeOf(volumes, QStringLiteral("/media/usb/day"))->root, "/media/usb");
+    EXPECT_EQ(folders::volumeOf(volumes, QStringLiteral("/media/usbstick"))->root, "/");
 }
 
 // The real check, against the system's own mounts: a USB stick pulled out leaves its mount
@@ -55,7 +56,7 @@ TEST(LocalVolumesTest, OnlyAFolderWithAFileSystemMountedOnItIsADrive) {
     }
     QTemporaryDir stick;
     const QByteArray folder = stick.path().toLocal8Bit();
-    LocalVolumes volumes;
+    folders::LocalVolumes volumes;
     EXPECT_TRUE(volumes.readable(QStringLiteral("/")));
     EXPECT_FALSE(volumes.readable(stick.path())) << "a plain folder";
 
@@ -67,4 +68,4 @@ TEST(LocalVolumesTest, OnlyAFolderWithAFileSystemMountedOnItIsADrive) {
 }
 
 }  // namespace
-}  // namespace pelmar::folders
+}  // namespace pelmar::platform

@@ -1,4 +1,4 @@
-#include "app/text/Cp932.h"
+#include "app/platform/CodePage932.h"
 
 #include <iconv.h>
 
@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace pelmar::text {
+namespace pelmar::platform {
 namespace {
 
 // One conversion through glibc's iconv; its "CP932" table is Microsoft's.
@@ -61,4 +61,4 @@ QString fromCp932(const QByteArray& bytes) {
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
-}  // namespace pelmar::text
+}  // namespace pelmar::platform
