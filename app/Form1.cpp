@@ -10,7 +10,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
-#include <algorithm>
 #include <cstdlib>
 
 #include "app/Accessibility.h"
@@ -368,54 +367,26 @@ void Form1::showImage(const QString& measurement, const std::uint8_t* plane, int
 }
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
-    addStatusLine(msg, std::nullopt, leaveflg);
-}
-
-void Form1::showProblem(Problem problem, const QString& msg) {
-    standing_.insert(problem);
-    int leave = 1;
-    addStatusLine(msg, problem, leave);
-}
-
-void Form1::problemMended(Problem problem) {
-    if (standing_.erase(problem) > 0) showStatusPage();
-}
-
-bool Form1::standsOut(const StatusLine& line) const {
-    return line.problem && standing_.contains(*line.problem);
-}
-
-void Form1::addStatusLine(const QString& msg, std::optional<Problem> problem, int& leaveflg) {
-    const StatusLine line{
-        msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss")),
-        problem};
-    if (leaveflg == 1) {
-        statusPage_.append(line);
-        if (++dispmsgflg_ > 10) leaveflg = 0;
-    }
-    if (leaveflg == 0) {
-        // Each problem that still stands opens the new page with its latest line, so that it
-        // stays in view until its file is written again.
-        QList<StatusLine> page;
-        for (auto l = statusPage_.crbegin(); l != statusPage_.crend(); ++l) {
-            const bool latest = std::none_of(page.cbegin(), page.cend(), [&](const StatusLine& p) {
-                return p.problem == l->problem;
-            });
-            if (standsOut(*l) && l->problem != problem && latest) page.prepend(*l);
-        }
-        page.append(line);
-        statusPage_ = page;
-        dispmsgflg_ = static_cast<int>(page.size());
-    }
+    statusPage_.add(msg, QDateTime::currentDateTime(), leaveflg);
     showStatusPage();
     pump_.processEvents();
 }
 
+void Form1::showProblem(Problem problem, const QString& msg) {
+    statusPage_.addProblem(problem, msg, QDateTime::currentDateTime());
+    showStatusPage();
+    pump_.processEvents();
+}
+
+void Form1::problemMended(Problem problem) {
+    if (statusPage_.mend(problem)) showStatusPage();
+}
+
 void Form1::showStatusPage() {
     QStringList lines;
-    for (const StatusLine& line : statusPage_) {
+    for (const StatusPage::Line& line : statusPage_.lines()) {
         const QString text = line.text.toHtmlEscaped();
-        lines.append(standsOut(line)
+        lines.append(statusPage_.standsOut(line)
                          ? QStringLiteral("<span style=\"color:#d00000\">%1</span>").arg(text)
                          : text);
     }

@@ -9,10 +9,10 @@
 #include <array>
 #include <functional>
 #include <optional>
-#include <set>
 
 #include "app/ProgramState.h"
 #include "app/ResultTable.h"
+#include "app/StatusPage.h"
 #include "app/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile.h"
@@ -110,7 +110,6 @@ private:
     void buildMenu();
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
-    void addStatusLine(const QString& msg, std::optional<Problem> problem, int& leaveflg);
     void showStatusPage();
     void describePicture(const QString& measurement, int number);
 
@@ -131,16 +130,7 @@ private:
     FolderOps& folders_;
     folders::Volumes& volumes_;
     imaging::TessioLibrary& display_;
-    int dispmsgflg_ = 0;
-    // The status lines of the page shown; a line of a problem stands out while the problem
-    // stands.
-    struct StatusLine {
-        QString text;
-        std::optional<Problem> problem;
-    };
-    bool standsOut(const StatusLine& line) const;
-    QList<StatusLine> statusPage_;
-    std::set<Problem> standing_;
+    StatusPage statusPage_;
     QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.
