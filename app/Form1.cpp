@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -234,9 +233,7 @@ void Form1::showSaveFolder() {
     lblSave->setText(state_.settings.saveFolder);
 }
 
-// The save folder becomes the process's current folder, where the picker's lists start.
 void Form1::mnu_SaveDir_Click() {
-    QDir::setCurrent(state_.settings.saveFolder);
     saveFolderDialog_.openInPlaceOf(*this, [this] {
         auto* dialog = new folders::frmSaveFolder(state_.settings.saveFolder, folders_, prompts_);
         connect(dialog, &folders::frmSaveFolder::saveFolderChanged, this, &Form1::showSaveFolder);
@@ -311,9 +308,9 @@ void Form1::cmdSeiseki_Click() {
 
 // The reader's folder tree starts at the save folder, where the day folders are.
 void Form1::cmdLogRead_Click() {
-    QDir::setCurrent(state_.settings.saveFolder);
     logReader_.openInPlaceOf(*this, [this] {
-        auto* reader = new logdata::frmReadLog(state_.history, volumes_, prompts_);
+        auto* reader =
+            new logdata::frmReadLog(state_.history, state_.settings.saveFolder, volumes_, prompts_);
         // The new history replaces the old as a whole: rows it does not fill are left empty.
         connect(reader, &logdata::frmReadLog::historyReplaced, this, [this] {
             clearTable();
