@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <cstdlib>
+#include <optional>
 
 #include "app/Accessibility.h"
 #include "app/IniFile.h"
@@ -365,18 +366,21 @@ void Form1::showImage(const QString& measurement, const std::uint8_t* plane, int
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
     statusPage_.add(msg, QDateTime::currentDateTime(), leaveflg);
-    showStatusPage();
-    pump_.processEvents();
+    showAddedLine();
 }
 
 void Form1::showProblem(Problem problem, const QString& msg) {
     statusPage_.addProblem(problem, msg, QDateTime::currentDateTime());
-    showStatusPage();
-    pump_.processEvents();
+    showAddedLine();
 }
 
 void Form1::problemMended(Problem problem) {
     if (statusPage_.mend(problem)) showStatusPage();
+}
+
+void Form1::showAddedLine() {
+    showStatusPage();
+    pump_.processEvents();
 }
 
 void Form1::showStatusPage() {

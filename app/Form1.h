@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <array>
 #include <functional>
-#include <optional>
 
 #include "app/ProgramState.h"
 #include "app/ResultTable.h"
@@ -111,6 +110,8 @@ private:
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
     void showStatusPage();
+    // A line was added: it shows, and the window takes it in before the caller goes on.
+    void showAddedLine();
     void describePicture(const QString& measurement, int number);
 
     void showSaveFolder();
