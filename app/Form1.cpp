@@ -3,15 +3,14 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
-#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "app/Accessibility.h"
 #include "app/IniFile.h"
@@ -235,9 +234,7 @@ void Form1::showSaveFolder() {
     lblSave->setText(state_.settings.saveFolder);
 }
 
-// The save folder becomes the process's current folder, where the picker's lists start.
 void Form1::mnu_SaveDir_Click() {
-    QDir::setCurrent(state_.settings.saveFolder);
     saveFolderDialog_.openInPlaceOf(*this, [this] {
         auto* dialog = new folders::frmSaveFolder(state_.settings.saveFolder, folders_, prompts_);
         connect(dialog, &folders::frmSaveFolder::saveFolderChanged, this, &Form1::showSaveFolder);
@@ -312,9 +309,9 @@ void Form1::cmdSeiseki_Click() {
 
 // The reader's folder tree starts at the save folder, where the day folders are.
 void Form1::cmdLogRead_Click() {
-    QDir::setCurrent(state_.settings.saveFolder);
     logReader_.openInPlaceOf(*this, [this] {
-        auto* reader = new logdata::frmReadLog(state_.history, volumes_, prompts_);
+        auto* reader =
+            new logdata::frmReadLog(state_.history, state_.settings.saveFolder, volumes_, prompts_);
         // The new history replaces the old as a whole: rows it does not fill are left empty.
         connect(reader, &logdata::frmReadLog::historyReplaced, this, [this] {
             clearTable();
@@ -368,54 +365,29 @@ void Form1::showImage(const QString& measurement, const std::uint8_t* plane, int
 }
 
 void Form1::DispMsg(const QString& msg, int& leaveflg) {
-    addStatusLine(msg, std::nullopt, leaveflg);
+    statusPage_.add(msg, QDateTime::currentDateTime(), leaveflg);
+    showAddedLine();
 }
 
 void Form1::showProblem(Problem problem, const QString& msg) {
-    standing_.insert(problem);
-    int leave = 1;
-    addStatusLine(msg, problem, leave);
+    statusPage_.addProblem(problem, msg, QDateTime::currentDateTime());
+    showAddedLine();
 }
 
 void Form1::problemMended(Problem problem) {
-    if (standing_.erase(problem) > 0) showStatusPage();
+    if (statusPage_.mend(problem)) showStatusPage();
 }
 
-bool Form1::standsOut(const StatusLine& line) const {
-    return line.problem && standing_.contains(*line.problem);
-}
-
-void Form1::addStatusLine(const QString& msg, std::optional<Problem> problem, int& leaveflg) {
-    const StatusLine line{
-        msg + u' ' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd HH:mm:ss")),
-        problem};
-    if (leaveflg == 1) {
-        statusPage_.append(line);
-        if (++dispmsgflg_ > 10) leaveflg = 0;
-    }
-    if (leaveflg == 0) {
-        // Each problem that still stands opens the new page with its latest line, so that it
-        // stays in view until its file is written again.
-        QList<StatusLine> page;
-        for (auto l = statusPage_.crbegin(); l != statusPage_.crend(); ++l) {
-            const bool latest = std::none_of(page.cbegin(), page.cend(), [&](const StatusLine& p) {
-                return p.problem == l->problem;
-            });
-            if (standsOut(*l) && l->problem != problem && latest) page.prepend(*l);
-        }
-        page.append(line);
-        statusPage_ = page;
-        dispmsgflg_ = static_cast<int>(page.size());
-    }
+void Form1::showAddedLine() {
     showStatusPage();
     pump_.processEvents();
 }
 
 void Form1::showStatusPage() {
     QStringList lines;
-    for (const StatusLine& line : statusPage_) {
+    for (const StatusPage::Line& line : statusPage_.lines()) {
         const QString text = line.text.toHtmlEscaped();
-        lines.append(standsOut(line)
+        lines.append(statusPage_.standsOut(line)
                          ? QStringLiteral("<span style=\"color:#d00000\">%1</span>").arg(text)
                          : text);
     }

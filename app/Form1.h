@@ -8,11 +8,10 @@
 #include <QTimer>
 #include <array>
 #include <functional>
-#include <optional>
-#include <set>
 
 #include "app/ProgramState.h"
 #include "app/ResultTable.h"
+#include "app/StatusPage.h"
 #include "app/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile.h"
@@ -110,8 +109,9 @@ private:
     void buildMenu();
     void setJpegControlsEnabled(bool enabled);
     bool confirmExit();
-    void addStatusLine(const QString& msg, std::optional<Problem> problem, int& leaveflg);
     void showStatusPage();
+    // A line was added: it shows, and the window takes it in before the caller goes on.
+    void showAddedLine();
     void describePicture(const QString& measurement, int number);
 
     void showSaveFolder();
@@ -131,16 +131,7 @@ private:
     FolderOps& folders_;
     folders::Volumes& volumes_;
     imaging::TessioLibrary& display_;
-    int dispmsgflg_ = 0;
-    // The status lines of the page shown; a line of a problem stands out while the problem
-    // stands.
-    struct StatusLine {
-        QString text;
-        std::optional<Problem> problem;
-    };
-    bool standsOut(const StatusLine& line) const;
-    QList<StatusLine> statusPage_;
-    std::set<Problem> standing_;
+    StatusPage statusPage_;
     QTimer statusRepaint_;  // the status label's next repaint
 
     // The windows the menu opens.

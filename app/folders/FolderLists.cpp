@@ -23,14 +23,16 @@ bool FolderLists::VolumeTree::filterAcceptsRow(int row, const QModelIndex& paren
     return platform::liesOn(path, root) || platform::liesOn(root, path);
 }
 
-FolderLists::FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath, Volumes& volumes,
-                         Prompts& prompts, QObject* parent)
+FolderLists::FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath,
+                         const QString& startFolder, Volumes& volumes, Prompts& prompts,
+                         QObject* parent)
     : QObject(parent),
       drive_(drive),
       dir_(dir),
       openPath_(openPath),
       volumes_(volumes),
       prompts_(prompts),
+      startFolder_(QDir(startFolder).absolutePath()),
       list_(volumes.list()) {
     model_.setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
     model_.setReadOnly(true);
@@ -55,7 +57,7 @@ FolderLists::FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath, Vol
     for (const Volume& volume : list_) drive_.addItem(driveText(volume));
     connect(&drive_, &QComboBox::activated, this, &FolderLists::changeDrive);
 
-    const Volume* current = volumeOf(list_, QDir::currentPath());
+    const Volume* current = volumeOf(list_, startFolder_);
     if (!current && !list_.empty()) current = &list_.front();
     if (!current) return;
     drive_.setCurrentIndex(static_cast<int>(current - list_.data()));
@@ -67,13 +69,12 @@ QModelIndex FolderLists::treeIndex(const QString& folder) const {
 }
 
 void FolderLists::showVolume(const Volume& volume) {
-    const QString current = QDir::currentPath();
-    const Volume* home = volumeOf(list_, current);
+    const Volume* home = volumeOf(list_, startFolder_);
     tree_.root = volume.root;
     model_.setRootPath(volume.root);
     tree_.invalidate();
     dir_.setRootIndex(treeIndex(volume.root).parent());
-    enterFolder(home && home->root == volume.root ? current : volume.root);
+    enterFolder(home && home->root == volume.root ? startFolder_ : volume.root);
 }
 
 void FolderLists::enterFolder(const QString& folder) {

@@ -23,16 +23,17 @@ namespace pelmar::folders {
 class FolderLists : public QObject {
     Q_OBJECT
 public:
-    // The lists start at the volume of the process's current folder, open at that folder.
-    FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath, Volumes& volumes,
-                Prompts& prompts, QObject* parent = nullptr);
+    // The lists start at the volume of startFolder, open at that folder; a relative one lies in
+    // the folder the program was started in.
+    FolderLists(QComboBox& drive, QTreeView& dir, QLabel& openPath, const QString& startFolder,
+                Volumes& volumes, Prompts& prompts, QObject* parent = nullptr);
 
     QString openFolder() const { return openFolder_; }
 
     // What a double-click or Enter on a folder of the tree does.
     void enterFolder(const QString& folder);
     // What choosing a volume in the drive list does: the tree shows that volume, open at the
-    // current folder when it lies there, else at its root. A volume that cannot be read asks
+    // start folder when it lies there, else at its root. A volume that cannot be read asks
     // Retry or Cancel; Cancel leaves the tree at its folder while the drive list shows the
     // chosen volume.
     void changeDrive(int index);
@@ -62,6 +63,7 @@ private:
     QLabel& openPath_;
     Volumes& volumes_;
     Prompts& prompts_;
+    const QString startFolder_;
     std::vector<Volume> list_;
     QFileSystemModel model_;
     VolumeTree tree_;

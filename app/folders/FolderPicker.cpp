@@ -6,7 +6,8 @@
 
 namespace pelmar::folders {
 
-FolderPicker::FolderPicker(const QString& name, Volumes& volumes, Prompts& prompts)
+FolderPicker::FolderPicker(const QString& name, const QString& startFolder, Volumes& volumes,
+                           Prompts& prompts)
     : ui_(std::make_unique<Ui::FolderPicker>()) {
     ui_->setupUi(this);
     setObjectName(name);
@@ -15,7 +16,7 @@ FolderPicker::FolderPicker(const QString& name, Volumes& volumes, Prompts& promp
     Dir1 = ui_->Dir1;
     cmdOpen = ui_->cmdOpen;
     cmdCan = ui_->cmdCan;
-    lists_ = new FolderLists(*Drive1, *Dir1, *lblOpenFolder, volumes, prompts, this);
+    lists_ = new FolderLists(*Drive1, *Dir1, *lblOpenFolder, startFolder, volumes, prompts, this);
     connect(cmdOpen, &QPushButton::clicked, this, [this] {
         take(lists_->openFolder());
         close();

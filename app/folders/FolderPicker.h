@@ -37,7 +37,9 @@ public:
     QPushButton* cmdCan;
 
 protected:
-    FolderPicker(const QString& name, Volumes& volumes, Prompts& prompts);
+    // The lists start at startFolder.
+    FolderPicker(const QString& name, const QString& startFolder, Volumes& volumes,
+                 Prompts& prompts);
 
     virtual void take(const QString& folder) = 0;
 

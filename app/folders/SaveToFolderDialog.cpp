@@ -46,8 +46,10 @@ void SaveToFolderDialog::btnMakeFolder_Click() {
                      Prompts::Icon::None, Prompts::Ok);
 }
 
+// The picker starts at the work folder, the folder this dialog proposes.
 void SaveToFolderDialog::btnReferFolder_Click() {
-    picker_.openInPlaceOf(*this, [this] { return new frmFile1(*Text1, volumes_, prompts_); });
+    picker_.openInPlaceOf(*this,
+                          [this] { return new frmFile1(*Text1, workFolder_, volumes_, prompts_); });
 }
 
 void SaveToFolderDialog::btnSave_Click() {

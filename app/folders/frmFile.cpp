@@ -5,7 +5,8 @@
 namespace pelmar::folders {
 
 frmFile::frmFile(QString& saveFolder, Volumes& volumes, Prompts& prompts)
-    : FolderPicker(QStringLiteral("frmFile"), volumes, prompts), saveFolder_(saveFolder) {}
+    : FolderPicker(QStringLiteral("frmFile"), saveFolder, volumes, prompts),
+      saveFolder_(saveFolder) {}
 
 void frmFile::take(const QString& folder) {
     saveFolder_ = QDir::toNativeSeparators(folder);

@@ -6,7 +6,8 @@
 
 namespace pelmar::folders {
 
-// The picker of the save-location dialog: "開く" makes the open folder the save folder.
+// The picker of the save-location dialog: it starts at the save folder, and "開く" makes the
+// open folder the save folder.
 class frmFile : public FolderPicker {
     Q_OBJECT
 public:

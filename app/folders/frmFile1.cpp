@@ -5,8 +5,8 @@
 
 namespace pelmar::folders {
 
-frmFile1::frmFile1(QLineEdit& text1, Volumes& volumes, Prompts& prompts)
-    : FolderPicker(QStringLiteral("frmFile1"), volumes, prompts), text1_(text1) {}
+frmFile1::frmFile1(QLineEdit& text1, const QString& startFolder, Volumes& volumes, Prompts& prompts)
+    : FolderPicker(QStringLiteral("frmFile1"), startFolder, volumes, prompts), text1_(text1) {}
 
 void frmFile1::take(const QString& folder) {
     text1_.setText(QDir::toNativeSeparators(folder));

@@ -12,7 +12,7 @@ namespace pelmar::folders {
 class frmFile1 : public FolderPicker {
     Q_OBJECT
 public:
-    frmFile1(QLineEdit& text1, Volumes& volumes, Prompts& prompts);
+    frmFile1(QLineEdit& text1, const QString& startFolder, Volumes& volumes, Prompts& prompts);
 
 protected:
     void take(const QString& folder) override;

@@ -4,8 +4,9 @@
 
 namespace pelmar::logdata {
 
-frmReadLog::frmReadLog(ResultHistory& history, folders::Volumes& volumes, Prompts& prompts)
-    : FolderPicker(QStringLiteral("frmReadLog"), volumes, prompts),
+frmReadLog::frmReadLog(ResultHistory& history, const QString& startFolder,
+                       folders::Volumes& volumes, Prompts& prompts)
+    : FolderPicker(QStringLiteral("frmReadLog"), startFolder, volumes, prompts),
       history_(history),
       prompts_(prompts) {
     setWindowTitle(QStringLiteral("ログデータ読み出しフォルダ選択"));

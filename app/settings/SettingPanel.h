@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "app/settings/SettingData.h"
 
@@ -9,6 +10,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+
+namespace Ui {
+class SettingPanel;
+}
 
 namespace pelmar::settings {
 
@@ -20,6 +25,7 @@ class SettingPanel : public QWidget {
     Q_OBJECT
 public:
     explicit SettingPanel(QWidget* parent = nullptr);
+    ~SettingPanel() override;
 
     // Shows the record; values outside the codes select the button they are collected back as
     // (a mode of 7 shows "自動測定モード").
@@ -46,6 +52,9 @@ public:
     std::array<QRadioButton*, 8> Option3;
     QGroupBox* Frame8;  // 検査表示画像
     std::array<QRadioButton*, 3> Option4;
+
+private:
+    std::unique_ptr<Ui::SettingPanel> ui_;
 };
 
 }  // namespace pelmar::settings

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -50,17 +49,6 @@ private:
 };
 
 SampleVolume& sampleVolume();
-
-// Makes a window with a folder tree as the menu makes it: with the process's current folder at
-// `folder`, where its tree opens.
-template <class Make>
-auto madeIn(const QString& folder, Make make) {
-    const QString galleryFolder = QDir::currentPath();
-    QDir::setCurrent(folder);
-    auto* window = make();
-    QDir::setCurrent(galleryFolder);
-    return window;
-}
 
 // The tree fills in the background: waits (5 s at most) until it lists the folder's subfolders.
 void waitForFolders(folders::FolderLists& lists, const QString& folder);

@@ -30,10 +30,9 @@ const AddShot saveFolder(QStringLiteral("frmSaveFolder"), [](Gallery& g) -> QWid
 
 const AddShot picker(QStringLiteral("frmFile"), [](Gallery& g) -> QWidget* {
     SampleVolume& volume = sampleVolume();
-    // The lists start at the process's current folder, as after the main window's "保存場所".
-    auto* window = madeIn(volume.folder("data"), [&] {
-        return new folders::frmFile(g.state.settings.saveFolder, volume, g.prompts);
-    });
+    // The lists start at the save folder.
+    g.state.settings.saveFolder = volume.folder("data");
+    auto* window = new folders::frmFile(g.state.settings.saveFolder, volume, g.prompts);
     window->lists().enterFolder(volume.folder("data/20261207"));
     waitForFolders(window->lists(), volume.folder("data"));
     return window;

@@ -19,17 +19,15 @@
 namespace pelmar::folders {
 namespace {
 
-// Two folders standing in for two volumes, each with a few folders, and the process's current
-// folder on the first.
+// Two folders standing in for two volumes, each with a few folders; the pickers start on the
+// first.
 class FolderPickerTest : public ::testing::Test {
 protected:
     FolderPickerTest() {
         for (const char* sub : {"a", "a/inner", "b", "c"}) QDir(first.path()).mkpath(sub);
         QDir(second.path()).mkpath(QStringLiteral("x"));
         volumes.volumes = {{first.path(), QStringLiteral("DATA")}, {second.path(), QString()}};
-        QDir::setCurrent(first.path());
     }
-    ~FolderPickerTest() override { QDir::setCurrent(startFolder); }
 
     QString in(const QTemporaryDir& volume, const char* sub) const {
         return QDir(volume.path()).filePath(QString::fromLatin1(sub));
@@ -46,7 +44,6 @@ protected:
         return tree->mapFromSource(picker.lists().model().index(folder));
     }
 
-    const QString startFolder = QDir::currentPath();
     QTemporaryDir first;
     QTemporaryDir second;
     fakes::FakeVolumes volumes;
@@ -54,7 +51,7 @@ protected:
 };
 
 TEST_F(FolderPickerTest, OpenTakesTheFolderEnteredLastNotTheOneHighlighted) {
-    QString saveFolder = QStringLiteral("/old");
+    QString saveFolder = first.path();
     frmFile picker(saveFolder, volumes, prompts);
     picker.show();
     EXPECT_EQ(picker.Drive1->currentText(), first.path() + QStringLiteral(" [DATA]"));
@@ -89,8 +86,9 @@ TEST_F(FolderPickerTest, ThePickerOfADialogReturnsToThatDialogOnly) {
     } merge, save;
     const auto refer = [&](Opener& opener) -> frmFile1& {
         opener.window.show();
-        return opener.picker.openInPlaceOf(
-            opener.window, [&] { return new frmFile1(*opener.Text1, volumes, prompts); });
+        return opener.picker.openInPlaceOf(opener.window, [&] {
+            return new frmFile1(*opener.Text1, first.path(), volumes, prompts);
+        });
     };
     frmFile1& fromSave = refer(save);
     fromSave.lists().enterFolder(in(first, "a/inner"));
@@ -109,7 +107,7 @@ TEST_F(FolderPickerTest, ThePickerOfADialogReturnsToThatDialogOnly) {
 }
 
 TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
-    QString saveFolder;
+    QString saveFolder = first.path();
     frmFile picker(saveFolder, volumes, prompts);
     picker.show();
     picker.lists().enterFolder(in(first, "a"));
@@ -130,8 +128,8 @@ TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
     EXPECT_EQ(picker.lblOpenFolder->text(), in(first, "a"));
     EXPECT_EQ(picker.Dir1->currentIndex(), row(picker, in(first, "a")));
 
-    // Readable after one Retry: the tree opens at the volume's root, the current folder lying
-    // on the other volume.
+    // Readable after one Retry: the tree opens at the volume's root, the start folder lying on
+    // the other volume.
     volumes.failuresLeft[second.path()] = 1;
     prompts.answers = {Prompts::Retry};
     picker.lists().changeDrive(1);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 
@@ -38,8 +37,6 @@ protected:
         }
         form->show();
     }
-    ~ReadLogWindowTest() override { QDir::setCurrent(startFolder); }
-
     // Closed windows go at the next turn of the command loop, before the inspector can choose
     // anything again.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -62,7 +59,6 @@ protected:
         return shown;
     }
 
-    const QString startFolder = QDir::currentPath();
     fakes::StationRig rig;
     std::unique_ptr<Form1> form = std::make_unique<Form1>(rig.state, rig.pump, rig.prompts,
                                                           rig.folders, rig.volumes, rig.display);

@@ -129,6 +129,7 @@ TEST_F(SaveLogWindowTest, ReferReturnsTheFolderIntoThisDialogOnly) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_FALSE(page1->isVisible()) << "the report stays hidden while the picker is open";
     ASSERT_NE(d.picker(), nullptr);
+    EXPECT_EQ(d.picker()->lists().openFolder(), workFolder) << "it starts at the work folder";
     d.picker()->lists().enterFolder(in("picked"));
     d.picker()->cmdOpen->click();
     EXPECT_TRUE(d.isVisible());
