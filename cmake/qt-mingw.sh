@@ -25,7 +25,15 @@ options=(
     -DFEATURE_system_png=OFF -DFEATURE_system_doubleconversion=OFF
 )
 stamp="qt6-base $version x86_64-w64-mingw32 posix $(printf '%s ' "${options[@]}")"
+# Qt's own texts in Japanese ("はい", "キャンセル", ...) are no part of qtbase: the host's, of the
+# same version, serve Windows programs alike.
+japanese() {
+    mkdir -p "$prefix/translations"
+    cp -u /usr/share/qt6/translations/qtbase_ja.qm "$prefix/translations/"
+}
+
 if [ -f "$prefix/pelmar-stamp" ] && [ "$(cat "$prefix/pelmar-stamp")" = "$stamp" ]; then
+    japanese
     echo "$prefix"
     exit 0
 fi
@@ -72,4 +80,5 @@ fi
 cmake --install "$work/build" >/dev/null
 echo "$stamp" >"$prefix/pelmar-stamp"
 rm -rf "$work"
+japanese
 echo "$prefix"

@@ -14,12 +14,13 @@ QString reason(const QString& folder) {
     for (;;) {
         const QFileInfo here(path);
         if (here.exists() && !here.isDir()) {
-            return QStringLiteral("同じ名前のファイル %1 があります").arg(QDir::toNativeSeparators(here.filePath()));
+            return QStringLiteral("同じ名前のファイル %1 があります")
+                .arg(QDir::toNativeSeparators(here.filePath()));
         }
         if (here.isDir()) {
-            return here.isWritable()
-                       ? QStringLiteral("作成できませんでした")
-                       : QStringLiteral("%1 に書き込む権限がありません").arg(QDir::toNativeSeparators(here.filePath()));
+            return here.isWritable() ? QStringLiteral("作成できませんでした")
+                                     : QStringLiteral("%1 に書き込む権限がありません")
+                                           .arg(QDir::toNativeSeparators(here.filePath()));
         }
         const QString up = here.path();
         if (up == path) return QStringLiteral("その場所がありません");
@@ -37,10 +38,10 @@ bool makeFolderTelling(const QString& folder, FolderOps& ops, Prompts& prompts) 
     }
     // The message below names the folder asked for and the reason, not the level that failed.
     if (MakeFolderPath(folder, ops) && ops.exists(folder)) return true;
-    prompts.message(
-        QString(),
-        QStringLiteral("フォルダ %1 を作成できません（%2）。").arg(folder, reason(folder)),
-        Prompts::Icon::Warning, Prompts::Ok);
+    prompts.message(QString(),
+                    QStringLiteral("フォルダ %1 を作成できません（%2）。")
+                        .arg(QDir::toNativeSeparators(folder), reason(folder)),
+                    Prompts::Icon::Warning, Prompts::Ok);
     return false;
 }
 

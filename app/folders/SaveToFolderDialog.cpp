@@ -41,7 +41,7 @@ SaveToFolderDialog::~SaveToFolderDialog() = default;
 void SaveToFolderDialog::btnMakeFolder_Click() {
     const QString folder = Text1->text();
     if (!makeFolderTelling(folder, folders_, prompts_)) return;
-    workFolder_ = folder;
+    workFolder_ = QDir::toNativeSeparators(folder);
     prompts_.message(QString(), workFolder_ + QStringLiteral("フォルダを作成しました。"),
                      Prompts::Icon::None, Prompts::Ok);
 }

@@ -7,8 +7,7 @@ namespace pelmar {
 
 text::FileOutcome<> MakeFolderPath(QString path, FolderOps& ops) {
     const QChar sep = ops.separator();
-    // Windows takes either separator and writes its own.
-    if (sep == u'\\') path.replace(u'/', sep);
+    path = spelledWith(path, sep);
     if (!path.endsWith(sep)) path.append(sep);
 
     qsizetype scan = 0;
@@ -28,6 +27,12 @@ text::FileOutcome<> MakeFolderPath(QString path, FolderOps& ops) {
         if (!ops.exists(folder) && !ops.create(folder)) return text::FileProblem{folder, QString()};
     }
     return {};
+}
+
+QString spelledWith(const QString& path, QChar separator) {
+    if (separator != u'\\') return path;
+    QString spelled = path;
+    return spelled.replace(u'/', separator);
 }
 
 QString notMade(const text::FileProblem& problem) {

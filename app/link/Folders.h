@@ -13,6 +13,9 @@ namespace pelmar {
 // stay); the folder operations give no reason.
 text::FileOutcome<> MakeFolderPath(QString path, FolderOps& ops);
 
+// The path written with the folders' own separator: Windows takes "/" too, and writes "\\".
+QString spelledWith(const QString& path, QChar separator);
+
 // "フォルダを作成できません: LEVEL": how the program names a folder level it could not make.
 QString notMade(const text::FileProblem& problem);
 

@@ -5,7 +5,8 @@
 namespace pelmar {
 
 QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator) {
-    return saveFolder + separator + date.toString(QStringLiteral("yyyyMMdd"));
+    return spelledWith(saveFolder, separator) + separator +
+           date.toString(QStringLiteral("yyyyMMdd"));
 }
 
 QString todaysFolder(const QString& saveFolder, FolderOps& folders) {
@@ -58,7 +59,7 @@ QString safeFileName(const QString& name) {
 
 QString measurementFile(const QString& folder, const QString& name, const QString& suffix,
                         QChar separator) {
-    return folder + separator + safeFileName(name) + suffix;
+    return spelledWith(folder, separator) + separator + safeFileName(name) + suffix;
 }
 
 }  // namespace pelmar

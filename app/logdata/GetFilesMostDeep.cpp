@@ -62,7 +62,7 @@ FileSearch GetFilesMostDeep(const QString& folder, const QString& pattern) {
     FileSearch search;
     // Folders still to search, the next one last: a folder's subfolders go on in reverse name
     // order, so the first of them and its whole tree come before the second.
-    QStringList pending{folder};
+    QStringList pending{QDir::toNativeSeparators(folder)};
     std::vector<Entry> files, folders;
     while (!pending.isEmpty()) {
         const QString current = pending.takeLast();

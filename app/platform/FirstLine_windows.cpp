@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <QDir>
-
 #include "app/platform/FirstLine.h"
 #include "app/platform/SystemError.h"
 
@@ -10,7 +8,7 @@ namespace pelmar::platform {
 std::optional<QString> readFirstLine(const QString& path, qsizetype max, QByteArray& buffer,
                                      qsizetype& filled) {
     filled = 0;
-    HANDLE file = CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(systemPath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return lastSystemError();

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <QDir>
+
 #include "app/platform/SystemError.h"
 
 namespace pelmar::platform {
@@ -14,6 +16,17 @@ QString lastSystemError() {
                             : QStringLiteral("エラー %1").arg(code);
     LocalFree(text);
     return reason;
+}
+
+std::wstring systemPath(const QString& path) {
+    QString native = QDir::toNativeSeparators(QDir::cleanPath(path));
+    if (native.startsWith(QStringLiteral("\\\\?\\"))) return native.toStdWString();
+    if (native.startsWith(QStringLiteral("\\\\"))) {
+        native = QStringLiteral("\\\\?\\UNC\\") + native.mid(2);
+    } else if (QDir::isAbsolutePath(path) && native.size() > 2 && native[1] == u':') {
+        native = QStringLiteral("\\\\?\\") + native;
+    }
+    return native.toStdWString();
 }
 
 }  // namespace pelmar::platform

@@ -1,31 +1,23 @@
-#include "app/platform/WholeFile.h"
-
-#include "app/platform/SystemError.h"
-
 #include <windows.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
+#include "app/platform/SystemError.h"
+#include "app/platform/WholeFile.h"
+
 namespace pelmar::platform {
-namespace {
-
-std::wstring native(const QString& path) {
-    return QDir::toNativeSeparators(path).toStdWString();
-}
-
-}  // namespace
 
 std::optional<QString> writeWhole(const QString& path,
                                   std::initializer_list<QByteArrayView> parts) {
     // A temporary file beside the target, on the same volume, so that the move below is a
     // rename; it is flushed to the disk before it takes the name, and the move itself is
     // written through, so the name is on disk too when this returns.
-    const QString temporary = QStringLiteral("%1.%2.tmp")
-                                  .arg(path)
-                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
-    const std::wstring from = native(temporary);
+    // Named as Qt names its own: seven characters more than the file, so that a name that fits
+    // the file system leaves room for them.
+    const QString temporary =
+        QStringLiteral("%1.%2").arg(path).arg(QRandomGenerator::global()->bounded(0x1000000), 6, 16,
+                                              QChar(u'0'));
+    const std::wstring from = systemPath(temporary);
     HANDLE file = CreateFileW(from.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return lastSystemError();
@@ -42,7 +34,7 @@ std::optional<QString> writeWhole(const QString& path,
     std::optional<QString> failure;
     if (!written) failure = lastSystemError();
     CloseHandle(file);
-    if (!failure && !MoveFileExW(from.c_str(), native(path).c_str(),
+    if (!failure && !MoveFileExW(from.c_str(), systemPath(path).c_str(),
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         failure = lastSystemError();
     }

@@ -2,10 +2,10 @@
 ; uninstaller. makensis -DVERSION=... -DFOLDER=... -DOUTFILE=... -DICON=... pelmar.nsi
 ; Silent with /S. The inspectors' own files (%APPDATA%\Pelmar, %LOCALAPPDATA%\Pelmar) are never
 ; touched: uninstalling leaves them in place.
-Unicode true
+; A 64-bit installer for the 64-bit program: Windows of 32 bits refuses to start it at all.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
-!include "x64.nsh"
 
 Name "Pelmar"
 OutFile "${OUTFILE}"
@@ -17,6 +17,7 @@ VIAddVersionKey /LANG=1041 "ProductName" "Pelmar"
 VIAddVersionKey /LANG=1041 "FileDescription" "Pelmar セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1041 "LegalCopyright" "Pelmar"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmar"
 
@@ -26,18 +27,6 @@ UninstPage uninstConfirm
 UninstPage instfiles
 
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
-
-Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "Pelmar は 64 ビット版の Windows で動作します。" /SD IDOK
-        Abort
-    ${EndIf}
-    SetRegView 64
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-FunctionEnd
 
 Section "Pelmar"
     SetOutPath "$INSTDIR"

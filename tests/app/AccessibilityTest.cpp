@@ -20,7 +20,6 @@
 #include "app/Accessibility.h"
 #include "app/Form1.h"
 #include "app/PressableLabel.h"
-#include "tests/support/PrintQString.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar {

@@ -14,8 +14,8 @@
 #include <stdexcept>
 
 #include "app/Form1.h"
-#include "app/report/frmSeiseki.h"
 #include "app/platform/CodePage932.h"
+#include "app/report/frmSeiseki.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar {
@@ -77,16 +77,16 @@ protected:
 
 TEST_F(Form1Test, StartUpWithoutAFileWritesTheDefaults) {
     station.startUp();
-    EXPECT_EQ(state.settings.saveFolder, dir.path());
-    EXPECT_EQ(state.workFolder, dir.path());
+    EXPECT_EQ(state.settings.saveFolder, QDir::toNativeSeparators(dir.path()));
+    EXPECT_EQ(state.workFolder, QDir::toNativeSeparators(dir.path()));
     EXPECT_EQ(iniText(), QStringLiteral("1,%1,(保存フォルダ)\r\n"
                                         "10,%2,(DMのIPアドレス)\r\n"
                                         "11,1001,(DMのポート番号)\r\n"
                                         "12, 0,(保存方式)\r\n"
                                         "13, 80,(Jpeg圧縮率)\r\n")
-                             .arg(dir.path(), kDefaultDmAddress));
+                             .arg(QDir::toNativeSeparators(dir.path()), kDefaultDmAddress));
     EXPECT_EQ(form->txtDMIP->text(), kDefaultDmAddress);
-    EXPECT_EQ(form->lblSave->text(), dir.path());
+    EXPECT_EQ(form->lblSave->text(), QDir::toNativeSeparators(dir.path()));
     EXPECT_TRUE(form->Option1[0]->isChecked());
     EXPECT_FALSE(form->TxtJpgRat->isEnabled());
     EXPECT_FALSE(form->cmdJpgRat->isEnabled());
@@ -180,14 +180,14 @@ TEST_F(Form1Test, AnUnwritableFileIsToldAndTheProgramGoesOn) {
     station.startUp();
     station.run();
     EXPECT_TRUE(shown.isEmpty());
-    const QString path = dir.filePath(QStringLiteral("PELMAR.INI"));
+    const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("PELMAR.INI")));
     for (const QString& told :
          {QStringLiteral("設定ファイル：ファイルに書き込めません: %1（").arg(path),
           QStringLiteral("会社名などのファイル：ファイルに書き込めません: %1（")
-              .arg(dir.filePath(QStringLiteral("NAME.INI")))}) {
+              .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("NAME.INI"))))}) {
         EXPECT_TRUE(form->Label4->text().contains(told)) << form->Label4->text().toStdString();
     }
-    EXPECT_EQ(state.workFolder, dir.path());
+    EXPECT_EQ(state.workFolder, QDir::toNativeSeparators(dir.path()));
     EXPECT_EQ(rig.socket.remoteHost, kDefaultDmAddress) << "connects with the values in force";
 
     for (int i = 0; i < 20; ++i) appendStatus(*form, QStringLiteral("NONE受信"));
@@ -323,7 +323,8 @@ TEST_F(Form1Test, WithoutTheDisplayLibraryTheLoopStillRunsAndSaysSoAfterStart) {
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("起動"));
     const QString notice = stampedLines()[1];
-    EXPECT_TRUE(notice.startsWith(QStringLiteral("表示ライブラリ libtessio.so を読み込めません")))
+    EXPECT_TRUE(notice.startsWith(QStringLiteral("表示ライブラリ %1 を読み込めません")
+                                      .arg(imaging::TessioLibrary::fileName())))
         << notice.toStdString();
     EXPECT_EQ(lines[2], QStringLiteral("接続開始"));
     EXPECT_TRUE(lines.contains(QStringLiteral("NONE受信")));

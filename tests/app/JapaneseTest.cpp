@@ -19,7 +19,6 @@
 
 #include "app/Japanese.h"
 #include "app/QtPrompts.h"
-#include "tests/support/PrintQString.h"
 
 namespace pelmar {
 namespace {

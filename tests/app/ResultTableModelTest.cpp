@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include "app/ResultTableModel.h"
-#include "tests/support/PrintQString.h"
 
 namespace pelmar {
 namespace {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/StatusPage.h"
-#include "tests/support/PrintQString.h"
 
 namespace pelmar {
 namespace {

@@ -36,7 +36,7 @@ QString StationRig::day() const {
 }
 
 QString StationRig::dayFile(const QString& name) const {
-    return QDir(day()).filePath(name);
+    return day() + QDir::separator() + name;
 }
 
 }  // namespace pelmar::fakes

@@ -27,6 +27,7 @@ datw A001 "12/08/2026 Tue. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,S261208000
 xydt 440.0,240.1 260.2,343.9
 bmpw 3 320 240 A002 9
 datw A002 "12/08/2026 Tue. 10:15:36,H,0.0456,NG,0.0200,0.0010,PL-35F2,S2612080002,DM-7200,SATO,EC-500"
+sleep 3000
 none
 SCRIPT
 
@@ -48,10 +49,12 @@ side() {
     local program=$!
     pids+=("$program")
     if [ -n "$shot" ] && [ "$name" = windows ]; then
-        # The main window with the first image, its result and the status lines.
-        for _ in $(seq 600); do grep -q 'datw A001' "$work/$name.transcript" && break; sleep 0.1; done
-        sleep 2
-        import -window root "$shot"
+        # The main window with both measurements listed, the last image and the status lines.
+        for _ in $(seq 900); do grep -q '> DATW,A002' "$work/$name.transcript" && break; sleep 0.1; done
+        sleep 1
+        local window
+        window=$(xdotool search --onlyvisible --classname pelmar.exe | head -n1)
+        import -window "${window:-root}" "$shot"
     fi
     local status=0
     wait "$dmsim" || status=$?

@@ -14,7 +14,7 @@
 #include "app/folders/frmFile1.h"
 #include "tests/app/folders/FakeVolumes.h"
 #include "tests/support/FakePrompts.h"
-#include "tests/support/PrintQString.h"
+#include "tests/support/NativePath.h"
 
 namespace pelmar::folders {
 namespace {
@@ -61,7 +61,7 @@ TEST_F(FolderPickerTest, OpenTakesTheFolderEnteredLastNotTheOneHighlighted) {
     picker.Dir1->setFocus();
     picker.Dir1->setCurrentIndex(row(picker, in(first, "a")));
     QTest::keyClick(picker.Dir1, Qt::Key_Return);
-    EXPECT_EQ(picker.lblOpenFolder->text(), in(first, "a"));
+    EXPECT_EQ(picker.lblOpenFolder->text(), native(in(first, "a")));
     waitLoaded(picker, in(first, "a"), 1);
 
     const QRect cell = picker.Dir1->visualRect(row(picker, in(first, "b")));
@@ -73,7 +73,7 @@ TEST_F(FolderPickerTest, OpenTakesTheFolderEnteredLastNotTheOneHighlighted) {
     QTest::keyClick(picker.Dir1, Qt::Key_Down);  // c is highlighted, b stays open
     EXPECT_EQ(picker.Dir1->currentIndex(), row(picker, in(first, "c")));
     picker.cmdOpen->click();
-    EXPECT_EQ(saveFolder, in(first, "b"));
+    EXPECT_EQ(saveFolder, native(in(first, "b")));
     EXPECT_FALSE(picker.isVisible());
 }
 
@@ -93,7 +93,7 @@ TEST_F(FolderPickerTest, ThePickerOfADialogReturnsToThatDialogOnly) {
     frmFile1& fromSave = refer(save);
     fromSave.lists().enterFolder(in(first, "a/inner"));
     fromSave.cmdOpen->click();
-    EXPECT_EQ(save.Text1->text(), in(first, "a/inner"));
+    EXPECT_EQ(save.Text1->text(), native(in(first, "a/inner")));
     EXPECT_TRUE(save.window.isVisible());
     EXPECT_EQ(merge.Text1->text(), QStringLiteral("before"));
     EXPECT_FALSE(merge.window.isVisible());
@@ -125,7 +125,7 @@ TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
         EXPECT_EQ(asked.buttons, Prompts::Retry | Prompts::Cancel);
     }
     EXPECT_EQ(picker.Drive1->currentIndex(), 1);
-    EXPECT_EQ(picker.lblOpenFolder->text(), in(first, "a"));
+    EXPECT_EQ(picker.lblOpenFolder->text(), native(in(first, "a")));
     EXPECT_EQ(picker.Dir1->currentIndex(), row(picker, in(first, "a")));
 
     // Readable after one Retry: the tree opens at the volume's root, the start folder lying on
@@ -140,7 +140,7 @@ TEST_F(FolderPickerTest, AVolumeThatCannotBeReadAsksRetryOrCancel) {
     EXPECT_FALSE(row(picker, in(first, "a")).isValid()) << "nothing of the other volume shows";
 
     picker.cmdOpen->click();
-    EXPECT_EQ(saveFolder, second.path());
+    EXPECT_EQ(saveFolder, native(second.path()));
 }
 
 }  // namespace

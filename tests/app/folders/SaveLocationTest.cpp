@@ -9,7 +9,7 @@
 #include <QTreeView>
 
 #include "app/Form1.h"
-#include "tests/support/PrintQString.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar::folders {
@@ -105,7 +105,7 @@ TEST_F(SaveLocationTest, AFolderThatCannotBeMadeOrNoFolderIsToldAndChangesNothin
     } cases[] = {
         {in("file/day"),
          QStringLiteral("フォルダ %1 を作成できません（同じ名前のファイル %2 があります）。")
-             .arg(in("file/day"), in("file"))},
+             .arg(native(in("file/day")), native(in("file")))},
         {QString(), QStringLiteral("フォルダ名を入力してください。")},
         {QStringLiteral("  "), QStringLiteral("フォルダ名を入力してください。")},
     };
@@ -141,7 +141,8 @@ TEST_F(SaveLocationTest, EveryOtherWayOutLeavesTheSaveFolderAndShowsTheMainWindo
     ASSERT_NE(picker(), nullptr);
     EXPECT_EQ(dialog(), nullptr);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(picker()->lists().openFolder(), before) << "the picker starts at the save folder";
+    EXPECT_EQ(native(picker()->lists().openFolder()), before)
+        << "the picker starts at the save folder";
     picker()->cmdCan->click();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(saveFolder, before);
@@ -153,8 +154,8 @@ TEST_F(SaveLocationTest, EveryOtherWayOutLeavesTheSaveFolderAndShowsTheMainWindo
     dialog()->btnReferFolder->click();
     picker()->lists().enterFolder(in("picked"));
     picker()->cmdOpen->click();
-    EXPECT_EQ(saveFolder, in("picked"));
-    EXPECT_EQ(form->lblSave->text(), in("picked"));
+    EXPECT_EQ(saveFolder, native(in("picked")));
+    EXPECT_EQ(form->lblSave->text(), native(in("picked")));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(iniBytes(), iniBefore);
 }

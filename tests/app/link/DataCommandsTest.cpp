@@ -39,8 +39,8 @@ TEST_F(DataCommandsTest, DatwAnswersTwiceStoresTheResultAndWritesTheLine) {
     EXPECT_EQ(entry.modeCode, QStringLiteral("V"));
     EXPECT_EQ(entry.instrumentModel, QStringLiteral("EC-200"));
     EXPECT_EQ(entry.checked, 1);
-    EXPECT_EQ(entry.jpegPath, QDir(day()).filePath(QStringLiteral("A001.jpg")));
-    EXPECT_EQ(entry.bitmapPath, QDir(day()).filePath(QStringLiteral("A001.bmp")));
+    EXPECT_EQ(entry.jpegPath, rig.dayFile(QStringLiteral("A001.jpg")));
+    EXPECT_EQ(entry.bitmapPath, rig.dayFile(QStringLiteral("A001.bmp")));
     EXPECT_EQ(state.history.historyCount, 1);
     EXPECT_EQ(screen.entryNumbers, std::vector<int>({1}));
     EXPECT_EQ(screen.redraws, 1);

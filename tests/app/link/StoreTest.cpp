@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "tests/support/OnlineStation.h"
-#include "tests/support/PrintQString.h"
 #include "tests/support/SmallDisk.h"
 
 namespace pelmar {

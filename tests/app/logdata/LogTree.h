@@ -15,8 +15,11 @@ public:
     LogTree();
     // Gives the locked paths back their permissions, so that the tree can be removed.
     ~LogTree();
-    QString root() const { return dir_.path(); }
-    QString path(const QString& relative) const { return dir_.filePath(relative); }
+    // In the system's spelling, as the program writes the paths it reads.
+    QString root() const { return QDir::toNativeSeparators(dir_.path()); }
+    QString path(const QString& relative) const {
+        return QDir::toNativeSeparators(dir_.filePath(relative));
+    }
 
     // Writes a file, making its folders first.
     void write(const QString& relative, const QByteArray& bytes) const {

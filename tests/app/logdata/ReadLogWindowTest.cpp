@@ -7,7 +7,7 @@
 #include "LogTree.h"
 #include "app/Form1.h"
 #include "app/logdata/frmReadLog.h"
-#include "tests/support/PrintQString.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar::logdata {
@@ -73,7 +73,7 @@ TEST_F(ReadLogWindowTest, CancelAndAFolderWithoutMeasurementsLeaveHistoryAndTabl
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ログデータ読み出しフォルダ選択"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(dialog.lists().openFolder(), rig.state.settings.saveFolder)
+    EXPECT_EQ(native(dialog.lists().openFolder()), native(rig.state.settings.saveFolder))
         << "the folder tree starts at the save folder";
 
     LogTree tree;
@@ -132,8 +132,9 @@ TEST_F(ReadLogWindowTest, WhatCouldNotBeReadIsToldAfterTheRestIsShown) {
 
     AsOrdinaryUser user;
     if (!user.denies(tree.path(QStringLiteral("20260714/A004.csv"))))
-        GTEST_SKIP() << "a folder without permissions stays readable here (as root without the right to act "
-                        "as another user, or under Wine)";
+        GTEST_SKIP()
+            << "a folder without permissions stays readable here (as root without the right to act "
+               "as another user, or under Wine)";
     reader()->cmdOpen->click();
 
     // The two read replace the five earlier results; the rows beyond them are emptied.

@@ -11,7 +11,7 @@
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/frmSeiseki.h"
 #include "app/settings/frmSaveSetting.h"
-#include "tests/support/PrintQString.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar::logdata {
@@ -59,7 +59,7 @@ protected:
 TEST_F(SaveLogWindowTest, MakeMovesTheWorkFolderWhereTheNextDialogStarts) {
     frmSaveLog& first = openMerge();
     EXPECT_EQ(first.windowTitle(), QStringLiteral("計測データの統合"));
-    EXPECT_EQ(first.Text1->text(), rig.dir.path());
+    EXPECT_EQ(first.Text1->text(), native(rig.dir.path()));
     EXPECT_EQ(first.Text2->text(), QString());
     EXPECT_TRUE(first.isVisible());
     EXPECT_FALSE(page1->isVisible());
@@ -68,10 +68,10 @@ TEST_F(SaveLogWindowTest, MakeMovesTheWorkFolderWhereTheNextDialogStarts) {
     first.btnMakeFolder->click();
     ASSERT_EQ(rig.prompts.asked.size(), 1);
     EXPECT_EQ(rig.prompts.asked[0].text,
-              in("merge/new") + QStringLiteral("フォルダを作成しました。"));
+              native(in("merge/new")) + QStringLiteral("フォルダを作成しました。"));
     EXPECT_EQ(rig.prompts.asked[0].buttons, Prompts::Ok);
     EXPECT_TRUE(QFileInfo(in("merge/new")).isDir());
-    EXPECT_EQ(workFolder, in("merge/new"));
+    EXPECT_EQ(workFolder, native(in("merge/new")));
     EXPECT_EQ(dialog(), &first);
 
     // Saving elsewhere uses the folder typed for this file only.
@@ -83,10 +83,10 @@ TEST_F(SaveLogWindowTest, MakeMovesTheWorkFolderWhereTheNextDialogStarts) {
     QFile merged(in("all"));
     ASSERT_TRUE(merged.open(QIODevice::ReadOnly));
     EXPECT_EQ(merged.readAll().count("\r\n"), 2) << "the unchecked result is left out";
-    EXPECT_EQ(workFolder, in("merge/new"));
+    EXPECT_EQ(workFolder, native(in("merge/new")));
 
     frmSaveLog& next = openMerge();
-    EXPECT_EQ(next.Text1->text(), in("merge/new"));
+    EXPECT_EQ(next.Text1->text(), native(in("merge/new")));
     EXPECT_EQ(next.Text2->text(), QString());
 }
 
@@ -106,7 +106,7 @@ TEST_F(SaveLogWindowTest, AFileThatCannotBeWrittenIsNamedAndTheDialogStaysOpen) 
         d.Text2->setText(QString::fromLatin1(file));
         d.btnSave->click();
         ASSERT_EQ(rig.prompts.asked.size(), 1);
-        EXPECT_TRUE(rig.prompts.asked[0].text.contains(path))
+        EXPECT_TRUE(rig.prompts.asked[0].text.contains(native(path)))
             << rig.prompts.asked[0].text.toStdString();
         EXPECT_EQ(dialog(), &d);
         EXPECT_TRUE(d.isVisible());
@@ -129,13 +129,14 @@ TEST_F(SaveLogWindowTest, ReferReturnsTheFolderIntoThisDialogOnly) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_FALSE(page1->isVisible()) << "the report stays hidden while the picker is open";
     ASSERT_NE(d.picker(), nullptr);
-    EXPECT_EQ(d.picker()->lists().openFolder(), workFolder) << "it starts at the work folder";
+    EXPECT_EQ(native(d.picker()->lists().openFolder()), workFolder)
+        << "it starts at the work folder";
     d.picker()->lists().enterFolder(in("picked"));
     d.picker()->cmdOpen->click();
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(d.Text1->text(), in("picked"));
-    EXPECT_EQ(settingSave.Text1->text(), rig.dir.path());
-    EXPECT_EQ(workFolder, rig.dir.path());
+    EXPECT_EQ(d.Text1->text(), native(in("picked")));
+    EXPECT_EQ(settingSave.Text1->text(), native(rig.dir.path()));
+    EXPECT_EQ(workFolder, native(rig.dir.path()));
 
     d.Text2->setText(QStringLiteral("never"));
     d.btnCancel->click();

@@ -8,7 +8,6 @@
 
 #include "app/folders/Volumes.h"
 #include "app/platform/Mounts.h"
-#include "tests/support/PrintQString.h"
 
 namespace pelmar::platform {
 namespace {

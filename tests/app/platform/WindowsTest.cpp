@@ -13,7 +13,6 @@
 #include "app/imaging/TessioLibrary.h"
 #include "app/platform/Drives.h"
 #include "app/platform/WholeFile.h"
-#include "tests/support/PrintQString.h"
 
 namespace pelmar::platform {
 namespace {

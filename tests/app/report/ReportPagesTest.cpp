@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/platform/CodePage932.h"
 #include "tests/app/report/ReportRig.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar::report {
@@ -231,7 +232,7 @@ TEST_F(ReportWindowTest, ANameFileThatCannotBeWrittenIsReportedAndTheMainWindowR
     page1->BtnEnd->click();
     QApplication::processEvents();
     ASSERT_FALSE(rig.prompts.asked.isEmpty());
-    EXPECT_TRUE(rig.prompts.asked.last().text.contains(rig.state.nameIniPath));
+    EXPECT_TRUE(rig.prompts.asked.last().text.contains(native(rig.state.nameIniPath)));
     EXPECT_TRUE(form->isVisible());
 }
 

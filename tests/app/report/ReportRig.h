@@ -10,7 +10,6 @@
 #include "app/report/ReportHeader.h"
 #include "app/report/frmSeiseki.h"
 #include "tests/support/FakePrompts.h"
-#include "tests/support/PrintQString.h"
 
 namespace pelmar::report {
 

@@ -3,9 +3,10 @@
 
 #include <QFile>
 
-#include "app/settings/SettingSender.h"
 #include "app/platform/CodePage932.h"
+#include "app/settings/SettingSender.h"
 #include "tests/app/settings/PrintSettingData.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/OnlineStation.h"
 
 namespace pelmar::settings {
@@ -130,8 +131,9 @@ TEST_F(SettingCommandsTest, SetwRepliesInTheOrderOfTheExchangeAndOpensTheEditorL
 }
 
 TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAnswers) {
-    const QString good = file(
-        "lens1", platform::toCp932(QStringLiteral("LENS-C\r\n 0, 3, 10, 1, 0, 1, 1, 0, 5,\r\n"
+    const QString good =
+        file("lens1",
+             platform::toCp932(QStringLiteral("LENS-C\r\n 0, 3, 10, 1, 0, 1, 1, 0, 5,\r\n"
                                               "髙橋\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nLAST\r\n")));
     SettingData fromFile{"LENS-C", 0, 3, 10, 1, 0, 1, 1, 0, 5, {}};
     fromFile.workerNames = {"髙橋", "", "", "", "", "", "", "", "", "LAST"};
@@ -209,7 +211,7 @@ TEST_F(SettingCommandsTest, SetrAsksForAFileAndOpensTheSendDialogOnlyOnceTheDmAn
         EXPECT_EQ(state.settingData, before) << "the send dialog loads the record, not SETR";
         if (c.told) {
             ASSERT_EQ(prompts.asked.size(), 2);
-            EXPECT_TRUE(prompts.asked[1].text.contains(*c.chosen));
+            EXPECT_TRUE(prompts.asked[1].text.contains(native(*c.chosen)));
             EXPECT_TRUE(prompts.asked[1].text.contains(QString::fromUtf8(c.told)))
                 << prompts.asked[1].text.toStdString();
         } else {

@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/settings/SettingFile.h"
 #include "app/platform/CodePage932.h"
+#include "app/settings/SettingFile.h"
 #include "tests/app/settings/PrintSettingData.h"
+#include "tests/support/NativePath.h"
 
 namespace pelmar::settings {
 namespace {
@@ -100,7 +101,7 @@ TEST_F(SettingFileTest, WhatIsNotASettingDataFileIsReportedAndChangesNothing) {
         }
         ASSERT_FALSE(read);
         const QString told = read.problem().text();
-        EXPECT_TRUE(told.startsWith(path + u':')) << told.toStdString();
+        EXPECT_TRUE(told.startsWith(native(path) + u':')) << told.toStdString();
         EXPECT_NE(told.indexOf(QString::fromUtf8(c.message)), -1) << told.toStdString();
         EXPECT_EQ(data, sample());
     }

@@ -11,10 +11,10 @@
 #include <QRadioButton>
 
 #include "app/Form1.h"
-#include "app/settings/SettingWindows.h"
 #include "app/platform/CodePage932.h"
+#include "app/settings/SettingWindows.h"
 #include "tests/app/settings/PrintSettingData.h"
-#include "tests/support/PrintQString.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar::settings {
@@ -206,14 +206,14 @@ TEST_F(SettingWindowsTest, TheSaveDialogWritesWhereItSaysAndMovesTheWorkFolderBy
         (c.make ? save->btnMakeFolder : save->btnSave)->click();
         if (c.told) {
             ASSERT_EQ(rig.prompts.asked.size(), 1);
-            EXPECT_TRUE(rig.prompts.asked[0].text.contains(QString::fromUtf8(c.told)))
+            EXPECT_TRUE(rig.prompts.asked[0].text.contains(native(QString::fromUtf8(c.told))))
                 << rig.prompts.asked[0].text.toStdString();
         } else {
             EXPECT_TRUE(rig.prompts.asked.isEmpty());
         }
         EXPECT_EQ(windows().saveDialog() == save, !c.written) << "it closes once it has saved";
-        EXPECT_EQ(rig.state.workFolder,
-                  QDir::cleanPath(QDir(start).filePath(QString::fromUtf8(c.workFolder))));
+        EXPECT_EQ(native(rig.state.workFolder),
+                  native(QDir::cleanPath(QDir(start).filePath(QString::fromUtf8(c.workFolder)))));
         if (c.written) {
             EXPECT_EQ(bytesOf(in(c.written)), record + QByteArray("\r\n").repeated(10));
             // The next save dialog starts at the work folder.
@@ -232,8 +232,8 @@ TEST_F(SettingWindowsTest, TheSaveDialogWritesWhereItSaysAndMovesTheWorkFolderBy
     save->picker()->lists().enterFolder(in("there"));
     save->picker()->cmdOpen->click();
     EXPECT_TRUE(save->isVisible());
-    EXPECT_EQ(save->Text1->text(), in("there"));
-    EXPECT_EQ(rig.state.workFolder, in("new/sub"));
+    EXPECT_EQ(save->Text1->text(), native(in("there")));
+    EXPECT_EQ(rig.state.workFolder, native(in("new/sub")));
 }
 
 TEST_F(SettingWindowsTest, TheSendDialogSendsThePanelAndTheFileStaysAsItWas) {
