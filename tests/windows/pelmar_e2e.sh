@@ -53,8 +53,9 @@ side() {
         for _ in $(seq 900); do grep -q '> DATW,A002' "$work/$name.transcript" && break; sleep 0.1; done
         sleep 1
         local window
-        window=$(xdotool search --onlyvisible --classname pelmar.exe | head -n1)
-        import -window "${window:-root}" "$shot"
+        window=$(xdotool search --onlyvisible --classname pelmar.exe | head -n1 || true)
+        [ -n "$window" ] || { echo "pelmar.exe shows no window on $DISPLAY" >&2; exit 1; }
+        import -window "$window" "$shot"
     fi
     local status=0
     wait "$dmsim" || status=$?
