@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/gdi/tessio_gdi.h"
+
 namespace pelmar::imaging {
 namespace {
 
@@ -13,43 +15,31 @@ constexpr int kDotsPerMeter = 3780;
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
-    dc_ = CreateCompatibleDC(nullptr);
     allocate(kWidth, kHeight);
+    image_.fill(Qt::black);
 }
 
 PictureBox::~PictureBox() {
-    SelectObject(dc_, previous_);
-    DeleteObject(section_);
-    DeleteDC(dc_);
+    tessio_gdi_delete_dc(dc_);
 }
 
 void PictureBox::allocate(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, as QImage rows are
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc_, section);
-    if (section_) {
-        DeleteObject(section_);
-    } else {
-        previous_ = old;
-    }
-    section_ = section;
-    image_ = QImage(static_cast<uchar*>(bits), width, height, width * 4, QImage::Format_RGB32);
+    image_ = QImage(width, height, QImage::Format_RGB32);
     image_.setDotsPerMeterX(kDotsPerMeter);
     image_.setDotsPerMeterY(kDotsPerMeter);
 }
 
 HDC PictureBox::clearFor(int width, int height) {
+    // The last context may point at pixels that this call frees or moves.
+    tessio_gdi_delete_dc(dc_);
     const int w = std::max(kWidth, width);
     const int h = std::max(kHeight, height);
     if (w != image_.width() || h != image_.height()) allocate(w, h);
     image_.fill(Qt::black);
+    // A context of the GDI stand-in over the picture's pixels as they are now (the fill gives the
+    // picture pixels of its own when a copy of it shared them).
+    dc_ = tessio_gdi_create_dc(image_.bits(), image_.width(), image_.height(),
+                               static_cast<int32_t>(image_.bytesPerLine()));
     extent_ = QSize(std::max(width, 0), std::max(height, 0));
     return dc_;
 }

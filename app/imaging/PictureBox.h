@@ -7,9 +7,9 @@
 
 namespace pelmar::imaging {
 
-// Picture1: shows the latest image. Its picture is a persistent 32-bit image whose pixels are a
-// DIB section of the GDI stand-in, so the display library draws into it through a device
-// context; the box repaints from it.
+// Picture1: shows the latest image. Its picture is a persistent 32-bit image, and the display
+// library draws into its pixels through a device context of the GDI stand-in over them
+// (tessio_gdi.h); the box repaints from it.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +21,8 @@ public:
     ~PictureBox() override;
 
     // Clears the picture for a new width × height image (the picture grows to hold a larger
-    // one) and returns the device context that draws into it. Call shown() after drawing.
+    // one) and returns the device context that draws into it, valid until the next call. Call
+    // shown() after drawing.
     HDC clearFor(int width, int height);
     // Draws an 8-bit plane at the top left as the display library would, with its palette's
     // levels: for when the library is not there. Call after clearFor().
@@ -45,10 +46,8 @@ protected:
 private:
     void allocate(int width, int height);
 
-    HDC dc_ = nullptr;
-    HBITMAP section_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    QImage image_;  // over the DIB section's pixels
+    HDC dc_ = nullptr;  // over image_'s pixels
+    QImage image_;
     QSize extent_;
     QImage extentImage_;
 };
