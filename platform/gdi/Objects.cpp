@@ -42,6 +42,20 @@ Bitmap* newBitmap(int width, int height) {
     return bitmap.release();
 }
 
+Bitmap* newBufferBitmap(std::uint32_t* pixels, int width, int height, std::ptrdiff_t strideWords) {
+    auto* bitmap = new (std::nothrow) Bitmap;
+    if (!bitmap) return nullptr;
+    bitmap->width = width;
+    bitmap->height = height;
+    bitmap->top = pixels;
+    bitmap->stride = strideWords;
+    // The caller sees these pixels at any time, as those of a DIB section.
+    bitmap->content = Bitmap::Content::pixels;
+    bitmap->section = true;
+    live().emplace(bitmap, Kind::bitmap);
+    return bitmap;
+}
+
 void Bitmap::realise() {
     if (content == Content::black) {
         for (int y = 0; y < height; ++y) std::fill_n(row(y), width, 0);

@@ -27,6 +27,7 @@ struct Bitmap {
 
     int width = 0;
     int height = 0;
+    // The pixels the bitmap owns; null for a bitmap over a program's buffer (tessio_gdi.h).
     std::unique_ptr<std::uint32_t[]> pixels;
     // The top row and the distance in words from one row to the next below it: negative for a
     // bottom-up DIB section, whose top row is the last one in memory.
@@ -51,9 +52,12 @@ struct Bitmap {
 
 // A memory device context. It always holds a bitmap: the stock 1 x 1 bitmap until another is
 // selected. StretchBlt into it combines the pixels a reduction drops as its stretch mode says.
+// A context made over a program's buffer (tessio_gdi_create_dc) holds the bitmap over that buffer
+// for its whole life: nothing else can be selected into it, and deleting it deletes the bitmap.
 struct DeviceContext {
     Bitmap* selected = nullptr;
     int stretchMode = BLACKONWHITE;
+    Bitmap* buffer = nullptr;
 };
 
 // Every call holds this lock: Pelmar and Tessio share the one handle space.
@@ -61,6 +65,9 @@ std::mutex& lock();
 
 // A black bitmap whose pixels are not yet filled in: realise() zeroes them when needed.
 Bitmap* newBitmap(int width, int height);
+// A bitmap over width x height pixels of the caller's, rows strideWords words apart; the caller
+// keeps them.
+Bitmap* newBufferBitmap(std::uint32_t* pixels, int width, int height, std::ptrdiff_t strideWords);
 // The 1 x 1 bitmap that a new device context holds; never deleted.
 Bitmap* stockBitmap();
 DeviceContext* newDeviceContext();

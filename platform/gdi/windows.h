@@ -1,7 +1,9 @@
-/* The part of <windows.h> that the display routines and the picture box use, with the names,
- * types and values of Windows, so that code drawing through GDI reads the same on both systems.
- * The functions come from the stand-in library gdi32 (platform/gdi); docs/gdi.md says what each
- * one does and what is left out. Plain C, because tessio.h is a C header. */
+/* The part of <windows.h> that the display routines, Pelmar and the GDI tests use, with the
+ * names, types and values of Windows, so that code drawing through GDI reads the same on both
+ * systems. The functions come from the stand-in library gdi32 (platform/gdi); docs/gdi.md says
+ * what each one does and what is left out. Private to this tree, never installed: programs built
+ * against the development package get HDC from tessio.h and a device context over their own
+ * pixels from tessio_gdi.h. Plain C. */
 #ifndef PELMAR_PLATFORM_GDI_WINDOWS_H
 #define PELMAR_PLATFORM_GDI_WINDOWS_H
 
@@ -30,8 +32,12 @@ typedef void* LPVOID;
 typedef void* HANDLE;
 typedef void* HGDIOBJ;
 
-/* Distinct pointer types, as Windows declares them with DECLARE_HANDLE. */
+/* Distinct pointer types, as Windows declares them with DECLARE_HANDLE. HDC is also declared by
+ * tessio.h and tessio_gdi.h, with the same guarded line, so any of them may come first. */
+#ifndef TESSIO_HDC_DECLARED
+#define TESSIO_HDC_DECLARED
 typedef struct HDC__* HDC;
+#endif
 typedef struct HBITMAP__* HBITMAP;
 
 #define FALSE 0

@@ -6,8 +6,10 @@
 using namespace tessio::board;
 
 namespace {
-constexpr std::int32_t kVersion = 120;
-}
+// The version of tessio.h: MAJOR * 100 + MINOR * 10, which holds only for a minor below 10.
+static_assert(TESSIO_VERSION_MINOR >= 0 && TESSIO_VERSION_MINOR < 10);
+constexpr std::int32_t kVersion = TESSIO_VERSION_NUMBER;
+}  // namespace
 
 extern "C" {
 

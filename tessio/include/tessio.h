@@ -2,11 +2,46 @@
  *
  * Every DDM export takes the board number as its first argument: only its low 16 bits count,
  * read as a signed number, valid 0 to 7. Every DDS export is its DDM twin for board 0.
- * Tessio never keeps a caller's buffer; it only reads or fills it during the call. */
+ * Tessio never keeps a caller's buffer; it only reads or fills it during the call.
+ *
+ * Threads. Tessio takes no lock: a caller that uses it from several threads keeps to these rules.
+ *  - One board, one call at a time. The board library keeps one entry per board number (its
+ *    device, the page register it last set, the transfer timeout, the stopwatch, the text
+ *    staging buffer) and every call on a board is a sequence of mailbox steps (post a word, wait
+ *    for the board to take it, wait for the reply). Two calls on the same board at once, from any
+ *    two threads, mix their steps; DDMclose on one thread while another thread uses the board
+ *    hands that thread a closed device handle. Calls on one board, DDMopen_sys and DDMclose
+ *    included, must come one after another: from one thread, or under the caller's own lock.
+ *  - Different boards, different threads. A call on board n touches only board n's entry and
+ *    device, so calls on different boards may run at the same time, with one exception: the
+ *    first DDMopen_sys (or DDSopen_sys) of a board that is not open also prepares the display
+ *    state (see below), which every board shares.
+ *  - The display routines share one display state: the DIB header whose width and height each
+ *    call rewrites before it draws, and the palette. Two drawing calls at once can draw with each
+ *    other's sizes and read past the caller's buffer. All display routines, and every
+ *    DDMopen_sys of a board that is not yet open, must come one after another: from one thread,
+ *    or under one lock of the caller's. They touch no board, so one thread may draw while others
+ *    work with open boards.
+ *  - DDMgetver and DDSgetver, and every call with a bad board number, touch nothing: any thread,
+ *    any time.
+ * The GDI calls that the display routines make are safe from any thread (on Linux the GDI
+ * stand-in serialises them with a lock of its own; on Windows they are gdi32's); a device context
+ * is drawn into by one thread at a time, as GDI asks everywhere. */
 #ifndef TESSIO_H
 #define TESSIO_H
 
 #include <stdint.h>
+
+/* The version of Tessio, MAJOR.MINOR.PATCH: the project's one version (the build reads it from
+ * these lines; the packages and libtessio.so.1.MINOR.PATCH carry it). DDMgetver returns
+ * TESSIO_VERSION_NUMBER, MAJOR * 100 + MINOR * 10 (so 1.2.x gives 120, the number the boards'
+ * programs have always known); a patch release leaves it unchanged, and MINOR stays below 10. A
+ * program can compare the library it runs with against the header it was built with:
+ * DDSgetver() >= TESSIO_VERSION_NUMBER. */
+#define TESSIO_VERSION_MAJOR 1
+#define TESSIO_VERSION_MINOR 2
+#define TESSIO_VERSION_PATCH 1
+#define TESSIO_VERSION_NUMBER (TESSIO_VERSION_MAJOR * 100 + TESSIO_VERSION_MINOR * 10)
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -19,7 +54,15 @@
 #define TESSIO_CALL
 #endif
 #else
-#include "platform/gdi/windows.h"
+/* The one Windows type the display routines take: the device-context handle of the GDI stand-in
+ * (libgdi32.so, which libtessio.so draws through), the distinct pointer type that <windows.h>
+ * declares with DECLARE_HANDLE(HDC). A program gets such a context over its own pixels from
+ * tessio_gdi.h. The same guarded line stands in tessio_gdi.h and in the stand-in's windows.h, so
+ * any of them may be included first. */
+#ifndef TESSIO_HDC_DECLARED
+#define TESSIO_HDC_DECLARED
+typedef struct HDC__* HDC;
+#endif
 #define TESSIO_API __attribute__((visibility("default")))
 #define TESSIO_CALL
 #endif
@@ -106,7 +149,7 @@ TESSIO_API int32_t TESSIO_CALL DDSstretch_color_disp(HDC dc, int32_t destX, int3
 TESSIO_API int32_t TESSIO_CALL DDMopen_sys(int32_t board);
 TESSIO_API int32_t TESSIO_CALL DDSopen_sys(void);
 
-/* The library version, 120; -1 for a bad board number. */
+/* The library version, TESSIO_VERSION_NUMBER (120 for 1.2.x); -1 for a bad board number. */
 TESSIO_API int32_t TESSIO_CALL DDMgetver(int32_t board);
 TESSIO_API int32_t TESSIO_CALL DDSgetver(void);
 

@@ -7,7 +7,8 @@
 #    (127.0.0.1 and the installed dmsim's port, no save folder), serves the installed dmsim and
 #    stores the measurement under the per-user data folder, NAME.INI beside its PELMAR.INI;
 #  - the exported-names tests of the build pass on the installed library;
-#  - a C program built with pkg-config against libtessio-dev calls Tessio.
+#  - C programs built with pkg-config against libtessio-dev call Tessio: its exports, and the
+#    README's example, which draws with DDSdisplay into a device context over its own pixels.
 #   tests/packaging/installed.sh BUILD_DIR      (packages in BUILD_DIR/packages; run as root)
 set -euo pipefail
 build=$(realpath "${1:?usage: installed.sh BUILD_DIR}")
@@ -65,6 +66,21 @@ DDMgetver(8) -1
 DDMopen_sys(-1) -1
 DDMread_int(8) 0xFFFF0000'
 [ "$("$work/client")" = "$expected" ] || fail "the C program printed: $("$work/client")"
+# The development package holds the two headers and no other: tessio.h brings no windows.h.
+[ "$(ls -A /usr/include/tessio | tr '\n' ' ')" = "tessio.h tessio_gdi.h " ] ||
+    fail "/usr/include/tessio holds: $(ls -A /usr/include/tessio)"
+cc -std=c99 -Wall -Wextra -Wpedantic -Werror "$here/gray_display.c" -o "$work/gray_display" \
+    $(pkg-config --cflags --libs tessio)
+drawn=$("$work/gray_display") || fail "the README's example failed: $drawn"
+[ "$(tail -1 <<<"$drawn")" = "pixel (40, 10) 0x00A0A0A0, pixel (0, 10) 0x00101010" ] ||
+    fail "the README's example printed: $drawn"
+# It runs with the installed Tessio and the installed GDI stand-in (/lib is /usr/lib).
+libraries=$(LD_TRACE_LOADED_OBJECTS=1 "$work/gray_display")
+for library in libtessio.so.1 tessio/libgdi32.so; do
+    found=$(sed -n "s|^[[:space:]]*${library#tessio/} => \([^ ]*\) .*|\1|p" <<<"$libraries")
+    [ -n "$found" ] && [ "$(realpath "$found")" = "$(realpath "$libdir/$library")" ] ||
+        fail "the example finds ${library#tessio/} as: $libraries"
+done
 
 # The station: dmsim first, then the configuration naming it, and only then pelmar.
 home=$work/home

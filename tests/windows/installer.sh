@@ -5,17 +5,9 @@
 #   installer.sh HOST_BIN SETUP.exe
 # Runs in the Wine prefix of WINEPREFIX, on the display of DISPLAY.
 set -euo pipefail
-wine=/usr/lib/wine/wine64
-host=$(cd "$1" && pwd)
+HOST_BIN=$(cd "$1" && pwd)
 setup=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/session.sh"
 fail() { echo "installer: $*" >&2; exit 1; }
 # A folder Windows names by a variable, as a Linux path.
 folder() { "$wine" winepath -u "$("$wine" cmd /c "echo %$1%" | tr -d '\r\n')" 2>/dev/null; }
@@ -37,15 +29,11 @@ data=$(folder LOCALAPPDATA)/Pelmar
 mkdir -p "$config"
 printf 'accept 90000\nsend OPEN\nnone\nbmpw 1 64 48 A001 3\ndatw A001 "12/08/2026 Tue. 10:15:30,V,0.0123,OK,0.0200,0.0010,PL-35F2,S1,DM-7200,SATO,EC-500"\nnone\n' \
     >"$work/script"
-"$host/dmsim" --port 0 --port-file "$work/port" --script "$work/script" >"$work/transcript" 2>&1 &
-dmsim=$!
-pids+=("$dmsim")
-for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
-printf '10,127.0.0.1,(DM)\r\n11,%s,(port)\r\n12, 0,(method)\r\n13, 80,(jpeg)\r\n' "$(cat "$work/port")" \
-    >"$config/PELMAR.INI"
+start_dmsim installed "$work/script"
+printf '10,127.0.0.1,(DM)\r\n11,%s,(port)\r\n12, 0,(method)\r\n13, 80,(jpeg)\r\n' "$port" >"$config/PELMAR.INI"
 "$wine" "$program/pelmar.exe" >"$work/pelmar.log" 2>&1 &
 pids+=("$!")
-wait "$dmsim" || { cat "$work/transcript" "$work/pelmar.log" >&2; fail "the installed program did not serve the DM"; }
+wait "$dmsim" || { cat "$work/installed.transcript" "$work/pelmar.log" >&2; fail "the installed program did not serve the DM"; }
 kill "${pids[1]}" 2>/dev/null || true
 wait "${pids[1]}" 2>/dev/null || true
 ls "$data"/*/A001.bmp "$data"/*/A001.csv >/dev/null || fail "nothing stored in $data"

@@ -47,6 +47,7 @@ int main(void) {
     if (getver == NULL || readInt == NULL || openSys == NULL || half == NULL) return 1;
     expect(getver(3) == 120, "DDMgetver(3) is 120");
     expect(DDSgetver() == 120, "DDSgetver() through the import library is 120");
+    expect(getver(0) == TESSIO_VERSION_NUMBER, "DDMgetver(0) is tessio.h's TESSIO_VERSION_NUMBER");
     expect(getver(8) == -1, "DDMgetver(8) is -1");
     expect(readInt(-1) == (int32_t)0xFFFF0000u, "DDMread_int(-1) is 0xFFFF0000");
     /* Without a board the open prints why and still prepares the display. */

@@ -5,18 +5,10 @@
 #   pelmar_e2e.sh HOST_BIN WINDOWS_FOLDER [SCREENSHOT.png]
 # Runs in the Wine prefix of WINEPREFIX; SCREENSHOT gets the Windows program's main window.
 set -euo pipefail
-wine=/usr/lib/wine/wine64
-host=$(cd "$1" && pwd)
+HOST_BIN=$(cd "$1" && pwd)
 windows=$(cd "$2" && pwd)
 shot=${3:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/session.sh"
 
 cat >"$work/script" <<'SCRIPT'
 accept 90000
@@ -38,13 +30,9 @@ side() {
     local name=$1 folder=$2 save=$3
     shift 3
     mkdir -p "$work/$name-save"
-    "$host/dmsim" --port 0 --port-file "$work/$name.port" --script "$work/script" \
-        >"$work/$name.transcript" 2>&1 &
-    local dmsim=$!
-    pids+=("$dmsim")
-    for _ in $(seq 100); do [ -s "$work/$name.port" ] && break; sleep 0.1; done
+    start_dmsim "$name" "$work/script"
     printf '1,%s,(保存フォルダ)\r\n10,127.0.0.1,(DMのIPアドレス)\r\n11,%s,(DMのポート番号)\r\n12, 2,(保存方式)\r\n13, 80,(Jpeg圧縮率)\r\n' \
-        "$save" "$(cat "$work/$name.port")" | iconv -f UTF-8 -t CP932 >"$folder/PELMAR.INI"
+        "$save" "$port" | iconv -f UTF-8 -t CP932 >"$folder/PELMAR.INI"
     (cd "$folder" && exec "$@") >"$work/$name.log" 2>&1 &
     local program=$!
     pids+=("$program")
@@ -73,7 +61,7 @@ cp -a "$windows" "$work/windows"
 side windows "$work/windows" "Z:${work//\//\\}\\windows-save" "$wine" pelmar.exe
 
 mkdir -p "$work/linux"
-cp -a "$host/." "$work/linux/"
+cp -a "$HOST_BIN/." "$work/linux/"
 side linux "$work/linux" "$work/linux-save" env QT_QPA_PLATFORM=offscreen ./pelmar
 
 # The same files, byte for byte, in one day folder each.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tessio/include/tessio.h"
 #include "tests/tessio/LibraryUnderTest.h"
 
 namespace {
@@ -43,6 +44,26 @@ TEST(TessioBoardExports, VersionAndBadBoardNumbersThroughTheLoadedLibrary) {
     EXPECT_EQ(getver(7), 120);
     EXPECT_EQ(getver(8), -1);
     EXPECT_EQ(readInt(-1), static_cast<int32_t>(0xFFFF0000u));
+    dlclose(library);
+}
+
+// The header's version is the project's, and the library under test (this build's, or the
+// installed one in the install test) returns it from DDMgetver as MAJOR * 100 + MINOR * 10.
+TEST(TessioBoardExports, DdmGetverAgreesWithTheHeadersVersion) {
+    EXPECT_EQ(std::to_string(TESSIO_VERSION_MAJOR) + "." + std::to_string(TESSIO_VERSION_MINOR) +
+                  "." + std::to_string(TESSIO_VERSION_PATCH),
+              TESSIO_PROJECT_VERSION);
+    EXPECT_EQ(TESSIO_VERSION_NUMBER, TESSIO_VERSION_MAJOR * 100 + TESSIO_VERSION_MINOR * 10);
+    void* library = dlopen(tessioLibraryUnderTest(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    using Query = int32_t (*)(int32_t);
+    using Plain = int32_t (*)();
+    const auto getver = reinterpret_cast<Query>(dlsym(library, "DDMgetver"));
+    const auto plain = reinterpret_cast<Plain>(dlsym(library, "DDSgetver"));
+    ASSERT_NE(getver, nullptr);
+    ASSERT_NE(plain, nullptr);
+    for (int32_t board = 0; board < 8; ++board) EXPECT_EQ(getver(board), TESSIO_VERSION_NUMBER);
+    EXPECT_EQ(plain(), TESSIO_VERSION_NUMBER);
     dlclose(library);
 }
 

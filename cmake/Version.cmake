@@ -1,0 +1,20 @@
+# The one version of Pelmar, Tessio and their packages is written in tessio/include/tessio.h
+# (TESSIO_VERSION_MAJOR, _MINOR, _PATCH), since the header handed to Tessio's callers must carry
+# it as numbers and DDMgetver returns it; the project takes it from there. Change it there.
+set(versionHeader ${CMAKE_CURRENT_LIST_DIR}/../tessio/include/tessio.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${versionHeader})
+file(STRINGS ${versionHeader} versionLines REGEX "^#define TESSIO_VERSION_(MAJOR|MINOR|PATCH) ")
+set(versionParts "")
+foreach(part MAJOR MINOR PATCH)
+    set(versionPart "")
+    foreach(line IN LISTS versionLines)
+        if(line MATCHES "^#define TESSIO_VERSION_${part} ([0-9]+)$")
+            set(versionPart ${CMAKE_MATCH_1})
+        endif()
+    endforeach()
+    if(versionPart STREQUAL "")
+        message(FATAL_ERROR "${versionHeader} defines no TESSIO_VERSION_${part} number")
+    endif()
+    list(APPEND versionParts ${versionPart})
+endforeach()
+list(JOIN versionParts . versionParts)
