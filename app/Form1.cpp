@@ -12,9 +12,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/Accessibility.h"
+#include "app/widgets/Accessibility.h"
 #include "app/IniFile.h"
-#include "app/Named.h"
+#include "app/widgets/Named.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"

@@ -12,7 +12,7 @@
 #include "app/ProgramState.h"
 #include "app/ResultTable.h"
 #include "app/StatusPage.h"
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmSaveFolder.h"

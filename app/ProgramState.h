@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/AppSettings.h"
-#include "app/ResultHistory.h"
+#include "app/records/AppSettings.h"
+#include "app/records/ResultHistory.h"
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/MeasurementFiles.h"
 #include "app/report/ReportHeader.h"

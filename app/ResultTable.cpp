@@ -1,8 +1,8 @@
 #include "app/ResultTable.h"
 
-#include "app/Accessibility.h"
-#include "app/Named.h"
-#include "app/PressableLabel.h"
+#include "app/widgets/Accessibility.h"
+#include "app/widgets/Named.h"
+#include "app/widgets/PressableLabel.h"
 
 namespace pelmar {
 

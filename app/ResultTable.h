@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/LabelTable.h"
+#include "app/widgets/LabelTable.h"
 #include "app/ResultTableModel.h"
 
 namespace pelmar {

@@ -1,6 +1,6 @@
 #include "app/ResultTableModel.h"
 
-#include "app/link/Folders.h"
+#include "app/folders/FolderMaking.h"
 
 namespace pelmar {
 
@@ -43,9 +43,9 @@ std::optional<EntryImage> ResultTableModel::image(int row) const {
     const ResultEntry& entry = history_.entries[static_cast<std::size_t>(e)];
     if (entry.jpegPath.isEmpty()) return std::nullopt;
     EntryImage image{e + 1, QString()};
-    if (FileExists(entry.jpegPath)) {
+    if (folders::FileExists(entry.jpegPath)) {
         image.file = entry.jpegPath;
-    } else if (FileExists(entry.bitmapPath)) {
+    } else if (folders::FileExists(entry.bitmapPath)) {
         image.file = entry.bitmapPath;
     }
     return image;

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 
 namespace pelmar {
 

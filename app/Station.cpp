@@ -4,7 +4,7 @@
 
 #include "app/IniFile.h"
 #include "app/ProgramFiles.h"
-#include "app/link/Folders.h"
+#include "app/folders/FolderMaking.h"
 #include "app/report/NameIni.h"
 
 namespace pelmar {
@@ -48,7 +48,7 @@ void Station::startUp() {
     state_.iniPath = files.iniPath();
     state_.nameIniPath = files.nameIniPath();
     // The installed program's per-user folder does not exist before its first start.
-    EnsureFolder(files.configFolder, folders_);
+    folders::EnsureFolder(files.configFolder, folders_);
     settings.dmAddress = kDefaultDmAddress;
     settings.dmPort = kDefaultDmPort;
     settings.saveMethod = SaveBitmap;
@@ -62,7 +62,7 @@ void Station::startUp() {
                 QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem())));
         }
     }
-    EnsureFolder(settings.saveFolder, folders_);
+    folders::EnsureFolder(settings.saveFolder, folders_);
     state_.workFolder = settings.saveFolder;
     state_.history.clear();
     screen_.clearTable();
@@ -71,7 +71,7 @@ void Station::startUp() {
     // The report header: the creation date is the day the program started; NAME.INI holds the
     // name lines, and is made with two empty ones when it is missing.
     report::setStartValues(state_.reportHeader, QDate::currentDate());
-    if (FileExists(state_.nameIniPath)) {
+    if (folders::FileExists(state_.nameIniPath)) {
         report::LoadNameIni(state_.nameIniPath, state_.reportHeader);
     } else {
         state_.reportHeader.nameLine1.clear();

@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "app/Accessibility.h"
+#include "app/widgets/Accessibility.h"
 #include "app/Form1.h"
-#include "app/Japanese.h"
+#include "app/widgets/Japanese.h"
 #include "app/ProgramFiles.h"
-#include "app/QtPrompts.h"
+#include "app/widgets/QtPrompts.h"
 #include "app/Station.h"
 #include "app/folders/LocalFolders.h"
 #include "app/folders/Volumes.h"

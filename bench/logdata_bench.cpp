@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/logdata/GetFilesMostDeep.h"
 #include "app/logdata/LogReader.h"
 

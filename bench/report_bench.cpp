@@ -10,7 +10,7 @@
 #include <QTranslator>
 #include <ctime>
 
-#include "app/Japanese.h"
+#include "app/widgets/Japanese.h"
 #include "app/report/ReportDrawing.h"
 
 namespace {

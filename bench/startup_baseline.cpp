@@ -11,7 +11,7 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include "app/Japanese.h"
+#include "app/widgets/Japanese.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,7 +1,7 @@
 # The one version of Pelmar, Tessio and their packages is written in tessio/include/tessio.h
 # (TESSIO_VERSION_MAJOR, _MINOR, _PATCH), since the header handed to Tessio's callers must carry
 # it as numbers and DDMgetver returns it; the project takes it from there. Change it there.
-set(versionHeader ${CMAKE_CURRENT_LIST_DIR}/../tessio/include/tessio.h)
+get_filename_component(versionHeader ${CMAKE_CURRENT_LIST_DIR}/../tessio/include/tessio.h ABSOLUTE)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${versionHeader})
 file(STRINGS ${versionHeader} versionLines REGEX "^#define TESSIO_VERSION_(MAJOR|MINOR|PATCH) ")
 set(versionParts "")

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/logdata/LogReader.h"
 #include "app/logdata/NamePattern.h"
 

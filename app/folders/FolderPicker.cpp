@@ -1,6 +1,6 @@
 #include "app/folders/FolderPicker.h"
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 
 #include "ui_FolderPicker.h"
 

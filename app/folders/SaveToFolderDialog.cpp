@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/folders/FolderMaking.h"
 #include "ui_SaveToFolderDialog.h"
 

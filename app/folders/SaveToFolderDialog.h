@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile1.h"
 #include "app/seams/FolderOps.h"

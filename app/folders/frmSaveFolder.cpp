@@ -1,6 +1,6 @@
 #include "app/folders/frmSaveFolder.h"
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 
 #include "app/folders/FolderMaking.h"
 #include "ui_frmSaveFolder.h"

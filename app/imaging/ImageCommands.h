@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "app/records/AppSettings.h"
 #include "app/imaging/ImageBuffers.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"

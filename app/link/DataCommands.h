@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppSettings.h"
-#include "app/ResultHistory.h"
+#include "app/records/AppSettings.h"
+#include "app/records/ResultHistory.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
 #include "app/link/MeasurementFiles.h"

@@ -1,11 +1,11 @@
 #include "app/link/MeasurementFiles.h"
 
-#include "app/link/Folders.h"
+#include "app/folders/FolderMaking.h"
 
 namespace pelmar {
 
 QString dayFolder(const QString& saveFolder, const QDate& date, QChar separator) {
-    return spelledWith(saveFolder, separator) + separator +
+    return folders::spelledWith(saveFolder, separator) + separator +
            date.toString(QStringLiteral("yyyyMMdd"));
 }
 
@@ -16,8 +16,8 @@ QString todaysFolder(const QString& saveFolder, FolderOps& folders) {
 bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
                       const std::vector<std::function<text::FileOutcome<>()>>& writes) {
     QString failure;
-    if (const auto made = MakeFolderPath(folder, folders); !made) {
-        failure = notMade(made.problem());
+    if (const auto made = folders::MakeFolderPath(folder, folders); !made) {
+        failure = folders::notMade(made.problem());
     } else {
         for (const auto& write : writes) {
             if (const auto written = write(); !written) {
@@ -59,7 +59,7 @@ QString safeFileName(const QString& name) {
 
 QString measurementFile(const QString& folder, const QString& name, const QString& suffix,
                         QChar separator) {
-    return spelledWith(folder, separator) + separator + safeFileName(name) + suffix;
+    return folders::spelledWith(folder, separator) + separator + safeFileName(name) + suffix;
 }
 
 }  // namespace pelmar

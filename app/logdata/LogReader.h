@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/logdata/GetFilesMostDeep.h"
 
 namespace pelmar::logdata {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/text/FileOutcome.h"
 
 namespace pelmar::logdata {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/folders/SaveToFolderDialog.h"
 #include "app/folders/Volumes.h"
 #include "app/seams/FolderOps.h"

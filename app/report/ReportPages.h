@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/report/PageLayout.h"
 #include "app/report/ReportHeader.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "app/LabelTable.h"
+#include "app/widgets/LabelTable.h"
 #include "app/report/PageLayout.h"
 #include "app/report/ReportPages.h"
 

@@ -4,8 +4,8 @@
 #include <QDate>
 #include <QDir>
 
-#include "app/PressableLabel.h"
-#include "app/WindowSlot.h"
+#include "app/widgets/PressableLabel.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/report/NameIni.h"
 #include "app/report/ReportDrawing.h"
 #include "app/report/ReportPrinter.h"

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/ResultHistory.h"
-#include "app/WindowSlot.h"
+#include "app/records/ResultHistory.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/report/ReportHeader.h"
 #include "app/report/ReportSheet.h"
 #include "app/report/Temperture.h"

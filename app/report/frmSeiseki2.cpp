@@ -1,6 +1,6 @@
 #include "app/report/frmSeiseki2.h"
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 
 namespace pelmar::report {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 #include "app/report/ReportSheet.h"
 
 namespace pelmar::report {

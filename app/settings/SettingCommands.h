@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/AppSettings.h"
+#include "app/records/AppSettings.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
 #include "app/seams/Prompts.h"

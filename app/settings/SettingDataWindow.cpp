@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 
 namespace pelmar::settings {
 namespace {

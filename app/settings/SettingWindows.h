@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/Accessibility.h"
+#include "app/widgets/Accessibility.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "app/QtPrompts.h"
+#include "app/widgets/QtPrompts.h"
 
 #include <QMessageBox>
 #include "tools/screens/Gallery.h"

@@ -3,7 +3,7 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 
-#include "app/QtPrompts.h"
+#include "app/widgets/QtPrompts.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmSaveFolder.h"
 #include "app/seams/FolderOps.h"

@@ -8,8 +8,8 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "app/Accessibility.h"
-#include "app/Japanese.h"
+#include "app/widgets/Accessibility.h"
+#include "app/widgets/Japanese.h"
 #include "tools/screens/Gallery.h"
 
 int main(int argc, char** argv) {

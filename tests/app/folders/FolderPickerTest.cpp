@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmFile1.h"
 #include "tests/app/folders/FakeVolumes.h"

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <deque>
 
+#include "app/folders/FolderMaking.h"
 #include "app/imaging/BmpFile.h"
 #include "app/imaging/JpegFile.h"
-#include "app/link/Folders.h"
 #include "tests/app/imaging/FileBytes.h"
 #include "tests/support/OnlineStation.h"
 
@@ -205,7 +205,7 @@ TEST_F(ImageCommandsTest, ALineWithoutANameStoresNothingAndOverwritesNothing) {
 }
 
 TEST_F(ImageCommandsTest, ABitmapWrittenOverALargerFileLeavesNoOldTail) {
-    ASSERT_NO_THROW(MakeFolderPath(day(), rig.folders));
+    ASSERT_NO_THROW(folders::MakeFolderPath(day(), rig.folders));
     writeFile(dayFile(QStringLiteral("A001.bmp")), QByteArray(400000, 'x'));
     serve("BMPW,1,640,480,A001", {plane(640, 480, 1)});
     EXPECT_EQ(QFile(dayFile(QStringLiteral("A001.bmp"))).size(), 308278);

@@ -5,8 +5,8 @@
 #include <QTranslator>
 #include <memory>
 
-#include "app/Japanese.h"
-#include "app/ResultHistory.h"
+#include "app/widgets/Japanese.h"
+#include "app/records/ResultHistory.h"
 #include "app/report/ReportHeader.h"
 #include "app/report/frmSeiseki.h"
 #include "tests/support/FakePrompts.h"

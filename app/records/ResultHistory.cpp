@@ -1,4 +1,4 @@
-#include "app/ResultHistory.h"
+#include "app/records/ResultHistory.h"
 
 #include <algorithm>
 

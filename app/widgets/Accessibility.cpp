@@ -1,4 +1,4 @@
-#include "app/Accessibility.h"
+#include "app/widgets/Accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QTextDocument>
 
-#include "app/LabelTable.h"
-#include "app/PressableLabel.h"
+#include "app/widgets/LabelTable.h"
+#include "app/widgets/PressableLabel.h"
 
 namespace pelmar {
 namespace {

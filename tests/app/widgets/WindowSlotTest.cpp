@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <functional>
 
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 
 namespace pelmar {
 namespace {

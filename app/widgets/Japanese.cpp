@@ -1,4 +1,4 @@
-#include "app/Japanese.h"
+#include "app/widgets/Japanese.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "app/QtPrompts.h"
+#include "app/widgets/QtPrompts.h"
 
 #include <QApplication>
 #include <QFileDialog>

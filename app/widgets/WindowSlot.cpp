@@ -1,4 +1,4 @@
-#include "app/WindowSlot.h"
+#include "app/widgets/WindowSlot.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>

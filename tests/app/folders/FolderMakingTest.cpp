@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/folders/FolderMaking.h"
 #include "app/folders/LocalFolders.h"
-#include "app/link/Folders.h"
 #include "tests/support/FakeFolders.h"
 
-namespace pelmar {
+namespace pelmar::folders {
 namespace {
 
 using fakes::FakeFolders;
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, MakeFolderPathTest,
 
 TEST(MakeFolderPath, MakesRealFoldersAndStopsAtAFileInTheWay) {
     QTemporaryDir dir;
-    folders::LocalFolders local;
+    LocalFolders local;
     MakeFolderPath(dir.filePath(QStringLiteral("a/b/c")), local);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("a/b/c"))).isDir());
     QFile file(dir.filePath(QStringLiteral("a/f")));
@@ -117,7 +117,7 @@ TEST(EnsureFolder, EmptyPathsAndBlockedLevelsFail) {
 
 TEST(EnsureFolder, WorksOnTheComputersOwnFolders) {
     QTemporaryDir dir;
-    folders::LocalFolders local;
+    LocalFolders local;
     const QString deep = dir.filePath(QStringLiteral("a/b/c"));
     EXPECT_TRUE(EnsureFolder(deep, local));
     EXPECT_TRUE(QFileInfo(deep).isDir());
@@ -138,4 +138,4 @@ TEST(FileExists, TrueOnlyForAReadableFile) {
 }
 
 }  // namespace
-}  // namespace pelmar
+}  // namespace pelmar::folders

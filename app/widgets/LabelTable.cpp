@@ -1,4 +1,4 @@
-#include "app/LabelTable.h"
+#include "app/widgets/LabelTable.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/PressableLabel.h"
+#include "app/widgets/PressableLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -17,9 +17,9 @@
 #include <map>
 #include <set>
 
-#include "app/Accessibility.h"
+#include "app/widgets/Accessibility.h"
 #include "app/Form1.h"
-#include "app/PressableLabel.h"
+#include "app/widgets/PressableLabel.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar {

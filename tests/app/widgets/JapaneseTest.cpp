@@ -17,8 +17,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/Japanese.h"
-#include "app/QtPrompts.h"
+#include "app/widgets/Japanese.h"
+#include "app/widgets/QtPrompts.h"
 
 namespace pelmar {
 namespace {
