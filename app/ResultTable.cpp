@@ -37,8 +37,7 @@ ResultTable::ResultTable(ResultHistory& history, int width, QWidget* parent)
     int x = 0;
     const auto headerCell = [&](QWidget* in, const QString& text, const QString& name,
                                 int cellWidth) {
-        auto* header = new QLabel(text, in);
-        header->setObjectName(name);
+        auto* header = named(new QLabel(text, in), name);
         header->setGeometry(x, 0, cellWidth - 2, kRowHeight - 2);
         header->setAlignment(Qt::AlignCenter);
         header->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -54,9 +53,9 @@ ResultTable::ResultTable(ResultHistory& history, int width, QWidget* parent)
         const bool numbers = c == 0;
         std::vector<QLabel*> cells;
         for (int r = 0; r < kRows; ++r) {
-            auto* cell = new PressableLabel(numbers ? table[c].header : QString(), grid_);
+            auto* cell = named(new PressableLabel(numbers ? table[c].header : QString(), grid_),
+                               QStringLiteral("%1_%2").arg(QLatin1String(table[c].name)).arg(r));
             if (!numbers) cell->setFocusPolicy(Qt::NoFocus);
-            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table[c].name)).arg(r));
             cell->setGeometry(x, (r + 1) * kRowHeight, table[c].width - 2, kRowHeight - 2);
             cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             cell->setContentsMargins(3, 0, 3, 0);

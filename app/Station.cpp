@@ -56,11 +56,8 @@ void Station::startUp() {
 
     const auto read = LoadIniFile(state_.iniPath, settings);
     if (!read || *read != IniRead::Complete) {
-        if (const auto written = SaveIniFile(state_.iniPath, settings); !written) {
-            startupProblems_.emplace_back(
-                Screen::Problem::Settings,
-                QStringLiteral("設定ファイル：%1").arg(text::notWritten(written.problem())));
-        }
+        problemIfNotWritten(Screen::Problem::Settings, QStringLiteral("設定ファイル"),
+                            SaveIniFile(state_.iniPath, settings));
     }
     folders::EnsureFolder(settings.saveFolder, folders_);
     state_.workFolder = settings.saveFolder;
@@ -76,13 +73,16 @@ void Station::startUp() {
     } else {
         state_.reportHeader.nameLine1.clear();
         state_.reportHeader.nameLine2.clear();
-        if (const auto written = report::SaveNameIni(state_.nameIniPath, state_.reportHeader);
-            !written) {
-            startupProblems_.emplace_back(Screen::Problem::Names,
-                                          QStringLiteral("会社名などのファイル：%1")
-                                              .arg(text::notWritten(written.problem())));
-        }
+        problemIfNotWritten(Screen::Problem::Names, QStringLiteral("会社名などのファイル"),
+                            report::SaveNameIni(state_.nameIniPath, state_.reportHeader));
     }
+}
+
+void Station::problemIfNotWritten(Screen::Problem problem, const QString& whatFile,
+                                  const text::FileOutcome<>& written) {
+    if (written) return;
+    startupProblems_.emplace_back(
+        problem, QStringLiteral("%1：%2").arg(whatFile, text::notWritten(written.problem())));
 }
 
 void Station::run() {

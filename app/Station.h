@@ -36,6 +36,8 @@ public:
     // incomplete), the save folder made to exist, the history emptied, the settings shown, and
     // the report header's start values set with its name lines read from NAME.INI.
     void startUp();
+    // A notice said with those of the start-up, right after "起動" (Qt's Japanese texts missing).
+    void noticeAtStart(const QString& notice) { startupNotices_.append(notice); }
     // The command loop, until stop() or an unexpected error ends it.
     void run();
     void stop() { loop_.stop(); }
@@ -59,6 +61,9 @@ private:
     // (and the DM's link with it) in a message box until somebody comes to answer it.
     QStringList startupNotices_;
     std::vector<std::pair<Screen::Problem, QString>> startupProblems_;
+    // A program file that could not be written at start (whatFile: "設定ファイル", ...).
+    void problemIfNotWritten(Screen::Problem problem, const QString& whatFile,
+                             const text::FileOutcome<>& written);
 };
 
 }  // namespace pelmar

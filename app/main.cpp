@@ -1,10 +1,7 @@
 #include <QApplication>
 
-#include "app/widgets/Accessibility.h"
 #include "app/Form1.h"
-#include "app/widgets/Japanese.h"
 #include "app/ProgramFiles.h"
-#include "app/widgets/QtPrompts.h"
 #include "app/Station.h"
 #include "app/folders/LocalFolders.h"
 #include "app/folders/Volumes.h"
@@ -12,11 +9,14 @@
 #include "app/link/TcpSocket.h"
 #include "app/platform/Installation.h"
 #include "app/settings/SettingWindows.h"
+#include "app/widgets/Accessibility.h"
+#include "app/widgets/Japanese.h"
+#include "app/widgets/QtPrompts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTranslator japanese;
-    pelmar::installJapanese(japanese);
+    const bool japaneseTexts = pelmar::installJapanese(japanese);
     pelmar::installAccessibleInterfaces();
 
     pelmar::ProgramState state;
@@ -26,11 +26,16 @@ int main(int argc, char** argv) {
     pelmar::QtPrompts prompts;
     pelmar::folders::LocalFolders folders;
     pelmar::folders::LocalVolumes volumes;
-    pelmar::imaging::TessioLibrary display(state.programFolder, pelmar::platform::installedTessio());
+    pelmar::imaging::TessioLibrary display(state.programFolder,
+                                           pelmar::platform::installedTessio());
     pelmar::Form1 form(state, pump, prompts, folders, volumes, display);
     pelmar::settings::SettingWindows settingWindows(form, state.workFolder, state.settingData,
                                                     folders, volumes, prompts);
     pelmar::Station station(state, socket, pump, form, settingWindows, prompts, folders, display);
+    if (!japaneseTexts) {
+        station.noticeAtStart(QStringLiteral(
+            "Qtの日本語の文言 qtbase_ja.qm を読み込めません（ボタンは英語で表示されます）"));
+    }
     station.startUp();
     station.run();
     // The loop has ended on an error: the window stays usable until the program is closed.

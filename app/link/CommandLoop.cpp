@@ -105,7 +105,7 @@ void CommandLoop::online() {
         return;
     }
     QString line;
-    if (transport_.ReceiveLine(4, line, 1000, kEndAtCr) == -1) return;
+    if (transport_.ReceiveLine(4, line, Exchange::kLineTimeoutMs) == -1) return;
     turnCounter_ = 0;
     dispatch(line);
 }

@@ -18,7 +18,7 @@ void Exchange::reply(const QString& text) {
 
 std::optional<QString> Exchange::receiveLine() {
     QString line;
-    if (transport_.ReceiveLine(4, line, kLineTimeoutMs, kEndAtCr) == -1) return std::nullopt;
+    if (transport_.ReceiveLine(4, line, kLineTimeoutMs) == -1) return std::nullopt;
     return line;
 }
 

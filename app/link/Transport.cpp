@@ -11,7 +11,6 @@ namespace pelmar {
 namespace {
 
 constexpr char kCr = 13;
-constexpr char kLf = 10;
 
 // Socket errors while receiving never reach the caller: a broken link shows as silence.
 qint64 waitingBytes(Socket& socket) {
@@ -70,7 +69,7 @@ bool Transport::idleStep(int minLen, qint64 count, std::int64_t start, int timeo
     return false;
 }
 
-int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs, int mode) {
+int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs) {
     // A line longer than the buffer is outside the protocol: its first kLineCapacity bytes are
     // kept and the rest is read and dropped up to its terminator, so the next line starts where
     // the DM meant it to.
@@ -87,16 +86,7 @@ int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs, int mode) {
                 continue;
             }
             if (count < kLineCapacity) buffer[static_cast<std::size_t>(count++)] = byte;
-            if ((mode == kEndAtCr && byte == kCr) || (mode == kEndAtLf && byte == kLf)) break;
-            if (mode == kEndAtCrDropNext && byte == kCr) {
-                if (waitingBytes(socket_) > 0) {
-                    try {
-                        socket_.readByte();
-                    } catch (const std::exception&) {
-                    }
-                }
-                break;
-            }
+            if (byte == kCr) break;
             continue;
         }
         if (idleStep(minLen, count, start, timeoutMs, failed)) break;

@@ -10,14 +10,6 @@
 
 namespace pelmar {
 
-// How ReceiveLine knows that a line is complete.
-enum TerminatorMode : int {
-    kEndAtCr = 0,
-    kEndAtLf = 1,
-    kEndAtCrDropNext = 2,  // CR, and the byte after it if it is already waiting
-    // any other value: no terminator
-};
-
 // The DM link's primitives over one socket. Every wait processes window events, so the windows
 // stay alive during a receive or a send, and a receive wakes as soon as the DM's bytes arrive.
 class Transport {
@@ -39,9 +31,10 @@ public:
     int LANconnect(const QString& address, const QString& portText);
     int LANclose();
 
-    // Receives a line; returns the number of characters kept (bytes 32..126 only), or -1 when
+    // Receives a line, ended by CR (or, without one, complete once minLen bytes have come and no
+    // more are waiting); returns the number of characters kept (bytes 32..126 only), or -1 when
     // timeoutMs (if above 0) passed first. line is replaced by what arrived unless nothing did.
-    int ReceiveLine(int minLen, QString& line, int timeoutMs, int mode);
+    int ReceiveLine(int minLen, QString& line, int timeoutMs);
 
     // Receives up to block.size() bytes into block; returns the count stored, or -1 on time-out.
     int ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeoutMs);

@@ -19,7 +19,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     QTranslator japanese;
-    pelmar::installJapanese(japanese);
+    // The gallery shows the windows as the inspector sees them, Japanese buttons included.
+    if (!pelmar::installJapanese(japanese)) {
+        std::fprintf(stderr,
+                     "pelmar_screens: Qt's Japanese translation (qtbase_ja.qm) is missing\n");
+        return 1;
+    }
     pelmar::installAccessibleInterfaces();
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {

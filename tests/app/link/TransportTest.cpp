@@ -17,9 +17,9 @@ protected:
         pump.advance(10);
     }
 
-    int receive(int minLen = 4, int timeoutMs = 1000, int mode = kEndAtCr) {
+    int receive(int minLen = 4, int timeoutMs = 1000) {
         line = QString(256, u' ');
-        return transport.ReceiveLine(minLen, line, timeoutMs, mode);
+        return transport.ReceiveLine(minLen, line, timeoutMs);
     }
 
     FakePump pump;
@@ -85,19 +85,6 @@ TEST_F(TransportTest, OnlyPrintableAsciiIsKept) {
     socket.arrive(QByteArray("DA\tTW,\x82\xa0\x7f\x01x\n\r"));
     EXPECT_EQ(receive(), 6);
     EXPECT_EQ(line, QStringLiteral("DATW,x"));
-}
-
-TEST_F(TransportTest, TerminatorModes) {
-    socket.arrive("AB\nCD\r\nEF\r");
-    socket.arriveAt(pump.nowMs() + 50, "GH");
-    EXPECT_EQ(receive(1, 1000, kEndAtLf), 2);
-    EXPECT_EQ(line, QStringLiteral("AB"));
-    EXPECT_EQ(receive(1, 1000, kEndAtCrDropNext), 2);
-    EXPECT_EQ(line, QStringLiteral("CD"));
-    EXPECT_EQ(receive(1, 1000, kEndAtCrDropNext), 2) << "no byte after the CR: nothing dropped";
-    EXPECT_EQ(line, QStringLiteral("EF"));
-    EXPECT_EQ(receive(1, 1000, 7), 2) << "no terminator: complete when nothing is waiting";
-    EXPECT_EQ(line, QStringLiteral("GH"));
 }
 
 TEST_F(TransportTest, MinimumLengthZeroCompletesAtTheFirstPause) {

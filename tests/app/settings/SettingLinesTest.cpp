@@ -140,9 +140,9 @@ TEST(SettingLines, AFileThroughThePanelToTheDmAndBack) {
     socket.arrive(socket.sent);
     SettingData received;
     QString line;
-    ASSERT_GT(transport.ReceiveLine(4, line, 1000, kEndAtCr), 0);
+    ASSERT_GT(transport.ReceiveLine(4, line, 1000), 0);
     ASSERT_FALSE(ParseRecordLine(line, received));
-    ASSERT_GT(transport.ReceiveLine(4, line, 1000, kEndAtCr), 0);
+    ASSERT_GT(transport.ReceiveLine(4, line, 1000), 0);
     ASSERT_FALSE(ParseWorkerLine(line, received));
 
     // Of レンズ only the second byte of ズ (0x83 0x59) is printable: the DM's copy reads "Y-A".
