@@ -204,6 +204,13 @@ TEST_F(ImageCommandsTest, ALineWithoutANameStoresNothingAndOverwritesNothing) {
     EXPECT_TRUE(fileBytes(dayFile(QStringLiteral("A001.bmp"))).mid(1078) == bottomUp(first, 4, 2));
 }
 
+TEST_F(ImageCommandsTest, AnImageRefusedForItsBitmapLeavesNoJpegBehind) {
+    state.settings.saveMethod = SaveBoth;
+    ASSERT_TRUE(QDir().mkpath(dayFile(QStringLiteral("A001.bmp"))));  // in the bitmap's way
+    EXPECT_EQ(serve("BMPW,1,64,48,A001", {plane(64, 48, 1)}), kOk + kFailed);
+    EXPECT_EQ(dayFiles(), "A001.bmp");
+}
+
 TEST_F(ImageCommandsTest, ABitmapWrittenOverALargerFileLeavesNoOldTail) {
     ASSERT_NO_THROW(folders::MakeFolderPath(day(), rig.folders));
     writeFile(dayFile(QStringLiteral("A001.bmp")), QByteArray(400000, 'x'));

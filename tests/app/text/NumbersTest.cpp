@@ -112,6 +112,7 @@ TEST(Numbers, OneDecimalRoundsTheWrittenDecimalHalfAwayFromZero) {
         {23.44, "23.4"},   {23.46, "23.5"}, {0.25, "0.3"},  // an exact half
         {-23.45, "-23.5"}, {9.95, "10.0"},  {99.95, "100.0"}, {45.0, "45.0"},
         {0.0, "0.0"},      {-0.0, "0.0"},   {0.04, "0.0"},    {1e20, "100000000000000000000.0"},
+        {-9.95, "-10.0"},  // the carry runs up to the sign
     };
     for (const auto& c : cases) {
         EXPECT_EQ(oneDecimal(c.value), QString::fromLatin1(c.shown)) << c.value;

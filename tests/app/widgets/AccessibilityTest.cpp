@@ -259,10 +259,15 @@ TEST(Accessibility, ResultsAreTablesReadRowByRow) {
                 continue;
             }
             ASSERT_EQ(child, cells->cellAt(r, c));
+            EXPECT_EQ(child->role(), QAccessible::Cell);
             QAccessibleTableCellInterface* cell = child->tableCellInterface();
             EXPECT_EQ(std::pair(cell->rowIndex(), cell->columnIndex()), std::pair(r, c));
             EXPECT_EQ(cell->columnHeaderCells().value(0), table->child(c));
         }
+        // A screen reader that asks past the edges gets nothing, and the program runs on.
+        EXPECT_EQ(cells->cellAt(t.rows, 0), nullptr);
+        EXPECT_EQ(cells->cellAt(0, t.columns), nullptr);
+        EXPECT_EQ(table->child(table->childCount()), nullptr);
     }
 }
 

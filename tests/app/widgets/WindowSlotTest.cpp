@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QPointer>
+#include <QTest>
 #include <functional>
 
 #include "app/widgets/WindowSlot.h"
@@ -68,6 +70,20 @@ TEST(WindowSlot, ADialogEndsByEscapeAndTheOpenerWaitsForTheLastWindowInItsPlace)
     EXPECT_EQ(first.get(), nullptr);
     two.reject();
     EXPECT_TRUE(opener.isVisible());
+}
+
+TEST(WindowSlot, OpeningAnOpenWindowAgainBringsItToTheFront) {
+    QWidget owner;
+    owner.show();
+    WindowSlot<Window> slot;
+    WindowSlot<Window> other;
+    Window& window = slot.open(owner, [] { return new Window; });
+    const auto active = [](QWidget& w) {
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; });
+    };
+    ASSERT_TRUE(active(other.open(owner, [] { return new Window; })));
+    EXPECT_EQ(&slot.open(owner, [] { return new Window; }), &window);
+    EXPECT_TRUE(active(window)) << "still behind the other window";
 }
 
 TEST(WindowSlot, AWindowDeletedWithItsOpenerGoesQuietly) {
