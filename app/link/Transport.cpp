@@ -23,18 +23,16 @@ qint64 waitingBytes(Socket& socket) {
 
 }  // namespace
 
-int Transport::LANconnect(const QString& address, const QString& portText) {
+void Transport::LANconnect(const QString& address, const QString& portText) {
     socket_.close();
     socket_.setRemoteHost(address);
     socket_.setRemotePort(text::leadingInt32(portText));
     socket_.setLocalPort(0);
     socket_.connect();
-    return 0;
 }
 
-int Transport::LANclose() {
+void Transport::LANclose() {
     socket_.close();
-    return 0;
 }
 
 void Transport::waitForInput(int maxMs) {

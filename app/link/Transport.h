@@ -28,8 +28,8 @@ public:
 
     // Closes the socket and starts an attempt to the address and the port text's leading number
     // (local port 0). Does not wait. Socket errors are thrown.
-    int LANconnect(const QString& address, const QString& portText);
-    int LANclose();
+    void LANconnect(const QString& address, const QString& portText);
+    void LANclose();
 
     // Receives a line, ended by CR (or, without one, complete once minLen bytes have come and no
     // more are waiting); returns the number of characters kept (bytes 32..126 only), or -1 when
