@@ -6,6 +6,7 @@
 
 #include "app/Form1.h"
 #include "app/platform/CodePage932.h"
+#include "app/report/PageLayout.h"
 #include "tests/app/report/ReportRig.h"
 #include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
@@ -105,9 +106,18 @@ TEST(ReportPages, UncheckedSlotsAreSkippedWithoutGapsAndSlotZeroMakesTheHeader) 
     EXPECT_EQ(page1->page2()->lblLens[0]->text(), QStringLiteral("L23"));
 }
 
-// Twips at 96 dots per inch: 15 twips to the pixel.
-QRect at96(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
+// A box of the layout at 96 dots per inch: 15 twips to the pixel.
+QRect at96(const TwipRect& box) {
+    return {box.left / 15, box.top / 15, box.width / 15, box.height / 15};
+}
+// A table's heading cell, and a row's cell, of a column.
+TwipRect heading(const PageLayout& layout, int column) {
+    const TableColumn& c = layout.columns[static_cast<std::size_t>(column)];
+    return {c.headingLeft, layout.headingTop, c.headingWidth, layout.headingHeight};
+}
+TwipRect cell(const PageLayout& layout, int column, int row) {
+    const TableColumn& c = layout.columns[static_cast<std::size_t>(column)];
+    return {c.cellLeft, layout.rowTop + layout.rowPitch * row, c.cellWidth, layout.rowHeight};
 }
 
 // Where a label stands on its page (a table's label stands in the table).
@@ -121,13 +131,14 @@ TEST(ReportPages, LabelsStandWhereTheLayoutPutsThem) {
     auto page1 = rig.open();
     ASSERT_EQ(page1->logicalDpiX(), 96);
     EXPECT_EQ(page1->size(), QSize(844, 743));
-    EXPECT_EQ(page1->Label1->geometry(), at96(4800, 810, 1755, 390));
-    EXPECT_EQ(page1->lblPage->geometry(), at96(9720, 360, 1215, 255));
-    EXPECT_EQ(page1->lblName[3]->geometry().topLeft(), at96(1080, 2480, 0, 0).topLeft());
-    EXPECT_EQ(page1->lblNameData[4]->geometry(), at96(8400, 1455, 2400, 315));
-    EXPECT_EQ(page1->lblNameData[6]->geometry(), at96(7560, 2175, 3255, 315));
-    EXPECT_EQ(onPage(*page1->lblTitle[2]), at96(4320, 3360, 2295, 375));
-    EXPECT_EQ(onPage(*page1->lblOkNg[19]), at96(9480, 3840 + 360 * 19, 1320, 255));
+    const PageLayout& first = screenFirstPage();
+    EXPECT_EQ(page1->Label1->geometry(), at96(first.title));
+    EXPECT_EQ(page1->lblPage->geometry(), at96(first.pageIndicator));
+    EXPECT_EQ(page1->lblName[3]->geometry().topLeft(), at96(first.captions[3]).topLeft());
+    EXPECT_EQ(page1->lblNameData[4]->geometry(), at96(first.values[4]));
+    EXPECT_EQ(page1->lblNameData[6]->geometry(), at96(first.values[6]));
+    EXPECT_EQ(onPage(*page1->lblTitle[2]), at96(heading(first, 2)));
+    EXPECT_EQ(onPage(*page1->lblOkNg[19]), at96(cell(first, 5, 19)));
     EXPECT_EQ(page1->lblNameData[4]->palette().color(QPalette::Window), QColor(224, 224, 224));
     EXPECT_EQ(page1->lblNameData[0]->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_DOUBLE_EQ(page1->Label1->font().pointSizeF(), 15.75);
@@ -138,16 +149,17 @@ TEST(ReportPages, LabelsStandWhereTheLayoutPutsThem) {
     frmSeiseki2* later = page1->page2();
     ASSERT_NE(later, nullptr);
     EXPECT_EQ(later->size(), QSize(844, 743));
-    EXPECT_EQ(onPage(*later->lblTitle[3]), at96(5640, 1080, 1875, 375));
+    const PageLayout& next = screenLaterPage();
+    EXPECT_EQ(onPage(*later->lblTitle[3]), at96(heading(next, 3)));
     EXPECT_EQ(later->lblTitle[3]->text(), QStringLiteral("シリアルＮｏ．"));
-    EXPECT_EQ(onPage(*later->lblDno[24]), at96(2520, 1560 + 360 * 24, 855, 255));
-    EXPECT_EQ(onPage(*later->lblKekkaData[0]), at96(7440, 1560, 2055, 255));
+    EXPECT_EQ(onPage(*later->lblDno[24]), at96(cell(next, 1, 24)));
+    EXPECT_EQ(onPage(*later->lblKekkaData[0]), at96(cell(next, 4, 0)));
 
     // The rules: the double frame line under the headings and a thin rule between rows.
     const QImage sheet = later->grab().toImage();
-    EXPECT_EQ(sheet.pixelColor(175, 1440 / 15), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(175, 1440 / 15 + 1), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(175, 1800 / 15), QColor(Qt::black));
+    EXPECT_EQ(sheet.pixelColor(175, next.headingRule / 15), QColor(Qt::black));
+    EXPECT_EQ(sheet.pixelColor(175, next.headingRule / 15 + 1), QColor(Qt::black));
+    EXPECT_EQ(sheet.pixelColor(175, next.firstRowRule / 15), QColor(Qt::black));
     EXPECT_EQ(sheet.pixelColor(175, 1800 / 15 + 1), QColor(Qt::white));
 }
 
