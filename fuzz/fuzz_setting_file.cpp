@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The bytes writeLines puts into the file.
     QByteArray written;
     for (const QString& line : pelmar::settings::settingFileLines(read)) {
-        written += pelmar::text::toCp932(line) + "\r\n";
+        written += pelmar::platform::toCp932(line) + "\r\n";
     }
     const SettingData again = fromBytes(written, accepted);
     if (!accepted) std::abort();
