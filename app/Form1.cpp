@@ -12,13 +12,13 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/widgets/Accessibility.h"
 #include "app/IniFile.h"
-#include "app/widgets/Named.h"
 #include "app/logdata/frmSaveLog.h"
 #include "app/report/NameIni.h"
 #include "app/report/frmSeiseki.h"
 #include "app/text/Numbers.h"
+#include "app/widgets/Accessibility.h"
+#include "app/widgets/Named.h"
 
 namespace pelmar {
 namespace {
@@ -153,31 +153,38 @@ void Form1::buildControls() {
     connect(table, &ResultTable::rowClicked, this, &Form1::ShowEntryImage);
 }
 
-void Form1::buildMenu() {
-    QMenu* mnu = menuBar()->addMenu(QStringLiteral("メニュー"));
-    mnu->setObjectName(QStringLiteral("mnu"));
-    mnu_SaveDir = mnu->addAction(QStringLiteral("保存場所"));
-    mnu_Save = mnu->addAction(QStringLiteral("設定保存"));
-    mnu_end = mnu->addAction(QStringLiteral("終了"));
-    cmdSeiseki = menuBar()->addAction(QStringLiteral("検査成績書"));
-    cmdLogRead = menuBar()->addAction(QStringLiteral("ログデータ読み込み"));
-    cmdDataClear = menuBar()->addAction(QStringLiteral("データクリア"));
-    mnu_help = menuBar()->addAction(QStringLiteral("ヘルプ"));
-    mnu_SaveDir->setObjectName(QStringLiteral("mnu_SaveDir"));
-    mnu_Save->setObjectName(QStringLiteral("mnu_Save"));
-    mnu_end->setObjectName(QStringLiteral("mnu_end"));
-    cmdSeiseki->setObjectName(QStringLiteral("cmdSeiseki"));
-    cmdLogRead->setObjectName(QStringLiteral("cmdLogRead"));
-    cmdDataClear->setObjectName(QStringLiteral("cmdDataClear"));
-    mnu_help->setObjectName(QStringLiteral("mnu_help"));
+const QString Form1::kMenuCaption = QStringLiteral("メニュー");
 
-    connect(mnu_SaveDir, &QAction::triggered, this, &Form1::mnu_SaveDir_Click);
-    connect(mnu_Save, &QAction::triggered, this, &Form1::mnu_Save_Click);
-    connect(mnu_end, &QAction::triggered, this, &Form1::cmdEnd_Click);
-    connect(mnu_help, &QAction::triggered, this, &Form1::mnu_help_Click);
-    connect(cmdDataClear, &QAction::triggered, this, &Form1::cmdDataClear_Click);
-    connect(cmdSeiseki, &QAction::triggered, this, &Form1::cmdSeiseki_Click);
-    connect(cmdLogRead, &QAction::triggered, this, &Form1::cmdLogRead_Click);
+std::span<const Form1::MenuItem> Form1::menuItems() {
+    static const MenuItem items[] = {
+        {MenuPlace::Menu, QStringLiteral("保存場所"), QStringLiteral("mnu_SaveDir"),
+         &Form1::mnu_SaveDir, &Form1::mnu_SaveDir_Click},
+        {MenuPlace::Menu, QStringLiteral("設定保存"), QStringLiteral("mnu_Save"), &Form1::mnu_Save,
+         &Form1::mnu_Save_Click},
+        {MenuPlace::Menu, QStringLiteral("終了"), QStringLiteral("mnu_end"), &Form1::mnu_end,
+         &Form1::cmdEnd_Click},
+        {MenuPlace::Bar, QStringLiteral("検査成績書"), QStringLiteral("cmdSeiseki"),
+         &Form1::cmdSeiseki, &Form1::cmdSeiseki_Click},
+        {MenuPlace::Bar, QStringLiteral("ログデータ読み込み"), QStringLiteral("cmdLogRead"),
+         &Form1::cmdLogRead, &Form1::cmdLogRead_Click},
+        {MenuPlace::Bar, QStringLiteral("データクリア"), QStringLiteral("cmdDataClear"),
+         &Form1::cmdDataClear, &Form1::cmdDataClear_Click},
+        {MenuPlace::Bar, QStringLiteral("ヘルプ"), QStringLiteral("mnu_help"), &Form1::mnu_help,
+         &Form1::mnu_help_Click},
+    };
+    return items;
+}
+
+void Form1::buildMenu() {
+    QMenu* mnu = menuBar()->addMenu(kMenuCaption);
+    mnu->setObjectName(QStringLiteral("mnu"));
+    for (const MenuItem& item : menuItems()) {
+        QAction* action = item.place == MenuPlace::Menu ? mnu->addAction(item.caption)
+                                                        : menuBar()->addAction(item.caption);
+        action->setObjectName(item.objectName);
+        if (item.stored) this->*item.stored = action;
+        connect(action, &QAction::triggered, this, item.triggered);
+    }
 
     // F10 takes the keyboard to the menu bar as Alt does: the menu bar starts its keyboard
     // navigation on an Alt pressed and released alone where the focus is.

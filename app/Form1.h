@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <span>
 
 #include "app/ProgramState.h"
 #include "app/ResultTable.h"
 #include "app/StatusPage.h"
-#include "app/widgets/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmSaveFolder.h"
@@ -23,6 +23,7 @@
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
 #include "app/seams/Screen.h"
+#include "app/widgets/WindowSlot.h"
 
 class QAction;
 class QGroupBox;
@@ -85,6 +86,19 @@ public:
 
     // The result table: eight rows of labels and check boxes, and the two scroll buttons.
     ResultTable* table;
+
+    // The menu, one row an item, built in the order of its rows. A window the menu opens is a
+    // row here, the method that opens it and its WindowSlot.
+    enum class MenuPlace { Menu, Bar };  // under "メニュー", or on the bar itself
+    struct MenuItem {
+        MenuPlace place;
+        QString caption;
+        QString objectName;
+        QAction* Form1::*stored;  // the member the tests reach it by, or nullptr
+        void (Form1::*triggered)();
+    };
+    static const QString kMenuCaption;
+    static std::span<const MenuItem> menuItems();
 
     QAction* mnu_SaveDir;
     QAction* mnu_Save;

@@ -302,15 +302,25 @@ TEST_F(Form1Test, HelpShowsTheVersionWithATwoDigitMinor) {
     EXPECT_EQ(shown[0].text, QStringLiteral("バージョン情報\n1.02.1"));
 }
 
+// Each row of the menu table is an action in its place and order, named and stored in its member
+// (which the other tests trigger).
 TEST_F(Form1Test, MenuHoldsItsItemsInOrder) {
-    QStringList titles;
-    for (QAction* action : form->menuBar()->actions()) titles.append(action->text());
-    EXPECT_EQ(titles, QStringList({"メニュー", "検査成績書", "ログデータ読み込み", "データクリア",
-                                   "ヘルプ"}));
-    QStringList items;
-    for (QAction* action : form->findChild<QMenu*>(QStringLiteral("mnu"))->actions())
-        items.append(action->text());
-    EXPECT_EQ(items, QStringList({"保存場所", "設定保存", "終了"}));
+    const QList<QAction*> bar = form->menuBar()->actions();
+    const QList<QAction*> menu = form->findChild<QMenu*>(QStringLiteral("mnu"))->actions();
+    ASSERT_EQ(bar.size() + menu.size(), qsizetype(Form1::menuItems().size()) + 1);
+    EXPECT_EQ(bar[0]->text(), Form1::kMenuCaption);
+    qsizetype onBar = 1;
+    qsizetype inMenu = 0;
+    for (const Form1::MenuItem& item : Form1::menuItems()) {
+        QAction* action =
+            item.place == Form1::MenuPlace::Bar ? bar.value(onBar++) : menu.value(inMenu++);
+        ASSERT_NE(action, nullptr) << item.caption.toStdString();
+        EXPECT_EQ(action->text(), item.caption);
+        EXPECT_EQ(action->objectName(), item.objectName);
+        if (item.stored) {
+            EXPECT_EQ((*form).*item.stored, action);
+        }
+    }
 }
 
 TEST_F(Form1Test, WithoutTheDisplayLibraryTheLoopStillRunsAndSaysSoAfterStart) {
