@@ -42,8 +42,8 @@ std::vector<Drive> dataDrives() {
 
 bool driveReadable(const QString& root) {
     QString label;
-    return holdsData(GetDriveTypeW(QDir::toNativeSeparators(root).toStdWString().c_str())) &&
-           volumeLabel(QDir::toNativeSeparators(root).toStdWString(), label) &&
+    const std::wstring native = QDir::toNativeSeparators(root).toStdWString();
+    return holdsData(GetDriveTypeW(native.c_str())) && volumeLabel(native, label) &&
            QDir(root).isReadable();
 }
 

@@ -16,6 +16,7 @@
 #include "app/Form1.h"
 #include "app/platform/CodePage932.h"
 #include "app/report/frmSeiseki.h"
+#include "tests/support/NativePath.h"
 #include "tests/support/StationRig.h"
 
 namespace pelmar {
@@ -77,16 +78,16 @@ protected:
 
 TEST_F(Form1Test, StartUpWithoutAFileWritesTheDefaults) {
     station.startUp();
-    EXPECT_EQ(state.settings.saveFolder, QDir::toNativeSeparators(dir.path()));
-    EXPECT_EQ(state.workFolder, QDir::toNativeSeparators(dir.path()));
+    EXPECT_EQ(state.settings.saveFolder, native(dir.path()));
+    EXPECT_EQ(state.workFolder, native(dir.path()));
     EXPECT_EQ(iniText(), QStringLiteral("1,%1,(保存フォルダ)\r\n"
                                         "10,%2,(DMのIPアドレス)\r\n"
                                         "11,1001,(DMのポート番号)\r\n"
                                         "12, 0,(保存方式)\r\n"
                                         "13, 80,(Jpeg圧縮率)\r\n")
-                             .arg(QDir::toNativeSeparators(dir.path()), kDefaultDmAddress));
+                             .arg(native(dir.path()), kDefaultDmAddress));
     EXPECT_EQ(form->txtDMIP->text(), kDefaultDmAddress);
-    EXPECT_EQ(form->lblSave->text(), QDir::toNativeSeparators(dir.path()));
+    EXPECT_EQ(form->lblSave->text(), native(dir.path()));
     EXPECT_TRUE(form->Option1[0]->isChecked());
     EXPECT_FALSE(form->TxtJpgRat->isEnabled());
     EXPECT_FALSE(form->cmdJpgRat->isEnabled());
@@ -180,14 +181,14 @@ TEST_F(Form1Test, AnUnwritableFileIsToldAndTheProgramGoesOn) {
     station.startUp();
     station.run();
     EXPECT_TRUE(shown.isEmpty());
-    const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("PELMAR.INI")));
+    const QString path = native(dir.filePath(QStringLiteral("PELMAR.INI")));
     for (const QString& told :
          {QStringLiteral("設定ファイル：ファイルに書き込めません: %1（").arg(path),
           QStringLiteral("会社名などのファイル：ファイルに書き込めません: %1（")
-              .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("NAME.INI"))))}) {
+              .arg(native(dir.filePath(QStringLiteral("NAME.INI"))))}) {
         EXPECT_TRUE(form->Label4->text().contains(told)) << form->Label4->text().toStdString();
     }
-    EXPECT_EQ(state.workFolder, QDir::toNativeSeparators(dir.path()));
+    EXPECT_EQ(state.workFolder, native(dir.path()));
     EXPECT_EQ(rig.socket.remoteHost, kDefaultDmAddress) << "connects with the values in force";
 
     for (int i = 0; i < 20; ++i) appendStatus(*form, QStringLiteral("NONE受信"));

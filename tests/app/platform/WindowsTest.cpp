@@ -13,6 +13,7 @@
 #include "app/imaging/TessioLibrary.h"
 #include "app/platform/Drives.h"
 #include "app/platform/WholeFile.h"
+#include "tests/support/NativePath.h"
 
 namespace pelmar::platform {
 namespace {
@@ -83,11 +84,10 @@ TEST(WindowsProgramFiles, BelowProgramFilesPerUserElseBesideTheProgram) {
         {"installed", installed, config, data},
         {"installed, spelled otherwise", installed.toUpper(), config, data},
         {"beside Program Files", programFiles.path() + QStringLiteral(" (x86)/Pelmar"),
-         QDir::toNativeSeparators(programFiles.path() + QStringLiteral(" (x86)/Pelmar")),
-         QDir::toNativeSeparators(programFiles.path() + QStringLiteral(" (x86)/Pelmar"))},
+         native(programFiles.path() + QStringLiteral(" (x86)/Pelmar")),
+         native(programFiles.path() + QStringLiteral(" (x86)/Pelmar"))},
         {"a copied folder", QStringLiteral("D:/Pelmar"), portable, portable},
-        {"installed with a PELMAR.INI beside it", withIni, QDir::toNativeSeparators(withIni),
-         QDir::toNativeSeparators(withIni)},
+        {"installed with a PELMAR.INI beside it", withIni, native(withIni), native(withIni)},
     };
     for (const Case& c : cases) {
         const ProgramFiles files =
@@ -101,13 +101,13 @@ TEST(WindowsProgramFiles, BelowProgramFilesPerUserElseBesideTheProgram) {
 // the old one, or nothing, until the new one is whole, and no temporary file left either way.
 TEST(WindowsWholeFile, ReplacedWholeOrNotAtAllWithTheSystemsReason) {
     QTemporaryDir dir;
-    const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("A001.csv")));
+    const QString path = native(dir.filePath(QStringLiteral("A001.csv")));
     ASSERT_FALSE(writeWhole(path, {"old"}));
     ASSERT_FALSE(writeWhole(path, {"new", "er"}));
     EXPECT_EQ(fileBytes(path), QByteArray("newer"));
 
     // A folder in the file's place, which no file replaces, and a folder that is gone.
-    const QString blocked = QDir::toNativeSeparators(dir.filePath(QStringLiteral("A002.csv")));
+    const QString blocked = native(dir.filePath(QStringLiteral("A002.csv")));
     ASSERT_TRUE(QDir().mkdir(blocked));
     const std::optional<QString> refused = writeWhole(blocked, {"lost"});
     ASSERT_TRUE(refused) << "a file was reported stored in a folder's place";
