@@ -1,12 +1,13 @@
 #include "app/IniFile.h"
 
 #include "app/text/Fields.h"
+#include "app/text/FileMessages.h"
 #include "app/text/Numbers.h"
 #include "app/text/TextFile.h"
 
 namespace pelmar {
 
-text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings) {
+FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings) {
     const auto lines = text::readLines(path);
     if (!lines) return lines.problem();
     IniRead read = IniRead::Complete;
@@ -35,7 +36,7 @@ text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& setting
                 if (!value.isEmpty()) {
                     const auto number = text::strictInt32(value);
                     if (!number) {
-                        return text::FileProblem{
+                        return FileProblem{
                             path, QStringLiteral("項目%1が数値ではありません").arg(item)};
                     }
                     (item == kSaveMethodItem ? settings.saveMethod : settings.jpegQuality) =
@@ -49,7 +50,7 @@ text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& setting
     return read;
 }
 
-text::FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings) {
+FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings) {
     const auto item = [](int number, const QString& value, const char16_t* comment) {
         return QStringLiteral("%1,%2,(%3)").arg(number).arg(value, QString::fromUtf16(comment));
     };

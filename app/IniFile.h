@@ -4,7 +4,7 @@
 
 #include "app/records/AppSettings.h"
 #include "app/seams/Prompts.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar {
 
@@ -22,10 +22,10 @@ enum class IniRead { Complete, SaveFolderEmpty };
 
 // Reads PELMAR.INI into settings. A problem when the file cannot be read or a number item is not
 // a number (items read before stay).
-text::FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings);
+FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings);
 
 // Writes the five items, replacing the file.
-[[nodiscard]] text::FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings);
+[[nodiscard]] FileOutcome<> SaveIniFile(const QString& path, const AppSettings& settings);
 
 // SaveIniFile, telling the inspector in a message box when the file cannot be written (a
 // read-only program folder, say); the program goes on either way. True when it was written.

@@ -38,7 +38,6 @@ public:
     // The rows that show an entry: every row once the history scrolls, else the rows up to the
     // slot where the next result goes (a new result is drawn there before the count moves on).
     int shownRows() const;
-    // The entry a row shows.
     int entryOf(int row) const;
     ResultRow row(int row) const;
 

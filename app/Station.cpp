@@ -6,6 +6,7 @@
 #include "app/ProgramFiles.h"
 #include "app/folders/FolderMaking.h"
 #include "app/report/NameIni.h"
+#include "app/text/FileMessages.h"
 
 namespace pelmar {
 
@@ -48,7 +49,7 @@ void Station::startUp() {
     state_.iniPath = files.iniPath();
     state_.nameIniPath = files.nameIniPath();
     // The installed program's per-user folder does not exist before its first start.
-    folders::EnsureFolder(files.configFolder, folders_);
+    noticeIfNotMade(files.configFolder);
     settings.dmAddress = kDefaultDmAddress;
     settings.dmPort = kDefaultDmPort;
     settings.saveMethod = SaveBitmap;
@@ -59,7 +60,7 @@ void Station::startUp() {
         problemIfNotWritten(Screen::Problem::Settings, QStringLiteral("設定ファイル"),
                             SaveIniFile(state_.iniPath, settings));
     }
-    folders::EnsureFolder(settings.saveFolder, folders_);
+    noticeIfNotMade(settings.saveFolder);
     state_.workFolder = settings.saveFolder;
     state_.history.clear();
     screen_.clearTable();
@@ -78,8 +79,14 @@ void Station::startUp() {
     }
 }
 
+void Station::noticeIfNotMade(const QString& folder) {
+    if (const auto made = folders::EnsureFolder(folder, folders_); !made) {
+        startupNotices_.append(folders::notMade(made.problem()));
+    }
+}
+
 void Station::problemIfNotWritten(Screen::Problem problem, const QString& whatFile,
-                                  const text::FileOutcome<>& written) {
+                                  const FileOutcome<>& written) {
     if (written) return;
     startupProblems_.emplace_back(
         problem, QStringLiteral("%1：%2").arg(whatFile, text::notWritten(written.problem())));

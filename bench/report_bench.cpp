@@ -52,7 +52,7 @@ qint64 reportPdf(const std::vector<pelmar::report::PageContent>& pages) {
     {
         QPdfWriter writer(&out);
         writer.setResolution(1200);
-        if (pelmar::report::renderPages(writer, pages)) std::abort();
+        if (!pelmar::report::renderPages(writer, QString(), pages)) std::abort();
     }
     return out.size();
 }

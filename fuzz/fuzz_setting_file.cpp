@@ -16,8 +16,8 @@ using pelmar::text::LineEnds;
 
 SettingData fromBytes(const QByteArray& bytes, bool& accepted) {
     SettingData data;
-    accepted = !pelmar::settings::settingDataFromLines(
-        pelmar::text::splitLines(bytes, LineEnds::crLfOrCr), data);
+    accepted = static_cast<bool>(pelmar::settings::settingDataFromLines(
+        pelmar::text::splitLines(bytes, LineEnds::crLfOrCr), data));
     return data;
 }
 

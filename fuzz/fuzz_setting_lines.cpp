@@ -14,18 +14,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     using pelmar::settings::SettingData;
     SettingData record;
-    if (!pelmar::settings::ParseRecordLine(line, record)) {
+    if (pelmar::settings::ParseRecordLine(line, record)) {
         SettingData again;
-        if (pelmar::settings::ParseRecordLine(pelmar::settings::FormatRecordLine(record).chopped(1),
-                                              again) ||
+        if (!pelmar::settings::ParseRecordLine(pelmar::settings::FormatRecordLine(record).chopped(1),
+                                               again) ||
             !(again == record)) {
             std::abort();
         }
     }
     SettingData workers;
-    if (!pelmar::settings::ParseWorkerLine(line, workers)) {
+    if (pelmar::settings::ParseWorkerLine(line, workers)) {
         SettingData again;
-        if (pelmar::settings::ParseWorkerLine(
+        if (!pelmar::settings::ParseWorkerLine(
                 pelmar::settings::FormatWorkerLine(workers).chopped(1), again) ||
             !(again == workers)) {
             std::abort();

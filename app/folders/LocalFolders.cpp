@@ -13,8 +13,32 @@ bool LocalFolders::exists(const QString& folder) {
     return QFileInfo(folder).isDir();
 }
 
-std::optional<QString> LocalFolders::create(const QString& folder) {
-    if (!QDir().mkdir(folder)) return std::nullopt;
+namespace {
+
+// Why a folder could not be made: the deepest part of its path that exists tells.
+QString whyNotMade(const QString& folder) {
+    QString path = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+    for (;;) {
+        const QFileInfo here(path);
+        if (here.exists() && !here.isDir()) {
+            return QStringLiteral("同じ名前のファイル %1 があります")
+                .arg(QDir::toNativeSeparators(here.filePath()));
+        }
+        if (here.isDir()) {
+            return here.isWritable() ? QStringLiteral("作成できませんでした")
+                                     : QStringLiteral("%1 に書き込む権限がありません")
+                                           .arg(QDir::toNativeSeparators(here.filePath()));
+        }
+        const QString up = here.path();
+        if (up == path) return QStringLiteral("その場所がありません");
+        path = up;
+    }
+}
+
+}  // namespace
+
+FileOutcome<QString> LocalFolders::create(const QString& folder) {
+    if (!QDir().mkdir(folder)) return FileProblem{folder, whyNotMade(folder)};
     return QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath());
 }
 

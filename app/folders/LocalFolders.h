@@ -9,7 +9,7 @@ class LocalFolders : public FolderOps {
 public:
     QChar separator() const override;
     bool exists(const QString& folder) override;
-    std::optional<QString> create(const QString& folder) override;
+    FileOutcome<QString> create(const QString& folder) override;
     QString parent(const QString& folder) override;
 };
 

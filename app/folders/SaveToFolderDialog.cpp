@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "app/text/FileMessages.h"
 #include "app/widgets/WindowSlot.h"
 #include "app/folders/FolderMaking.h"
 #include "ui_SaveToFolderDialog.h"

@@ -10,7 +10,7 @@
 #include "app/folders/frmFile1.h"
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 class QLabel;
 class QLineEdit;
@@ -49,7 +49,7 @@ protected:
                        QString& workFolder, FolderOps& folders, Volumes& volumes, Prompts& prompts);
 
     // Writes the file, replacing one of that name, whole or not at all.
-    virtual text::FileOutcome<> save(const QString& path) = 0;
+    virtual FileOutcome<> save(const QString& path) = 0;
 
 private:
     void btnMakeFolder_Click();

@@ -4,7 +4,7 @@
 #include <QIODevice>
 #include <cstring>
 
-#include "app/text/SaveFile.h"
+#include "app/platform/WholeFile.h"
 
 namespace pelmar::imaging {
 
@@ -104,7 +104,7 @@ QByteArray encodePalette(const Palette& palette) {
 
 }  // namespace
 
-text::FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, int height,
+FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, int height,
                              ImageBuffers& images, const Palette& palette) {
     const bool gray = bytesPerPixel == kGrayImage;
     const int fileBytesPerPixel = gray ? 1 : 3;
@@ -112,7 +112,7 @@ text::FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, 
     const auto planeSize = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (!pixelBytes || images.plane1.size() < planeSize ||
         (!gray && (images.plane2.size() < planeSize || images.plane3.size() < planeSize))) {
-        return text::FileProblem{path, QStringLiteral("画像の大きさが不正です")};
+        return FileProblem{path, QStringLiteral("画像の大きさが不正です")};
     }
 
     images.filePixels.resize(static_cast<std::size_t>(*pixelBytes));
@@ -150,22 +150,22 @@ text::FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, 
     const QByteArray table = gray ? encodePalette(palette) : QByteArray();
     const QByteArrayView pixels(reinterpret_cast<const char*>(images.filePixels.data()),
                                 static_cast<qsizetype>(*pixelBytes));
-    return text::saveWhole(path, {headers, table, pixels});
+    return platform::writeWhole(path, {headers, table, pixels});
 }
 
-text::FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
+FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
                             ImageBuffers& images, BmpHeader& header) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return text::FileProblem{path, file.errorString()};
+    if (!file.open(QIODevice::ReadOnly)) return FileProblem{path, file.errorString()};
     const auto read = readBmp(file, bytesPerPixel, width, height, images, header);
-    if (!read) return text::FileProblem{path, read.problem().reason};
+    if (!read) return FileProblem{path, read.problem().reason};
     return read;
 }
 
-text::FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
+FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
                             ImageBuffers& images, BmpHeader& header) {
     const auto problem = [](const char16_t* reason) {
-        return text::FileProblem{QString(), QString::fromUtf16(reason)};
+        return FileProblem{QString(), QString::fromUtf16(reason)};
     };
     // Everything is checked against what the device actually holds before anything is
     // allocated, so a hostile header cannot ask for more memory than the file's own size.

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/imaging/ImageBuffers.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 class QIODevice;
 
@@ -20,7 +20,7 @@ namespace pelmar::imaging {
 // file is replaced as a whole, and only once the new file is complete. A problem when a size is
 // not positive or too large, a plane holds fewer than width × height bytes, or the file cannot be
 // written.
-[[nodiscard]] text::FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width,
+[[nodiscard]] FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width,
                                            int height, ImageBuffers& images,
                                            const Palette& palette);
 
@@ -31,11 +31,11 @@ namespace pelmar::imaging {
 // it never reaches the palette that later files are written with. A problem, with nothing
 // changed, when the file cannot be read, its bit count is not 8 or 24, a size is not positive or
 // too large, or the file is shorter than its sizes need.
-text::FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
+FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
                             ImageBuffers& images, BmpHeader& header);
 
 // The same from an open device, read from its current position; its problem has no path.
-text::FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
+FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
                             ImageBuffers& images, BmpHeader& header);
 
 }  // namespace pelmar::imaging

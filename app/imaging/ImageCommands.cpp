@@ -85,7 +85,7 @@ bool ImageCommands::storeImage(const Measurement& measurement, int type, int wid
     const auto path = [&](const QString& suffix) {
         return measurementFile(measurement.folder, measurement.name, suffix, folders_.separator());
     };
-    std::vector<std::function<text::FileOutcome<>()>> writes;
+    std::vector<std::function<FileOutcome<>()>> writes;
     if (settings_.saveMethod != SaveJpeg) {
         writes.emplace_back(
             [&] { return writeBmp(path(kBitmapSuffix), type, width, height, images_, palette_); });

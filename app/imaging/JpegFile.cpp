@@ -5,13 +5,13 @@
 #include <QImageWriter>
 #include <algorithm>
 
-#include "app/text/SaveFile.h"
+#include "app/platform/WholeFile.h"
 
 namespace pelmar::imaging {
 
-text::FileOutcome<> writeJpeg(const QImage* image, const QString& path, int quality) {
+FileOutcome<> writeJpeg(const QImage* image, const QString& path, int quality) {
     if (image == nullptr || image->isNull()) {
-        return text::FileProblem{path, QStringLiteral("表示された画像がありません")};
+        return FileProblem{path, QStringLiteral("表示された画像がありません")};
     }
 
     QBuffer encoded;
@@ -21,8 +21,8 @@ text::FileOutcome<> writeJpeg(const QImage* image, const QString& path, int qual
     // Baseline files are the form every JPEG reader understands.
     writer.setProgressiveScanWrite(false);
     writer.setOptimizedWrite(false);
-    if (!writer.write(*image)) return text::FileProblem{path, writer.errorString()};
-    return text::saveWhole(path, {encoded.data()});
+    if (!writer.write(*image)) return FileProblem{path, writer.errorString()};
+    return platform::writeWhole(path, {encoded.data()});
 }
 
 }  // namespace pelmar::imaging

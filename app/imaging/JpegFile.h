@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 class QImage;
 
@@ -12,6 +12,6 @@ namespace pelmar::imaging {
 // JPEG file. Quality above 100 is written as 100; negative values reach the encoder unchanged and
 // give its default quality, 75. An existing file is replaced only once the new one is complete.
 // A problem when there is no image or an empty one, or the file cannot be written.
-[[nodiscard]] text::FileOutcome<> writeJpeg(const QImage* image, const QString& path, int quality);
+[[nodiscard]] FileOutcome<> writeJpeg(const QImage* image, const QString& path, int quality);
 
 }  // namespace pelmar::imaging

@@ -104,10 +104,10 @@ void CommandLoop::online() {
         state_ = LinkState::Connect;
         return;
     }
-    QString line;
-    if (transport_.ReceiveLine(4, line, Exchange::kLineTimeoutMs) == -1) return;
+    const std::optional<QString> line = transport_.ReceiveLine(4, Exchange::kLineTimeoutMs);
+    if (!line) return;
     turnCounter_ = 0;
-    dispatch(line);
+    dispatch(*line);
 }
 
 void CommandLoop::dispatch(const QString& line) {

@@ -15,7 +15,6 @@ enum class LinkState { Connect = 0, WaitConnected = 1, Online = 2, Disconnect = 
 // time. Runs on the window thread; every turn and every wait processes window events.
 class CommandLoop {
 public:
-    // A command handler, entered with its command line.
     using Handler = std::function<void(CommandLine&)>;
 
     // The time limits of the states, in loop turns of kTurnMs each.

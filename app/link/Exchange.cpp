@@ -17,9 +17,7 @@ void Exchange::reply(const QString& text) {
 }
 
 std::optional<QString> Exchange::receiveLine() {
-    QString line;
-    if (transport_.ReceiveLine(4, line, kLineTimeoutMs) == -1) return std::nullopt;
-    return line;
+    return transport_.ReceiveLine(4, kLineTimeoutMs);
 }
 
 void Exchange::awaitInspector(std::function<void()> gone) {

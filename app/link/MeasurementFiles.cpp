@@ -1,6 +1,7 @@
 #include "app/link/MeasurementFiles.h"
 
 #include "app/folders/FolderMaking.h"
+#include "app/text/FileMessages.h"
 
 namespace pelmar {
 
@@ -14,7 +15,7 @@ QString todaysFolder(const QString& saveFolder, FolderOps& folders) {
 }
 
 bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
-                      const std::vector<std::function<text::FileOutcome<>()>>& writes) {
+                      const std::vector<std::function<FileOutcome<>()>>& writes) {
     QString failure;
     if (const auto made = folders::MakeFolderPath(folder, folders); !made) {
         failure = folders::notMade(made.problem());

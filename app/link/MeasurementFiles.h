@@ -8,7 +8,7 @@
 
 #include "app/seams/FolderOps.h"
 #include "app/seams/Screen.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar {
 
@@ -33,7 +33,7 @@ QString todaysFolder(const QString& saveFolder, FolderOps& folders);
 // stopping at the first that fails. A failure is told to the inspector in a status line that
 // stands out until a store succeeds again. True when every file is on disk.
 bool storeMeasurement(Screen& screen, FolderOps& folders, const QString& folder,
-                      const std::vector<std::function<text::FileOutcome<>()>>& writes);
+                      const std::vector<std::function<FileOutcome<>()>>& writes);
 
 // A name from the DM made fit to be a file name inside the day folder, never empty or hidden:
 // path separators and the characters Windows forbids in names become "_", an empty name or one

@@ -67,7 +67,7 @@ bool Transport::idleStep(int minLen, qint64 count, std::int64_t start, int timeo
     return false;
 }
 
-int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs) {
+std::optional<QString> Transport::ReceiveLine(int minLen, int timeoutMs) {
     // A line longer than the buffer is outside the protocol: its first kLineCapacity bytes are
     // kept and the rest is read and dropped up to its terminator, so the next line starts where
     // the DM meant it to.
@@ -89,19 +89,18 @@ int Transport::ReceiveLine(int minLen, QString& line, int timeoutMs) {
         }
         if (idleStep(minLen, count, start, timeoutMs, failed)) break;
     }
-    if (count > 0) {
-        QString kept;
-        kept.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            const auto b = static_cast<unsigned char>(buffer[static_cast<std::size_t>(i)]);
-            if (b >= 32 && b <= 126) kept.append(QChar(b));
-        }
-        line = kept;
+    if (failed) return std::nullopt;
+    QString kept;
+    kept.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const auto b = static_cast<unsigned char>(buffer[static_cast<std::size_t>(i)]);
+        if (b >= 32 && b <= 126) kept.append(QChar(b));
     }
-    return failed ? -1 : static_cast<int>(count > 0 ? line.size() : 0);
+    return kept;
 }
 
-int Transport::ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeoutMs) {
+std::optional<int> Transport::ReceiveBlock(int minLen, std::span<std::uint8_t> block,
+                                          int timeoutMs) {
     qint64 received = 0;
     const auto capacity = static_cast<qint64>(block.size());
     const std::int64_t start = timeoutMs > 0 ? pump_.nowMs() : 0;
@@ -121,7 +120,8 @@ int Transport::ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeo
         }
         if (idleStep(minLen, received, start, timeoutMs, failed)) break;
     }
-    return failed ? -1 : static_cast<int>(received);
+    if (failed) return std::nullopt;
+    return static_cast<int>(received);
 }
 
 void Transport::SendText(const QString& text, int keepInput) {

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "app/seams/EventPump.h"
@@ -32,12 +33,13 @@ public:
     void LANclose();
 
     // Receives a line, ended by CR (or, without one, complete once minLen bytes have come and no
-    // more are waiting); returns the number of characters kept (bytes 32..126 only), or -1 when
-    // timeoutMs (if above 0) passed first. line is replaced by what arrived unless nothing did.
-    int ReceiveLine(int minLen, QString& line, int timeoutMs);
+    // more are waiting); answers the characters kept (bytes 32..126 only), or nothing when
+    // timeoutMs (if above 0) passed first.
+    std::optional<QString> ReceiveLine(int minLen, int timeoutMs);
 
-    // Receives up to block.size() bytes into block; returns the count stored, or -1 on time-out.
-    int ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeoutMs);
+    // Receives up to block.size() bytes into block; answers the count stored, or nothing when
+    // timeoutMs (if above 0) passed first.
+    std::optional<int> ReceiveBlock(int minLen, std::span<std::uint8_t> block, int timeoutMs);
 
     // keepInput 0 discards whatever the DM sent and was not read yet, before sending.
     void SendText(const QString& text, int keepInput);

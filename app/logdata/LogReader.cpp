@@ -4,23 +4,8 @@
 
 #include "app/platform/CodePage932.h"
 #include "app/platform/FirstLine.h"
-#include "app/text/FileOutcome.h"
 
 namespace pelmar::logdata {
-namespace {
-
-// The bytes of a file up to its first line end, or up to kMaxRecordBytes, in the caller's
-// buffer, reused from file to file.
-text::FileOutcome<QByteArrayView> readFirstLine(const QString& path, QByteArray& buffer) {
-    qsizetype filled = 0;
-    if (const std::optional<QString> reason =
-            platform::readFirstLine(path, kMaxRecordBytes, buffer, filled)) {
-        return text::FileProblem{path, *reason};
-    }
-    return QByteArrayView(buffer.constData(), filled);
-}
-
-}  // namespace
 
 QString recordFromBytes(QByteArrayView start) {
     qsizetype end = 0;
@@ -38,7 +23,7 @@ LogReadResult ReadLogData(const QString& folder, ResultHistory& history,
     // slot where the next result goes when the table is redrawn.
     for (const QString& path : search.files) {
         if (path.endsWith(QStringLiteral("_XY.csv"), Qt::CaseInsensitive)) continue;
-        const auto bytes = readFirstLine(path, buffer);
+        const auto bytes = platform::readFirstLine(path, kMaxRecordBytes, buffer);
         const QString record = bytes ? recordFromBytes(*bytes) : QString();
         if (record.isEmpty()) {
             ++result.filesSkipped;

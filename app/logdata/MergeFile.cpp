@@ -20,7 +20,7 @@ QString mergeLine(const ResultEntry& e) {
 
 }  // namespace
 
-text::FileOutcome<> WriteMergeFile(const QString& path, const ResultHistory& history) {
+FileOutcome<> WriteMergeFile(const QString& path, const ResultHistory& history) {
     QStringList lines;
     for (int i = 0; i < history.historyCount; ++i) {
         const ResultEntry& entry = history.entries[static_cast<std::size_t>(i)];

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/records/ResultHistory.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar::logdata {
 
@@ -11,6 +11,6 @@ namespace pelmar::logdata {
 // one file, one code page 932 line ended by CR LF per entry: its fields 0 to 10, each followed by
 // a comma. No entry gives an empty file. The path is used exactly as given; a file of that name is
 // replaced.
-[[nodiscard]] text::FileOutcome<> WriteMergeFile(const QString& path, const ResultHistory& history);
+[[nodiscard]] FileOutcome<> WriteMergeFile(const QString& path, const ResultHistory& history);
 
 }  // namespace pelmar::logdata

@@ -10,7 +10,7 @@ frmSaveLog::frmSaveLog(const ResultHistory& history, QString& workFolder, Folder
                          QStringLiteral("計測データ"), workFolder, folders, volumes, prompts),
       history_(history) {}
 
-text::FileOutcome<> frmSaveLog::save(const QString& path) {
+FileOutcome<> frmSaveLog::save(const QString& path) {
     return WriteMergeFile(path, history_);
 }
 

@@ -20,7 +20,7 @@ public:
                folders::Volumes& volumes, Prompts& prompts);
 
 protected:
-    text::FileOutcome<> save(const QString& path) override;
+    FileOutcome<> save(const QString& path) override;
 
 private:
     const ResultHistory& history_;

@@ -9,11 +9,10 @@
 
 namespace pelmar::platform {
 
-std::optional<QString> readFirstLine(const QString& path, qsizetype max, QByteArray& buffer,
-                                     qsizetype& filled) {
-    filled = 0;
+FileOutcome<QByteArrayView> readFirstLine(const QString& path, qsizetype max, QByteArray& buffer) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+    if (fd < 0) return FileProblem{path, QString::fromLocal8Bit(std::strerror(errno))};
+    qsizetype filled = 0;
     buffer.resize(max);
     int failure = 0;
     while (filled < max) {
@@ -27,8 +26,8 @@ std::optional<QString> readFirstLine(const QString& path, qsizetype max, QByteAr
         if (added.contains('\r') || added.contains('\n')) break;
     }
     ::close(fd);
-    if (failure != 0) return QString::fromLocal8Bit(std::strerror(failure));
-    return std::nullopt;
+    if (failure != 0) return FileProblem{path, QString::fromLocal8Bit(std::strerror(failure))};
+    return QByteArrayView(buffer.constData(), filled);
 }
 
 }  // namespace pelmar::platform

@@ -5,14 +5,13 @@
 
 namespace pelmar::platform {
 
-std::optional<QString> readFirstLine(const QString& path, qsizetype max, QByteArray& buffer,
-                                     qsizetype& filled) {
-    filled = 0;
+FileOutcome<QByteArrayView> readFirstLine(const QString& path, qsizetype max, QByteArray& buffer) {
     HANDLE file = CreateFileW(systemPath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lastSystemError();
+    if (file == INVALID_HANDLE_VALUE) return FileProblem{path, lastSystemError()};
     buffer.resize(max);
+    qsizetype filled = 0;
     std::optional<QString> failure;
     while (filled < max) {
         DWORD got = 0;
@@ -27,7 +26,8 @@ std::optional<QString> readFirstLine(const QString& path, qsizetype max, QByteAr
         if (added.contains('\r') || added.contains('\n')) break;
     }
     CloseHandle(file);
-    return failure;
+    if (failure) return FileProblem{path, *failure};
+    return QByteArrayView(buffer.constData(), filled);
 }
 
 }  // namespace pelmar::platform

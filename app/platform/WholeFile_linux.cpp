@@ -22,8 +22,7 @@ void syncFolderOf(const QString& path) {
 
 }  // namespace
 
-std::optional<QString> writeWhole(const QString& path,
-                                  std::initializer_list<QByteArrayView> parts) {
+FileOutcome<> writeWhole(const QString& path, std::initializer_list<QByteArrayView> parts) {
     // Unbuffered, so that every failed write shows in write() itself: QSaveFile would commit a
     // file whose last buffered bytes failed to go out at its closing flush. A short write (the
     // disk filled up) is retried for the remainder, which then fails with the reason.
@@ -38,9 +37,10 @@ std::optional<QString> writeWhole(const QString& path,
     }
     if (written && file.commit()) {
         syncFolderOf(path);
-        return std::nullopt;
+        return {};
     }
-    return file.errorString().isEmpty() ? QStringLiteral("書き込めません") : file.errorString();
+    return FileProblem{path, file.errorString().isEmpty() ? QStringLiteral("書き込めません")
+                                                         : file.errorString()};
 }
 
 }  // namespace pelmar::platform

@@ -7,8 +7,7 @@
 
 namespace pelmar::platform {
 
-std::optional<QString> writeWhole(const QString& path,
-                                  std::initializer_list<QByteArrayView> parts) {
+FileOutcome<> writeWhole(const QString& path, std::initializer_list<QByteArrayView> parts) {
     // A temporary file beside the target, on the same volume, so that the move below is a
     // rename; it is flushed to the disk before it takes the name, and the move itself is
     // written through, so the name is on disk too when this returns.
@@ -20,7 +19,7 @@ std::optional<QString> writeWhole(const QString& path,
     const std::wstring from = systemPath(temporary);
     HANDLE file = CreateFileW(from.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lastSystemError();
+    if (file == INVALID_HANDLE_VALUE) return FileProblem{path, lastSystemError()};
     bool written = true;
     for (QByteArrayView part : parts) {
         for (qsizetype at = 0; written && at < part.size();) {
@@ -38,8 +37,9 @@ std::optional<QString> writeWhole(const QString& path,
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         failure = lastSystemError();
     }
-    if (failure) DeleteFileW(from.c_str());
-    return failure;
+    if (!failure) return {};
+    DeleteFileW(from.c_str());
+    return FileProblem{path, *failure};
 }
 
 }  // namespace pelmar::platform

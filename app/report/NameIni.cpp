@@ -1,10 +1,11 @@
 #include "app/report/NameIni.h"
 
+#include "app/text/FileMessages.h"
 #include "app/text/TextFile.h"
 
 namespace pelmar::report {
 
-text::FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header) {
+FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header) {
     const auto lines = text::readLines(path);
     if (!lines) return lines.problem();
     header.nameLine1 = lines->value(0);
@@ -12,7 +13,7 @@ text::FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header) {
     return {};
 }
 
-text::FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header) {
+FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header) {
     return text::writeLines(path, {header.nameLine1, header.nameLine2});
 }
 

@@ -4,7 +4,7 @@
 
 #include "app/report/ReportHeader.h"
 #include "app/seams/Prompts.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar::report {
 
@@ -13,10 +13,10 @@ namespace pelmar::report {
 
 // Reads line 1 into nameLine1 and line 2 into nameLine2; a line the file lacks is empty. A file
 // that cannot be read leaves both lines as they were.
-text::FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header);
+FileOutcome<> LoadNameIni(const QString& path, ReportHeader& header);
 
 // Writes the two lines, replacing the file.
-[[nodiscard]] text::FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header);
+[[nodiscard]] FileOutcome<> SaveNameIni(const QString& path, const ReportHeader& header);
 
 // SaveNameIni, telling the inspector in a message box that names the file and the reason when it
 // cannot be written; the program goes on either way. True when it was written.

@@ -118,39 +118,40 @@ void drawPage(QPainter& painter, const PageContent& page) {
     drawRules(painter, layout, scale);
 }
 
-std::optional<QString> renderPages(QPagedPaintDevice& device,
-                                   const std::vector<PageContent>& pages) {
+FileOutcome<> renderPages(QPagedPaintDevice& device, const QString& destination,
+                          const std::vector<PageContent>& pages) {
     // A printer that cannot take A4 prints on its own paper at the same scale.
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(QPageLayout::Portrait);
     device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
-    if (!painter.begin(&device)) return QStringLiteral("出力先を開けません。");
+    if (!painter.begin(&device)) return FileProblem{destination, QStringLiteral("出力先を開けません。")};
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
-            return QStringLiteral("%1ページ目を始められません。").arg(i + 1);
+            return FileProblem{destination,
+                               QStringLiteral("%1ページ目を始められません。").arg(i + 1)};
         }
         drawPage(painter, pages[i]);
     }
-    if (!painter.end()) return QStringLiteral("出力を終えられません。");
-    return std::nullopt;
+    if (!painter.end()) return FileProblem{destination, QStringLiteral("出力を終えられません。")};
+    return {};
 }
 
-text::FileOutcome<> writeReportPdf(const QString& path, const std::vector<PageContent>& pages) {
+FileOutcome<> writeReportPdf(const QString& path, const std::vector<PageContent>& pages) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return text::FileProblem{path, file.errorString()};
+    if (!file.open(QIODevice::WriteOnly)) return FileProblem{path, file.errorString()};
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
         writer.setTitle(reportTitle());
         writer.setCreator(QStringLiteral("Pelmar"));
-        if (const auto why = renderPages(writer, pages)) {
+        if (const auto drawn = renderPages(writer, path, pages); !drawn) {
             file.cancelWriting();
-            return text::FileProblem{path, *why};
+            return drawn;
         }
     }
-    if (!file.commit()) return text::FileProblem{path, file.errorString()};
+    if (!file.commit()) return FileProblem{path, file.errorString()};
     return {};
 }
 

@@ -3,12 +3,11 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
-#include <optional>
 #include <vector>
 
 #include "app/report/PageLayout.h"
 #include "app/report/ReportPages.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -52,12 +51,13 @@ void drawRules(QPainter& painter, const PageLayout& layout, const TwipScale& sca
 void drawPage(QPainter& painter, const PageContent& page);
 
 // The pages onto a printer or a PDF writer, one device page each, A4 portrait whatever the
-// device's paper, drawn from its top-left corner. Nothing when all went out; otherwise why not.
-std::optional<QString> renderPages(QPagedPaintDevice& device,
-                                   const std::vector<PageContent>& pages);
+// device's paper, drawn from its top-left corner. The problem names the destination (a file's
+// path, a printer's name) and why the pages did not all go out.
+[[nodiscard]] FileOutcome<> renderPages(QPagedPaintDevice& device, const QString& destination,
+                                        const std::vector<PageContent>& pages);
 
 // The pages as a PDF file, written whole or not at all.
-[[nodiscard]] text::FileOutcome<> writeReportPdf(const QString& path,
+[[nodiscard]] FileOutcome<> writeReportPdf(const QString& path,
                                                  const std::vector<PageContent>& pages);
 
 }  // namespace pelmar::report

@@ -13,17 +13,16 @@ std::unique_ptr<QPrinter> defaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-std::optional<QString> printPages(QPrinter& printer, const std::vector<PageContent>& pages) {
+FileOutcome<> printPages(QPrinter& printer, const std::vector<PageContent>& pages) {
     printer.setDocName(reportTitle());
     printer.setFullPage(true);
-    std::optional<QString> failure = renderPages(printer, pages);
-    if (!failure && printer.printerState() == QPrinter::Error) {
-        failure = QStringLiteral("印刷中にエラーが起きました。");
-    }
-    if (!failure) return std::nullopt;
     const QString name =
         printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
-    return QStringLiteral("%1: %2").arg(name, *failure);
+    if (const auto drawn = renderPages(printer, name, pages); !drawn) return drawn;
+    if (printer.printerState() == QPrinter::Error) {
+        return FileProblem{name, QStringLiteral("印刷中にエラーが起きました。")};
+    }
+    return {};
 }
 
 }  // namespace pelmar::report

@@ -2,10 +2,10 @@
 
 #include <QPrinter>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "app/report/ReportPages.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar::report {
 
@@ -13,8 +13,8 @@ namespace pelmar::report {
 std::unique_ptr<QPrinter> defaultPrinter();
 
 // Prints the pages as one job, without a dialog: A4 portrait from the paper's top-left corner
-// (a printer without A4 prints on its own paper at the same scale). Nothing when every page went
-// out; otherwise why not.
-std::optional<QString> printPages(QPrinter& printer, const std::vector<PageContent>& pages);
+// (a printer without A4 prints on its own paper at the same scale). The problem names the
+// printer (or its output file) and why not every page went out.
+[[nodiscard]] FileOutcome<> printPages(QPrinter& printer, const std::vector<PageContent>& pages);
 
 }  // namespace pelmar::report

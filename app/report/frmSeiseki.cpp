@@ -162,20 +162,20 @@ void frmSeiseki::BtnPrint_Click() {
     const std::vector<PageContent> pages = printedPages(history_, header_);
     reportPageCount = pages.front().pageCount;
     std::unique_ptr<QPrinter> printer = openPrinter();
-    const std::optional<QString> failure =
+    const FileOutcome<> printed =
         printer ? printPages(*printer, pages)
-                : std::optional<QString>(QStringLiteral("既定のプリンタがありません。"));
-    if (failure) offerPdf(pages, *failure);
+                : FileProblem{QString(), QStringLiteral("既定のプリンタがありません。")};
+    if (!printed) offerPdf(pages, printed.problem());
     BtnPrint->show();
     BtnEnd->show();
 }
 
 // A report that could not be printed can be kept as a PDF file of the same pages.
-void frmSeiseki::offerPdf(const std::vector<PageContent>& pages, const QString& why) {
+void frmSeiseki::offerPdf(const std::vector<PageContent>& pages, const FileProblem& why) {
     const Prompts::Button answer = prompts_.message(
         kProgramTitle,
         QStringLiteral("検査成績書を印刷できませんでした。\n%1\nPDFファイルとして保存しますか？")
-            .arg(why),
+            .arg(why.text()),
         Prompts::Icon::Warning, Prompts::Yes | Prompts::No);
     if (answer != Prompts::Yes) return;
     const QString proposed =

@@ -13,6 +13,7 @@
 #include "app/report/frmHizukeR.h"
 #include "app/report/frmNameInp.h"
 #include "app/report/frmSeiseki2.h"
+#include "app/seams/FileOutcome.h"
 #include "app/seams/Prompts.h"
 
 namespace pelmar::report {
@@ -64,7 +65,7 @@ private:
     void lblNameData_Click(int index);
     void BtnNext_Click();
     void BtnPrint_Click();
-    void offerPdf(const std::vector<PageContent>& pages, const QString& why);
+    void offerPdf(const std::vector<PageContent>& pages, const FileProblem& why);
     void BtnAllDataSave_Click();
 
     ReportHeader& header_;

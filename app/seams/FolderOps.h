@@ -2,7 +2,8 @@
 
 #include <QChar>
 #include <QString>
-#include <optional>
+
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar {
 
@@ -13,8 +14,9 @@ public:
     virtual ~FolderOps() = default;
     virtual QChar separator() const = 0;
     virtual bool exists(const QString& folder) = 0;
-    // Creates one folder and returns its full path (never ending in a separator), or nothing.
-    virtual std::optional<QString> create(const QString& folder) = 0;
+    // Creates one folder whose parent exists and answers its full path (never ending in a
+    // separator), or the problem: the folder and why it could not be made.
+    virtual FileOutcome<QString> create(const QString& folder) = 0;
     // The path without its last component ("" when there is none).
     virtual QString parent(const QString& folder) = 0;
 };

@@ -33,8 +33,9 @@ void SettingCommands::SETW(CommandLine& command) {
 bool SettingCommands::receive(Parse parse) {
     const auto line = exchange_.receiveLine();
     if (!line) return false;
-    if (const auto error = parse(*line, data_)) {
-        appendStatus(screen_, QStringLiteral("設定データ受信エラー（%1）").arg(error->message));
+    if (const auto parsed = parse(*line, data_); !parsed) {
+        appendStatus(screen_,
+                     QStringLiteral("設定データ受信エラー（%1）").arg(parsed.problem().reason));
         return false;
     }
     exchange_.reply(kReplyOk);

@@ -5,6 +5,7 @@
 #include "app/records/AppSettings.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
+#include "app/seams/FileOutcome.h"
 #include "app/seams/Prompts.h"
 #include "app/seams/Screen.h"
 #include "app/settings/SettingData.h"
@@ -37,7 +38,7 @@ public:
     void SETR(CommandLine& command);
 
 private:
-    using Parse = std::optional<SettingError> (*)(const QString&, SettingData&);
+    using Parse = FileOutcome<> (*)(const QString&, SettingData&);
 
     bool allowed(const QString& request);
     // The DM's next line taken apart into the setting data, then answered "0,"; false when no

@@ -44,11 +44,6 @@ inline constexpr std::array<SettingNumber, 9> kSettingNumbers{{
     {&SettingData::inspectImage, u"検査表示画像"},
 }};
 
-// What was wrong with a setting-data file or line the program was given, for the inspector.
-struct SettingError {
-    QString message;
-};
-
 // The option buttons of the setting-data panel. A button is its element within its own frame:
 // measureMode 0 to 3 (クロス表示, 縦線測定, クロス測定, 自動測定モード), a yes/no switch 0 しない
 // and 1 する, inspectImage 0 to 2 (黒画像, グレイ画像, 取込画像). Every stored value selects a

@@ -21,18 +21,18 @@ QStringList settingFileLines(const SettingData& data) {
     return lines;
 }
 
-std::optional<SettingError> settingDataFromLines(const QStringList& lines, SettingData& data) {
+FileOutcome<> settingDataFromLines(const QStringList& lines, SettingData& data) {
     if (lines.size() < kFileLines) {
-        return SettingError{QStringLiteral("設定データファイルの行が%1行に足りません（%2行）")
-                                .arg(kFileLines)
-                                .arg(lines.size())};
+        return FileProblem{QString(), QStringLiteral("設定データファイルの行が%1行に足りません（%2行）")
+                                          .arg(kFileLines)
+                                          .arg(lines.size())};
     }
     const QStringList pieces = text::splitFields(lines[1]);
     if (pieces.size() < qsizetype(kSettingNumbers.size())) {
-        return SettingError{
-            QStringLiteral("設定データファイルの2行目の数値が%1個に足りません（%2個）")
-                .arg(kSettingNumbers.size())
-                .arg(pieces.size())};
+        return FileProblem{
+            QString(), QStringLiteral("設定データファイルの2行目の数値が%1個に足りません（%2個）")
+                           .arg(kSettingNumbers.size())
+                           .arg(pieces.size())};
     }
 
     SettingData read;
@@ -44,19 +44,19 @@ std::optional<SettingError> settingDataFromLines(const QStringList& lines, Setti
         read.workerNames[n] = lines[qsizetype(n) + 2];
     }
     data = read;
-    return std::nullopt;
+    return {};
 }
 
-text::FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data) {
+FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data) {
     return text::writeLines(path, settingFileLines(data));
 }
 
-text::FileOutcome<> ReadSettingFile(const QString& path, SettingData& data) {
+FileOutcome<> ReadSettingFile(const QString& path, SettingData& data) {
     const auto lines = text::readLines(path, text::LineEnds::crLfOrCr);
     if (!lines)
-        return text::FileProblem{path, QStringLiteral("設定データファイルを読み込めません")};
-    if (auto error = settingDataFromLines(*lines, data)) {
-        return text::FileProblem{path, error->message};
+        return FileProblem{path, QStringLiteral("設定データファイルを読み込めません")};
+    if (const auto parsed = settingDataFromLines(*lines, data); !parsed) {
+        return FileProblem{path, parsed.problem().reason};
     }
     return {};
 }

@@ -2,10 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 #include "app/settings/SettingData.h"
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar::settings {
 
@@ -19,17 +18,17 @@ QStringList settingFileLines(const SettingData& data);
 
 // The record from the lines of a file: line 1 the lens name, the leading numbers of the first
 // nine comma-separated pieces of line 2, lines 3 to 12 the worker names; later lines ignored.
-// Fewer than twelve lines or nine pieces is an error naming what is missing, data unchanged.
-[[nodiscard]] std::optional<SettingError> settingDataFromLines(const QStringList& lines,
-                                                               SettingData& data);
+// Fewer than twelve lines or nine pieces is a problem naming what is missing (the lines have no
+// path), data unchanged.
+[[nodiscard]] FileOutcome<> settingDataFromLines(const QStringList& lines, SettingData& data);
 
 // Creates or replaces the file, whole or not at all; a file that was there stays as it was when
 // the new one cannot be written.
-[[nodiscard]] text::FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data);
+[[nodiscard]] FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data);
 
 // Reads the file into data, its lines ended by CR LF or by a CR alone. A file that cannot be
 // read, or whose lines do not make a record, is not a setting-data file: the problem's reason
 // says so or names what is missing, and data is left unchanged.
-[[nodiscard]] text::FileOutcome<> ReadSettingFile(const QString& path, SettingData& data);
+[[nodiscard]] FileOutcome<> ReadSettingFile(const QString& path, SettingData& data);
 
 }  // namespace pelmar::settings

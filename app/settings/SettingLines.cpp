@@ -6,9 +6,9 @@
 namespace pelmar::settings {
 namespace {
 
-SettingError missingPieces(const QString& line, qsizetype expected, qsizetype found) {
-    return {
-        QStringLiteral("%1の項目が%2個に足りません（%3個）").arg(line).arg(expected).arg(found)};
+FileProblem missingPieces(const QString& line, qsizetype expected, qsizetype found) {
+    return {QString(),
+            QStringLiteral("%1の項目が%2個に足りません（%3個）").arg(line).arg(expected).arg(found)};
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ QString FormatWorkerLine(const SettingData& data) {
     return line + u'\r';
 }
 
-std::optional<SettingError> ParseRecordLine(const QString& line, SettingData& data) {
+FileOutcome<> ParseRecordLine(const QString& line, SettingData& data) {
     const QStringList pieces = text::splitFields(line);
     const qsizetype expected = qsizetype(kSettingNumbers.size()) + 1;
     data.lensName = pieces[0];
@@ -38,17 +38,17 @@ std::optional<SettingError> ParseRecordLine(const QString& line, SettingData& da
         const SettingNumber& number = kSettingNumbers[std::size_t(k - 1)];
         const auto value = text::strictInt32(pieces[k]);
         if (!value) {
-            return SettingError{
-                QStringLiteral("設定データの行の%1番目の項目（%2）が数値ではありません")
-                    .arg(k + 1)
-                    .arg(QString::fromUtf16(number.caption))};
+            return FileProblem{
+                QString(), QStringLiteral("設定データの行の%1番目の項目（%2）が数値ではありません")
+                               .arg(k + 1)
+                               .arg(QString::fromUtf16(number.caption))};
         }
         data.*number.field = *value;
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<SettingError> ParseWorkerLine(const QString& line, SettingData& data) {
+FileOutcome<> ParseWorkerLine(const QString& line, SettingData& data) {
     const QStringList pieces = text::splitFields(line);
     const qsizetype expected = qsizetype(data.workerNames.size());
     for (qsizetype n = 0; n < expected; ++n) {
@@ -57,7 +57,7 @@ std::optional<SettingError> ParseWorkerLine(const QString& line, SettingData& da
         }
         data.workerNames[std::size_t(n)] = pieces[n];
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace pelmar::settings

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
+#include "app/seams/FileOutcome.h"
 #include "app/settings/SettingData.h"
 
 namespace pelmar::settings {
@@ -20,10 +20,10 @@ QString FormatWorkerLine(const SettingData& data);
 // converted: piece 1 is the lens name, pieces 2 to 10 must each be a number (blanks around it
 // allowed, a fraction rounded halves to even); later pieces are ignored. A missing piece or one
 // that is not a number ends the parse with an error naming it, the fields before it already
-// replaced and the rest untouched.
-[[nodiscard]] std::optional<SettingError> ParseRecordLine(const QString& line, SettingData& data);
+// replaced and the rest untouched. A DM's line has no path: the problem gives only the reason.
+[[nodiscard]] FileOutcome<> ParseRecordLine(const QString& line, SettingData& data);
 // Pieces 1 to 10 are the worker names; later pieces are ignored. Fewer than ten is an error,
 // the names before the missing one already replaced.
-[[nodiscard]] std::optional<SettingError> ParseWorkerLine(const QString& line, SettingData& data);
+[[nodiscard]] FileOutcome<> ParseWorkerLine(const QString& line, SettingData& data);
 
 }  // namespace pelmar::settings

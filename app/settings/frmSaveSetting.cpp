@@ -11,7 +11,7 @@ frmSaveSetting::frmSaveSetting(const SettingData& data, QString& workFolder, Fol
                                   workFolder, folders, volumes, prompts),
       data_(data) {}
 
-text::FileOutcome<> frmSaveSetting::save(const QString& path) {
+FileOutcome<> frmSaveSetting::save(const QString& path) {
     return WriteSettingFile(path, data_);
 }
 

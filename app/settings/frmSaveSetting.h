@@ -19,7 +19,7 @@ public:
                    folders::Volumes& volumes, Prompts& prompts);
 
 protected:
-    text::FileOutcome<> save(const QString& path) override;
+    FileOutcome<> save(const QString& path) override;
 
 private:
     const SettingData& data_;

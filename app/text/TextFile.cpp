@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "app/platform/CodePage932.h"
-#include "app/text/SaveFile.h"
+#include "app/platform/WholeFile.h"
 
 namespace pelmar::text {
 
@@ -13,7 +13,7 @@ FileOutcome<> writeLines(const QString& path, const QStringList& lines) {
         bytes += platform::toCp932(line);
         bytes += "\r\n";
     }
-    return saveWhole(path, {bytes});
+    return platform::writeWhole(path, {bytes});
 }
 
 QStringList splitLines(const QByteArray& bytes, LineEnds ends) {

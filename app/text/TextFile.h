@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/text/FileOutcome.h"
+#include "app/seams/FileOutcome.h"
 
 namespace pelmar::text {
 

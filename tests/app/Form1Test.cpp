@@ -213,6 +213,22 @@ TEST_F(Form1Test, AnUnwritableFileIsToldAndTheProgramGoesOn) {
     EXPECT_EQ(redLines(), QStringList()) << "both written again, no line stands out";
 }
 
+// A save folder that cannot be made is said after 起動 with the reason; the program goes on.
+TEST_F(Form1Test, ASaveFolderThatCannotBeMadeIsSaidAtStartWithItsReason) {
+    QFile inTheWay(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    writeIni(QStringLiteral("1,%1,x\r\n").arg(native(dir.filePath(QStringLiteral("file/sub")))));
+    rig.pump.at(rig.pump.nowMs() + 200, [&] { station.stop(); });
+    station.startUp();
+    station.run();
+    const QString file = native(inTheWay.fileName());
+    EXPECT_TRUE(form->Label4->text().contains(
+        QStringLiteral("フォルダを作成できません: %1（同じ名前のファイル %1 があります）").arg(file)))
+        << form->Label4->text().toStdString();
+    EXPECT_TRUE(statusLines().contains(QStringLiteral("接続開始"))) << "the link starts all the same";
+}
+
 // The page's rule is StatusPage's; here only that a standing line is drawn in red.
 TEST_F(Form1Test, AProblemLineIsDrawnRedUntilItIsMended) {
     appendStatus(*form, QStringLiteral("起動"));

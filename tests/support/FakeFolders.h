@@ -15,10 +15,12 @@ public:
 
     QChar separator() const override { return sep_; }
     bool exists(const QString& folder) override { return folders.contains(strip(folder)); }
-    std::optional<QString> create(const QString& folder) override {
+    FileOutcome<QString> create(const QString& folder) override {
         const QString path = strip(folder);
-        if (blocked.contains(path) || folders.contains(path) || !exists(parent(path)))
-            return std::nullopt;
+        if (blocked.contains(path)) return FileProblem{path, QStringLiteral("a file in the way")};
+        if (folders.contains(path) || !exists(parent(path))) {
+            return FileProblem{path, QStringLiteral("no parent, or there already")};
+        }
         folders.insert(path);
         created.append(path);
         return path;

@@ -12,6 +12,7 @@
 #include "app/settings/frmSaveSetting.h"
 #include "app/settings/frmSettingData.h"
 #include "app/settings/frmSettingDataRead.h"
+#include "app/text/FileMessages.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {

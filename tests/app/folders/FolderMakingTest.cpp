@@ -7,6 +7,7 @@
 #include "app/folders/FolderMaking.h"
 #include "app/folders/LocalFolders.h"
 #include "tests/support/FakeFolders.h"
+#include "tests/support/NativePath.h"
 
 namespace pelmar::folders {
 namespace {
@@ -86,7 +87,10 @@ TEST(MakeFolderPath, MakesRealFoldersAndStopsAtAFileInTheWay) {
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("a/b/c"))).isDir());
     QFile file(dir.filePath(QStringLiteral("a/f")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    EXPECT_FALSE(MakeFolderPath(dir.filePath(QStringLiteral("a/f/g")), local));
+    const auto made = MakeFolderPath(dir.filePath(QStringLiteral("a/f/g")), local);
+    ASSERT_FALSE(made);
+    EXPECT_EQ(made.problem().reason,
+              QStringLiteral("同じ名前のファイル %1 があります").arg(native(file.fileName())));
 }
 
 TEST(EnsureFolder, CreatesMissingParentsFirst) {

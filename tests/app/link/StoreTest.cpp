@@ -75,7 +75,7 @@ TEST_F(StoreTest, NothingIsReportedStoredThatIsNotAndStoringResumesWhenFilesFitA
         const char* reason;
         std::function<void()> begin, end;
     } troubles[] = {
-        {"a file where the day folder should be", false, "フォルダを作成できません",
+        {"a file where the day folder should be", false, "同じ名前のファイル",
          [&] {
              QDir(rig.day()).removeRecursively();
              QFile file(rig.day());
@@ -94,7 +94,7 @@ TEST_F(StoreTest, NothingIsReportedStoredThatIsNotAndStoringResumesWhenFilesFitA
              disk.setReadOnly(true);
          },
          [&] { disk.setReadOnly(false); }},
-        {"a read-only disk before the day's first file", true, "フォルダを作成できません",
+        {"a read-only disk before the day's first file", true, "に書き込む権限がありません",
          [&] {
              QDir(rig.day()).removeRecursively();
              disk.setReadOnly(true);

@@ -44,7 +44,7 @@ TEST(SettingLines, RecordLineFromTheDm) {
     };
     for (const auto& c : accepted) {
         SettingData data;
-        EXPECT_FALSE(ParseRecordLine(QString::fromLatin1(c.line), data)) << c.line;
+        EXPECT_TRUE(ParseRecordLine(QString::fromLatin1(c.line), data)) << c.line;
         EXPECT_EQ(data, c.expected) << c.line;
     }
 
@@ -66,23 +66,23 @@ TEST(SettingLines, RecordLineFromTheDm) {
     };
     for (const auto& c : refused) {
         SettingData data = lensA();
-        const auto error = ParseRecordLine(QString::fromLatin1(c.line), data);
-        ASSERT_TRUE(error) << c.line;
-        EXPECT_NE(error->message.indexOf(QString::fromUtf8(c.message)), -1)
-            << error->message.toStdString();
+        const auto parsed = ParseRecordLine(QString::fromLatin1(c.line), data);
+        ASSERT_FALSE(parsed) << c.line;
+        EXPECT_NE(parsed.problem().reason.indexOf(QString::fromUtf8(c.message)), -1)
+            << parsed.problem().reason.toStdString();
         EXPECT_EQ(data, c.expected) << c.line;
     }
 }
 
 TEST(SettingLines, WorkerLineFromTheDmNeedsTenPieces) {
     SettingData data;
-    ASSERT_FALSE(ParseWorkerLine(QStringLiteral("A, B ,,,,,,,,J,extra,"), data));
+    ASSERT_TRUE(ParseWorkerLine(QStringLiteral("A, B ,,,,,,,,J,extra,"), data));
     EXPECT_EQ(data.workerNames,
               (std::array<QString, 10>{"A", " B ", "", "", "", "", "", "", "", "J"}));
 
-    const auto error = ParseWorkerLine(QStringLiteral("X,Y,Z"), data);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message.indexOf(QStringLiteral("10個に足りません（3個）")), -1);
+    const auto parsed = ParseWorkerLine(QStringLiteral("X,Y,Z"), data);
+    ASSERT_FALSE(parsed);
+    EXPECT_NE(parsed.problem().reason.indexOf(QStringLiteral("10個に足りません（3個）")), -1);
     EXPECT_EQ(data.workerNames,
               (std::array<QString, 10>{"X", "Y", "Z", "", "", "", "", "", "", "J"}));
 }
@@ -139,11 +139,12 @@ TEST(SettingLines, AFileThroughThePanelToTheDmAndBack) {
 
     socket.arrive(socket.sent);
     SettingData received;
-    QString line;
-    ASSERT_GT(transport.ReceiveLine(4, line, 1000), 0);
-    ASSERT_FALSE(ParseRecordLine(line, received));
-    ASSERT_GT(transport.ReceiveLine(4, line, 1000), 0);
-    ASSERT_FALSE(ParseWorkerLine(line, received));
+    const auto record = transport.ReceiveLine(4, 1000);
+    ASSERT_TRUE(record);
+    ASSERT_TRUE(ParseRecordLine(*record, received));
+    const auto worker = transport.ReceiveLine(4, 1000);
+    ASSERT_TRUE(worker);
+    ASSERT_TRUE(ParseWorkerLine(*worker, received));
 
     // Of レンズ only the second byte of ズ (0x83 0x59) is printable: the DM's copy reads "Y-A".
     SettingData expected = sent;

@@ -1,12 +1,8 @@
-#include "app/text/FileOutcome.h"
+#include "app/text/FileMessages.h"
 
 #include <QDir>
 
 namespace pelmar::text {
-
-QString FileProblem::text() const {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
 
 QString notWritten(const FileProblem& problem) {
     return QStringLiteral("ファイルに書き込めません: %1（%2）").arg(QDir::toNativeSeparators(problem.path), problem.reason);
