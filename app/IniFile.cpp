@@ -36,8 +36,8 @@ FileOutcome<IniRead> LoadIniFile(const QString& path, AppSettings& settings) {
                 if (!value.isEmpty()) {
                     const auto number = text::strictInt32(value);
                     if (!number) {
-                        return FileProblem{
-                            path, QStringLiteral("項目%1が数値ではありません").arg(item)};
+                        return FileProblem{path,
+                                           QStringLiteral("項目%1が数値ではありません").arg(item)};
                     }
                     (item == kSaveMethodItem ? settings.saveMethod : settings.jpegQuality) =
                         *number;

@@ -37,10 +37,11 @@ void Station::startUp() {
     pump_.processEvents();
 
     // Tessio's display state; its result does not matter, only whether the library is there.
-    if (!display_.DDSopen_sys()) {
+    if (const auto opened = display_.DDSopen_sys(); !opened) {
         startupNotices_.append(
-            QStringLiteral("表示ライブラリ %1 を読み込めません（画像はPelmarが自分で表示します）")
-                .arg(imaging::TessioLibrary::fileName()));
+            QStringLiteral(
+                "表示ライブラリ %1 を読み込めません: %2（画像はPelmarが自分で表示します）")
+                .arg(imaging::TessioLibrary::fileName(), opened.problem().text()));
     }
 
     const ProgramFiles files = locateProgramFiles(state_.programFolder);

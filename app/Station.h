@@ -57,8 +57,9 @@ private:
     imaging::ImageCommands imageCommands_;
     settings::SettingCommands settingCommands_;
     // Said right after "起動": a display library that is missing, a program or save folder that
-    // cannot be made; a PELMAR.INI or NAME.INI that cannot be written, which stands out until the file is written. Neither holds the start
-    // (and the DM's link with it) in a message box until somebody comes to answer it.
+    // cannot be made; a PELMAR.INI or NAME.INI that cannot be written, which stands out until the
+    // file is written. Neither holds the start (and the DM's link with it) in a message box until
+    // somebody comes to answer it.
     QStringList startupNotices_;
     std::vector<std::pair<Screen::Problem, QString>> startupProblems_;
     // Makes the folder at start, or says why it cannot.

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingData record;
     if (pelmar::settings::ParseRecordLine(line, record)) {
         SettingData again;
-        if (!pelmar::settings::ParseRecordLine(pelmar::settings::FormatRecordLine(record).chopped(1),
-                                               again) ||
+        if (!pelmar::settings::ParseRecordLine(
+                pelmar::settings::FormatRecordLine(record).chopped(1), again) ||
             !(again == record)) {
             std::abort();
         }

@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include "app/seams/FileOutcome.h"
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
-#include "app/seams/FileOutcome.h"
 
 // Making folders, for the measurements' day folders, the program's own folders and a dialog's
 // "作成", and whether a file is there: one place, over the folder operations of FolderOps.

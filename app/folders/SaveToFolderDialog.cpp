@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "app/folders/FolderMaking.h"
 #include "app/text/FileMessages.h"
 #include "app/widgets/WindowSlot.h"
-#include "app/folders/FolderMaking.h"
 #include "ui_SaveToFolderDialog.h"
 
 namespace pelmar::folders {

@@ -5,12 +5,12 @@
 #include <array>
 #include <memory>
 
-#include "app/widgets/WindowSlot.h"
 #include "app/folders/Volumes.h"
 #include "app/folders/frmFile1.h"
+#include "app/seams/FileOutcome.h"
 #include "app/seams/FolderOps.h"
 #include "app/seams/Prompts.h"
-#include "app/seams/FileOutcome.h"
+#include "app/widgets/WindowSlot.h"
 
 class QLabel;
 class QLineEdit;

@@ -105,7 +105,7 @@ QByteArray encodePalette(const Palette& palette) {
 }  // namespace
 
 FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, int height,
-                             ImageBuffers& images, const Palette& palette) {
+                       ImageBuffers& images, const Palette& palette) {
     const bool gray = bytesPerPixel == kGrayImage;
     const int fileBytesPerPixel = gray ? 1 : 3;
     const auto pixelBytes = pixelByteCount(fileBytesPerPixel, width, height);
@@ -154,7 +154,7 @@ FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, int he
 }
 
 FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
-                            ImageBuffers& images, BmpHeader& header) {
+                      ImageBuffers& images, BmpHeader& header) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return FileProblem{path, file.errorString()};
     const auto read = readBmp(file, bytesPerPixel, width, height, images, header);
@@ -163,7 +163,7 @@ FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& 
 }
 
 FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
-                            ImageBuffers& images, BmpHeader& header) {
+                      ImageBuffers& images, BmpHeader& header) {
     const auto problem = [](const char16_t* reason) {
         return FileProblem{QString(), QString::fromUtf16(reason)};
     };

@@ -20,9 +20,8 @@ namespace pelmar::imaging {
 // file is replaced as a whole, and only once the new file is complete. A problem when a size is
 // not positive or too large, a plane holds fewer than width × height bytes, or the file cannot be
 // written.
-[[nodiscard]] FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width,
-                                           int height, ImageBuffers& images,
-                                           const Palette& palette);
+[[nodiscard]] FileOutcome<> writeBmp(const QString& path, int bytesPerPixel, int width, int height,
+                                     ImageBuffers& images, const Palette& palette);
 
 // Reads an 8-bit or 24-bit file of the layout above: sets bytesPerPixel (1 or 3), width and
 // height, fills the planes, the file pixel buffer and `header` (the headers as they stand in the
@@ -32,10 +31,10 @@ namespace pelmar::imaging {
 // changed, when the file cannot be read, its bit count is not 8 or 24, a size is not positive or
 // too large, or the file is shorter than its sizes need.
 FileOutcome<> readBmp(const QString& path, int& bytesPerPixel, int& width, int& height,
-                            ImageBuffers& images, BmpHeader& header);
+                      ImageBuffers& images, BmpHeader& header);
 
 // The same from an open device, read from its current position; its problem has no path.
 FileOutcome<> readBmp(QIODevice& device, int& bytesPerPixel, int& width, int& height,
-                            ImageBuffers& images, BmpHeader& header);
+                      ImageBuffers& images, BmpHeader& header);
 
 }  // namespace pelmar::imaging

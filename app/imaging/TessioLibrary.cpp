@@ -1,6 +1,8 @@
 #include "app/imaging/TessioLibrary.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <optional>
 
 namespace pelmar::imaging {
 
@@ -11,29 +13,38 @@ QString TessioLibrary::fileName() {
     return platform::SharedLibrary::fileName(QStringLiteral("Tessio"));
 }
 
-void* TessioLibrary::symbol(const char* name) {
+FileOutcome<void*> TessioLibrary::symbol(const char* name) {
+    std::optional<FileProblem> unloaded;
     for (const QString& path : {QDir(programFolder_).filePath(fileName()), installedLibrary_}) {
         if (library_.loaded() || path.isEmpty()) continue;
-        library_.load(path);
+        const auto loaded = library_.load(path);
+        if (loaded) continue;
+        // A library that is there but cannot be loaded says more than one that is missing.
+        if (!unloaded || (QFileInfo::exists(path) && !QFileInfo::exists(unloaded->path))) {
+            unloaded = loaded.problem();
+        }
     }
-    return library_.symbol(name);
+    if (!library_.loaded()) return *unloaded;
+    if (void* address = library_.symbol(name)) return address;
+    return FileProblem{fileName(),
+                       QStringLiteral("%1 がありません").arg(QString::fromLatin1(name))};
 }
 
 bool TessioLibrary::DDSdisplay(HDC dc, int x, int y, int width, int height,
                                const std::uint8_t* plane) {
     using Display = std::int32_t (*)(HDC, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
                                      const std::uint8_t*);
-    auto* display = reinterpret_cast<Display>(symbol("DDSdisplay"));
+    const auto display = symbol("DDSdisplay");
     if (!display) return false;
-    display(dc, x, y, width, height, plane);
+    reinterpret_cast<Display> (*display)(dc, x, y, width, height, plane);
     return true;
 }
 
-std::optional<int> TessioLibrary::DDSopen_sys() {
+FileOutcome<int> TessioLibrary::DDSopen_sys() {
     using OpenSys = int (*)();
-    auto* open = reinterpret_cast<OpenSys>(symbol("DDSopen_sys"));
-    if (!open) return std::nullopt;
-    return open();
+    const auto open = symbol("DDSopen_sys");
+    if (!open) return open.problem();
+    return reinterpret_cast<OpenSys>(*open)();
 }
 
 }  // namespace pelmar::imaging

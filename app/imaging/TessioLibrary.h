@@ -2,9 +2,9 @@
 
 #include <QString>
 #include <cstdint>
-#include <optional>
 
 #include "app/platform/SharedLibrary.h"
+#include "app/seams/FileOutcome.h"
 #include "platform/gdi/windows.h"
 
 namespace pelmar::imaging {
@@ -20,16 +20,18 @@ public:
 
     static QString fileName();
 
-    // DDSopen_sys: prepares Tessio's display state (and opens board 0 if there is one). Nothing
-    // when the library or the entry point cannot be found.
-    std::optional<int> DDSopen_sys();
+    // DDSopen_sys: prepares Tessio's display state (and opens board 0 if there is one) and
+    // answers its result. When the library cannot be loaded, the problem names it and gives the
+    // system's reason (of the one that is there, if one is); when it has no such entry point,
+    // the entry's name.
+    FileOutcome<int> DDSopen_sys();
 
     // DDSdisplay: draws the width × height 8-bit plane at (x, y) of the device context. False
     // when the library or the entry point cannot be found (nothing is drawn).
     bool DDSdisplay(HDC dc, int x, int y, int width, int height, const std::uint8_t* plane);
 
 private:
-    void* symbol(const char* name);
+    FileOutcome<void*> symbol(const char* name);
 
     QString programFolder_;
     QString installedLibrary_;

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
+#include "app/seams/FileOutcome.h"
 #include "app/seams/FolderOps.h"
 #include "app/seams/Screen.h"
-#include "app/seams/FileOutcome.h"
 
 namespace pelmar {
 

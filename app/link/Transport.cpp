@@ -100,7 +100,7 @@ std::optional<QString> Transport::ReceiveLine(int minLen, int timeoutMs) {
 }
 
 std::optional<int> Transport::ReceiveBlock(int minLen, std::span<std::uint8_t> block,
-                                          int timeoutMs) {
+                                           int timeoutMs) {
     qint64 received = 0;
     const auto capacity = static_cast<qint64>(block.size());
     const std::int64_t start = timeoutMs > 0 ? pump_.nowMs() : 0;

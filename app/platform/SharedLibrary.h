@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "app/seams/FileOutcome.h"
+
 namespace pelmar::platform {
 
 // A library loaded at run time by its path and bound by name (dlopen, LoadLibraryW).
@@ -15,8 +17,9 @@ public:
     // The file name the system gives the library of this name: "libtessio.so", "Tessio.dll".
     static QString fileName(const QString& name);
 
-    // Loads the library at path; false when it cannot (then it stays unloaded).
-    bool load(const QString& path);
+    // Loads the library at path; the problem gives the system's reason when it cannot (then it
+    // stays unloaded).
+    FileOutcome<> load(const QString& path);
     bool loaded() const { return handle_ != nullptr; }
     // The address of an export, or nullptr.
     void* symbol(const char* name) const;

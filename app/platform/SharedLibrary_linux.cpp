@@ -14,9 +14,14 @@ QString SharedLibrary::fileName(const QString& name) {
     return QStringLiteral("lib%1.so").arg(name.toLower());
 }
 
-bool SharedLibrary::load(const QString& path) {
+FileOutcome<> SharedLibrary::load(const QString& path) {
     handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    return handle_ != nullptr;
+    if (handle_) return {};
+    // The system's words begin with the path, which the problem gives already.
+    QString reason = QString::fromLocal8Bit(dlerror());
+    const QString named = path + QStringLiteral(": ");
+    if (reason.startsWith(named)) reason.remove(0, named.size());
+    return FileProblem{path, reason};
 }
 
 void* SharedLibrary::symbol(const char* name) const {

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "app/platform/SharedLibrary.h"
+#include "app/platform/SystemError.h"
 
 namespace pelmar::platform {
 
@@ -14,10 +15,11 @@ QString SharedLibrary::fileName(const QString& name) {
     return name + QStringLiteral(".dll");
 }
 
-bool SharedLibrary::load(const QString& path) {
+FileOutcome<> SharedLibrary::load(const QString& path) {
     // By its full path: the library beside the program, never one found on the search path.
     handle_ = LoadLibraryW(QDir::toNativeSeparators(path).toStdWString().c_str());
-    return handle_ != nullptr;
+    if (handle_) return {};
+    return FileProblem{path, lastSystemError()};
 }
 
 void* SharedLibrary::symbol(const char* name) const {

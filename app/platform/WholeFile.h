@@ -12,6 +12,7 @@ namespace pelmar::platform {
 // the new content is complete: a full disk or a failed write leaves the old file (or none) under
 // the name, never half a file, and no temporary file. The content and the name are on disk
 // before it returns. The problem gives the path and the system's reason.
-[[nodiscard]] FileOutcome<> writeWhole(const QString& path, std::initializer_list<QByteArrayView> parts);
+[[nodiscard]] FileOutcome<> writeWhole(const QString& path,
+                                       std::initializer_list<QByteArrayView> parts);
 
 }  // namespace pelmar::platform

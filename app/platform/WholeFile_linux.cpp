@@ -39,8 +39,8 @@ FileOutcome<> writeWhole(const QString& path, std::initializer_list<QByteArrayVi
         syncFolderOf(path);
         return {};
     }
-    return FileProblem{path, file.errorString().isEmpty() ? QStringLiteral("書き込めません")
-                                                         : file.errorString()};
+    return FileProblem{
+        path, file.errorString().isEmpty() ? QStringLiteral("書き込めません") : file.errorString()};
 }
 
 }  // namespace pelmar::platform

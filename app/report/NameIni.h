@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "app/report/ReportHeader.h"
-#include "app/seams/Prompts.h"
 #include "app/seams/FileOutcome.h"
+#include "app/seams/Prompts.h"
 
 namespace pelmar::report {
 

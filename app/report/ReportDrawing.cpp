@@ -125,7 +125,8 @@ FileOutcome<> renderPages(QPagedPaintDevice& device, const QString& destination,
     device.setPageOrientation(QPageLayout::Portrait);
     device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
-    if (!painter.begin(&device)) return FileProblem{destination, QStringLiteral("出力先を開けません。")};
+    if (!painter.begin(&device))
+        return FileProblem{destination, QStringLiteral("出力先を開けません。")};
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();

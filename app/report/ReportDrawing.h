@@ -58,6 +58,6 @@ void drawPage(QPainter& painter, const PageContent& page);
 
 // The pages as a PDF file, written whole or not at all.
 [[nodiscard]] FileOutcome<> writeReportPdf(const QString& path,
-                                                 const std::vector<PageContent>& pages);
+                                           const std::vector<PageContent>& pages);
 
 }  // namespace pelmar::report

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "app/records/ResultHistory.h"
-#include "app/widgets/WindowSlot.h"
 #include "app/report/ReportHeader.h"
 #include "app/report/ReportSheet.h"
 #include "app/report/Temperture.h"
@@ -15,6 +14,7 @@
 #include "app/report/frmSeiseki2.h"
 #include "app/seams/FileOutcome.h"
 #include "app/seams/Prompts.h"
+#include "app/widgets/WindowSlot.h"
 
 namespace pelmar::report {
 

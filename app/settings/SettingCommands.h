@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "app/records/AppSettings.h"
 #include "app/link/CommandLoop.h"
 #include "app/link/Exchange.h"
+#include "app/records/AppSettings.h"
 #include "app/seams/FileOutcome.h"
 #include "app/seams/Prompts.h"
 #include "app/seams/Screen.h"

@@ -23,9 +23,10 @@ QStringList settingFileLines(const SettingData& data) {
 
 FileOutcome<> settingDataFromLines(const QStringList& lines, SettingData& data) {
     if (lines.size() < kFileLines) {
-        return FileProblem{QString(), QStringLiteral("設定データファイルの行が%1行に足りません（%2行）")
-                                          .arg(kFileLines)
-                                          .arg(lines.size())};
+        return FileProblem{QString(),
+                           QStringLiteral("設定データファイルの行が%1行に足りません（%2行）")
+                               .arg(kFileLines)
+                               .arg(lines.size())};
     }
     const QStringList pieces = text::splitFields(lines[1]);
     if (pieces.size() < qsizetype(kSettingNumbers.size())) {
@@ -53,8 +54,7 @@ FileOutcome<> WriteSettingFile(const QString& path, const SettingData& data) {
 
 FileOutcome<> ReadSettingFile(const QString& path, SettingData& data) {
     const auto lines = text::readLines(path, text::LineEnds::crLfOrCr);
-    if (!lines)
-        return FileProblem{path, QStringLiteral("設定データファイルを読み込めません")};
+    if (!lines) return FileProblem{path, QStringLiteral("設定データファイルを読み込めません")};
     if (const auto parsed = settingDataFromLines(*lines, data); !parsed) {
         return FileProblem{path, parsed.problem().reason};
     }

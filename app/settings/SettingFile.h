@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/settings/SettingData.h"
 #include "app/seams/FileOutcome.h"
+#include "app/settings/SettingData.h"
 
 namespace pelmar::settings {
 

@@ -7,8 +7,9 @@ namespace pelmar::settings {
 namespace {
 
 FileProblem missingPieces(const QString& line, qsizetype expected, qsizetype found) {
-    return {QString(),
-            QStringLiteral("%1の項目が%2個に足りません（%3個）").arg(line).arg(expected).arg(found)};
+    return {
+        QString(),
+        QStringLiteral("%1の項目が%2個に足りません（%3個）").arg(line).arg(expected).arg(found)};
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 namespace pelmar::text {
 
 QString notWritten(const FileProblem& problem) {
-    return QStringLiteral("ファイルに書き込めません: %1（%2）").arg(QDir::toNativeSeparators(problem.path), problem.reason);
+    return QStringLiteral("ファイルに書き込めません: %1（%2）")
+        .arg(QDir::toNativeSeparators(problem.path), problem.reason);
 }
 
 void tellIfNotWritten(Prompts& prompts, const QString& whatFile, const FileOutcome<>& written) {

@@ -224,9 +224,11 @@ TEST_F(Form1Test, ASaveFolderThatCannotBeMadeIsSaidAtStartWithItsReason) {
     station.run();
     const QString file = native(inTheWay.fileName());
     EXPECT_TRUE(form->Label4->text().contains(
-        QStringLiteral("フォルダを作成できません: %1（同じ名前のファイル %1 があります）").arg(file)))
+        QStringLiteral("フォルダを作成できません: %1（同じ名前のファイル %1 があります）")
+            .arg(file)))
         << form->Label4->text().toStdString();
-    EXPECT_TRUE(statusLines().contains(QStringLiteral("接続開始"))) << "the link starts all the same";
+    EXPECT_TRUE(statusLines().contains(QStringLiteral("接続開始")))
+        << "the link starts all the same";
 }
 
 // The page's rule is StatusPage's; here only that a standing line is drawn in red.

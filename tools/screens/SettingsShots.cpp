@@ -3,7 +3,6 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 
-#include "app/widgets/QtPrompts.h"
 #include "app/folders/frmFile.h"
 #include "app/folders/frmSaveFolder.h"
 #include "app/seams/FolderOps.h"
@@ -13,6 +12,7 @@
 #include "app/settings/frmSettingData.h"
 #include "app/settings/frmSettingDataRead.h"
 #include "app/text/FileMessages.h"
+#include "app/widgets/QtPrompts.h"
 #include "tools/screens/Gallery.h"
 
 namespace pelmar::screens {
