@@ -102,25 +102,25 @@ TEST(WindowsProgramFiles, BelowProgramFilesPerUserElseBesideTheProgram) {
 TEST(WindowsWholeFile, ReplacedWholeOrNotAtAllWithTheSystemsReason) {
     QTemporaryDir dir;
     const QString path = native(dir.filePath(QStringLiteral("A001.csv")));
-    ASSERT_FALSE(writeWhole(path, {"old"}));
-    ASSERT_FALSE(writeWhole(path, {"new", "er"}));
+    ASSERT_TRUE(writeWhole(path, {"old"}));
+    ASSERT_TRUE(writeWhole(path, {"new", "er"}));
     EXPECT_EQ(fileBytes(path), QByteArray("newer"));
 
     // A folder in the file's place, which no file replaces, and a folder that is gone.
     const QString blocked = native(dir.filePath(QStringLiteral("A002.csv")));
     ASSERT_TRUE(QDir().mkdir(blocked));
-    const std::optional<QString> refused = writeWhole(blocked, {"lost"});
-    ASSERT_TRUE(refused) << "a file was reported stored in a folder's place";
-    EXPECT_FALSE(refused->isEmpty());
+    const auto refused = writeWhole(blocked, {"lost"});
+    ASSERT_FALSE(refused) << "a file was reported stored in a folder's place";
+    EXPECT_EQ(refused.problem().path, blocked);
+    EXPECT_FALSE(refused.problem().reason.isEmpty());
     EXPECT_TRUE(QFileInfo(blocked).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList({"A001.csv", "A002.csv"}))
         << "a temporary file was left";
 
-    const std::optional<QString> gone =
-        writeWhole(dir.filePath(QStringLiteral("gone/A002.csv")), {"x"});
-    ASSERT_TRUE(gone);
-    EXPECT_FALSE(gone->isEmpty());
+    const auto gone = writeWhole(dir.filePath(QStringLiteral("gone/A002.csv")), {"x"});
+    ASSERT_FALSE(gone);
+    EXPECT_FALSE(gone.problem().reason.isEmpty());
 }
 
 // The picture box is a DIB section in a memory device context of the system's gdi32, and the
@@ -140,6 +140,20 @@ TEST(WindowsPicture, TessioDrawsIntoTheBoxsDeviceContext) {
                 << x << "," << y;
         }
     }
+}
+
+// A Tessio.dll that Windows cannot load (one of the other width, say) is named with its reason.
+TEST(WindowsPicture, ATessioThatCannotBeLoadedIsNamedWithWindowsReason) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(imaging::TessioLibrary::fileName());
+    QFile broken(path);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("MZ, cut short") > 0);
+    broken.close();
+    imaging::TessioLibrary tessio(dir.path());
+    const auto opened = tessio.DDSopen_sys();
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.problem().path, path);
+    EXPECT_FALSE(opened.problem().reason.isEmpty());
 }
 
 }  // namespace
