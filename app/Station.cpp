@@ -50,7 +50,9 @@ void Station::startUp() {
     state_.iniPath = files.iniPath();
     state_.nameIniPath = files.nameIniPath();
     // The installed program's per-user folder does not exist before its first start.
-    noticeIfNotMade(files.configFolder);
+    if (const auto made = folders::EnsureFolder(files.configFolder, folders_); !made) {
+        startupNotices_.append(folders::notMade(made.problem()));
+    }
     settings.dmAddress = kDefaultDmAddress;
     settings.dmPort = kDefaultDmPort;
     settings.saveMethod = SaveBitmap;
@@ -61,7 +63,12 @@ void Station::startUp() {
         problemIfNotWritten(Screen::Problem::Settings, QStringLiteral("設定ファイル"),
                             SaveIniFile(state_.iniPath, settings));
     }
-    noticeIfNotMade(settings.saveFolder);
+    // Stores into it fail until it can be made: a problem that stands out until one succeeds.
+    if (const auto made = folders::EnsureFolder(settings.saveFolder, folders_); !made) {
+        startupProblems_.emplace_back(
+            Screen::Problem::Store,
+            QStringLiteral("保存エラー（%1）").arg(folders::notMade(made.problem())));
+    }
     state_.workFolder = settings.saveFolder;
     state_.history.clear();
     screen_.clearTable();
@@ -77,12 +84,6 @@ void Station::startUp() {
         state_.reportHeader.nameLine2.clear();
         problemIfNotWritten(Screen::Problem::Names, QStringLiteral("会社名などのファイル"),
                             report::SaveNameIni(state_.nameIniPath, state_.reportHeader));
-    }
-}
-
-void Station::noticeIfNotMade(const QString& folder) {
-    if (const auto made = folders::EnsureFolder(folder, folders_); !made) {
-        startupNotices_.append(folders::notMade(made.problem()));
     }
 }
 

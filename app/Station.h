@@ -56,14 +56,13 @@ private:
     DataCommands dataCommands_;
     imaging::ImageCommands imageCommands_;
     settings::SettingCommands settingCommands_;
-    // Said right after "起動": a display library that is missing, a program or save folder that
-    // cannot be made; a PELMAR.INI or NAME.INI that cannot be written, which stands out until the
-    // file is written. Neither holds the start (and the DM's link with it) in a message box until
-    // somebody comes to answer it.
+    // Said right after "起動": a display library that is missing, a program folder that cannot be
+    // made; a save folder that cannot be made, which stands out until a store succeeds; a
+    // PELMAR.INI or NAME.INI that cannot be written, which stands out until the file is written.
+    // None holds the start (and the DM's link with it) in a message box until somebody comes to
+    // answer it.
     QStringList startupNotices_;
     std::vector<std::pair<Screen::Problem, QString>> startupProblems_;
-    // Makes the folder at start, or says why it cannot.
-    void noticeIfNotMade(const QString& folder);
     // A program file that could not be written at start (whatFile: "設定ファイル", ...).
     void problemIfNotWritten(Screen::Problem problem, const QString& whatFile,
                              const FileOutcome<>& written);

@@ -213,7 +213,8 @@ TEST_F(Form1Test, AnUnwritableFileIsToldAndTheProgramGoesOn) {
     EXPECT_EQ(redLines(), QStringList()) << "both written again, no line stands out";
 }
 
-// A save folder that cannot be made is said after 起動 with the reason; the program goes on.
+// A save folder that cannot be made is said after 起動 with the reason, standing out as a failed
+// store does; the program goes on.
 TEST_F(Form1Test, ASaveFolderThatCannotBeMadeIsSaidAtStartWithItsReason) {
     QFile inTheWay(dir.filePath(QStringLiteral("file")));
     ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
@@ -227,6 +228,7 @@ TEST_F(Form1Test, ASaveFolderThatCannotBeMadeIsSaidAtStartWithItsReason) {
         QStringLiteral("フォルダを作成できません: %1（同じ名前のファイル %1 があります）")
             .arg(file)))
         << form->Label4->text().toStdString();
+    EXPECT_EQ(redLines(), QStringList({"保存エラー（フォルダを作成できません:"}));
     EXPECT_TRUE(statusLines().contains(QStringLiteral("接続開始")))
         << "the link starts all the same";
 }
